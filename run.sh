@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds Tessaly and makes a chart of the sample picture with the command line program.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build() {
+    bash tools/ensure_packages.sh
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j2
+}
+
+chart_sample() {
+    mkdir -p out
+    build/bin/tessaly-cli chart samples/garden.png --codes out/codes.csv --key out/key.csv \
+        --png out/chart.png --icon out/icon.png --json > out/chart.json
+}
+
+report() {
+    local dir
+    dir=$(pwd)/out
+    cat <<TEXT
+
+Chart of samples/garden.png, in $dir:
+  chart.png   the chart, every cell in its thread colour
+  icon.png    the same chart at one pixel per cell
+  codes.csv   the colour code of every cell
+  key.csv     the colour key
+  chart.json  a summary of the chart
+TEXT
+}
+
+build
+chart_sample
+report

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "chart/chart_model.h"
+#include "chart/colour_distance.h"
+#include "palette/colour_table.h"
+
+#include <string>
+
+namespace chart {
+
+// The value level i of a channel with n levels stands for.
+int levelValue(int level, int levels);
+
+// Empties the cube for a new chart with these level counts, and computes the cube codes when the
+// rebuild flag, the never-computed mark or a change of shape asks for it. Returns a message for
+// counts that make no cube (below 2 or above the level tables), empty on success.
+std::string buildCube(QuantisationCube& cube, LevelCounts levels, const palette::ColourTable& table,
+                      const ColourDistance& distance);
+
+// Turns a colour into level numbers by plain rounding, one step (from the red count) for all channels.
+CubeCell quantise(const QuantisationCube& cube, Rgb colour);
+
+// The same with the colour error of the previous cell carried in; updates the cube's carry from the
+// code colour the cell will show.
+CubeCell quantiseWithDiffusion(QuantisationCube& cube, const palette::ColourTable& table, Rgb colour);
+
+}  // namespace chart

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "chart/chart_model.h"
+
+namespace chart {
+
+// Brings every grid cell whose cube cell was merged to the end of its merge chain and repaints it
+// in that cube cell's level colour (the window's `x_gen_20` step).
+void applyMerges(ChartModel& model);
+
+}  // namespace chart

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "chart/chart_model.h"
+#include "palette/colour_table.h"
+
+#include <string>
+
+// Small tables and models for the chart tests.
+namespace chart_test {
+
+inline palette::ColourEntry entry(const std::string& code, int r, int g, int b) {
+    palette::ColourEntry e;
+    e.code = code;
+    e.name = "name " + code;
+    e.r = e.matchR = r;
+    e.g = e.matchG = g;
+    e.b = e.matchB = b;
+    e.sum = r + g + b;
+    return e;
+}
+
+// The eight corners of the colour cube, brightest first: every 2-level cube cell matches one exactly.
+inline palette::ColourTable cornerTable() {
+    return {entry("W", 255, 255, 255), entry("Y", 255, 255, 0), entry("M", 255, 0, 255), entry("C", 0, 255, 255),
+            entry("R", 255, 0, 0),     entry("G", 0, 255, 0),   entry("B", 0, 0, 255),   entry("K", 0, 0, 0)};
+}
+
+// A model showing the bitmap at its own size.
+inline chart::ChartModel modelFor(const chart::Bitmap& picture, int cellWidth, int cellHeight) {
+    chart::ChartModel model;
+    model.source = picture;
+    model.displayWidth = picture.width();
+    model.displayHeight = picture.height();
+    model.cellWidth = cellWidth;
+    model.cellHeight = cellHeight;
+    return model;
+}
+
+}  // namespace chart_test

@@ -1,0 +1,97 @@
+#include "chart/code_painting.h"
+#include "chart/merge_pass.h"
+
+#include "chart_test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace chart;
+
+namespace {
+
+constexpr Rgb kMarked{1, 2, 3};
+
+// A 2-level cube with level values 0 and 255, a 3 x 2 chart and one untouched cell beyond it.
+ChartModel smallChart() {
+    ChartModel model;
+    model.cube.levels = LevelCounts{2, 2, 2};
+    model.cube.counts = CubeArray<std::int32_t>(model.cube.levels, 0);
+    model.cube.codes = CubeArray<std::int16_t>(model.cube.levels, kNoCode);
+    for (auto& channel : model.cube.levelValues) channel[1] = 255;
+    model.columns = 3;
+    model.rows = 2;
+    for (int c = 0; c < kGridSize; ++c) {
+        for (int r = 0; r < kGridSize; ++r) {
+            model.cell(c, r) = pack(1, 1, 1);
+            model.cellColour(c, r) = kMarked;
+        }
+    }
+    model.cube.counts.at(1, 1, 1) = 6;
+    return model;
+}
+
+}  // namespace
+
+TEST(MergePass, UnmergedChartIsNeitherChangedNorRepainted) {
+    ChartModel model = smallChart();
+    model.cell(2, 1) = kEmptyCell;
+    applyMerges(model);
+    EXPECT_EQ(model.cell(0, 0), pack(1, 1, 1));
+    EXPECT_EQ(model.cell(2, 1), kEmptyCell);
+    EXPECT_EQ(model.cellColour(0, 0), kMarked);
+}
+
+TEST(MergePass, CellsFollowTheChainToItsEndAndTakeItsLevelColour) {
+    ChartModel model = smallChart();
+    // (1,1,1) -> (1,0,0) -> (0,1,0), which holds the count.
+    model.cube.counts.at(1, 1, 1) = mergeMarker(pack(1, 0, 0));
+    model.cube.counts.at(1, 0, 0) = mergeMarker(pack(0, 1, 0));
+    model.cube.counts.at(0, 1, 0) = 6;
+    applyMerges(model);
+    EXPECT_EQ(model.cell(0, 0), pack(0, 1, 0));
+    EXPECT_EQ(model.cellColour(2, 1), (Rgb{0, 255, 0}));
+    // Beyond the chart's columns and rows nothing is touched.
+    EXPECT_EQ(model.cell(3, 0), pack(1, 1, 1));
+    EXPECT_EQ(model.cellColour(0, 2), kMarked);
+}
+
+TEST(MergePass, AReceiverWithoutCountLeadsToTheFirstCubeCell) {
+    ChartModel model = smallChart();
+    model.cube.counts.at(1, 1, 1) = mergeMarker(pack(1, 0, 1));
+    applyMerges(model);
+    EXPECT_EQ(model.cell(1, 1), pack(0, 0, 0));
+    EXPECT_EQ(model.cellColour(1, 1), (Rgb{0, 0, 0}));
+}
+
+TEST(MergePass, AChainLongerThanTheLimitStopsWhereItIs) {
+    // A loop never ends on a count: the pass gives up after its steps and keeps the cell it reached.
+    ChartModel model = smallChart();
+    model.cube.counts.at(1, 1, 1) = mergeMarker(pack(1, 0, 0));
+    model.cube.counts.at(1, 0, 0) = mergeMarker(pack(0, 1, 0));
+    model.cube.counts.at(0, 1, 0) = mergeMarker(pack(1, 0, 0));
+    applyMerges(model);
+    const CubeCell reached = unpack(model.cell(0, 0));
+    EXPECT_TRUE(reached == (CubeCell{1, 0, 0}) || reached == (CubeCell{0, 1, 0}));
+}
+
+TEST(CodePainting, CellsTakeTheirCodeColourAndCellsWithoutOneBecomeEmptyAndWhite) {
+    const auto table = chart_test::cornerTable();
+    ChartModel model = smallChart();
+    model.cube.codes.at(1, 1, 1) = 4;  // red
+    model.cube.codes.at(0, 0, 0) = -2;
+    model.cell(1, 0) = pack(0, 0, 0);
+    model.cell(2, 0) = kEmptyCell;
+    paintCodeColours(model, table);
+    EXPECT_EQ(model.cellColour(0, 0), (Rgb{255, 0, 0}));
+    EXPECT_EQ(model.cell(1, 0), kEmptyCell);
+    EXPECT_EQ(model.cellColour(1, 0), kWhite);
+    EXPECT_EQ(model.cellColour(2, 0), kMarked);  // empty cells keep what was drawn
+    EXPECT_EQ(model.cellColour(0, 2), kMarked);  // beyond the chart
+
+    const Bitmap icon = iconBitmap(model, table);
+    EXPECT_EQ(icon.width(), 3);
+    EXPECT_EQ(icon.height(), 2);
+    EXPECT_EQ(icon.at(0, 0), (Rgb{255, 0, 0}));
+    EXPECT_EQ(icon.at(1, 0), kWhite);
+    EXPECT_EQ(icon.at(2, 0), kWhite);
+}

@@ -1,0 +1,111 @@
+#include "chart/colour_count.h"
+#include "chart/merge_pass.h"
+#include "chart/reduction.h"
+
+#include "chart_test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace chart;
+
+namespace {
+
+struct CubeCellSpec {
+    CubeCell cell;
+    int count;
+};
+
+// An 18-level cube in which each listed cell has its own code colour (entry i for cell i) and the
+// grid holds one row of cells, `count` of them per cube cell.
+struct ReductionFixture {
+    explicit ReductionFixture(const std::vector<CubeCellSpec>& cells) {
+        const LevelCounts levels{18, 18, 18};
+        model.cube.levels = levels;
+        model.cube.counts = CubeArray<std::int32_t>(levels, 0);
+        model.cube.codes = CubeArray<std::int16_t>(levels, kNoCode);
+        for (int i = 0; i < 18; ++i) {
+            model.cube.levelValues[0][i] = model.cube.levelValues[1][i] = model.cube.levelValues[2][i] = i * 15;
+        }
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            table.push_back(chart_test::entry("c" + std::to_string(i), static_cast<int>(i) * 20, 100, 50));
+            model.cube.counts.at(cells[i].cell) = cells[i].count;
+            model.cube.codes.at(cells[i].cell) = static_cast<std::int16_t>(i);
+        }
+    }
+
+    ReductionResult reduce(int maxColours) { return reduceColours(model, table, ColourDistance(10), maxColours); }
+    std::int32_t count(CubeCell c) const { return model.cube.counts.at(c); }
+
+    ChartModel model;
+    palette::ColourTable table;
+};
+
+}  // namespace
+
+TEST(Reduction, AChartWithinTheMaximumIsLeftAsItIs) {
+    ReductionFixture f({{{1, 2, 3}, 5}, {{4, 5, 6}, 7}});
+    const auto result = f.reduce(2);
+    EXPECT_TRUE(result.success);
+    EXPECT_FALSE(result.merged);
+    EXPECT_EQ(result.colours, 2);
+    EXPECT_EQ(f.count({1, 2, 3}), 5);
+    EXPECT_EQ(f.model.colourList.coloursInUse, 2);
+}
+
+TEST(Reduction, RareCellMergesIntoACloseFrequentOne) {
+    // Pivot 40 (the smaller of the two most used): rare below 60, partners from 60 up.
+    ReductionFixture f({{{5, 5, 5}, 100}, {{5, 5, 6}, 1}, {{0, 17, 0}, 40}});
+    const auto result = f.reduce(2);
+    EXPECT_TRUE(result.success);
+    EXPECT_TRUE(result.merged);
+    EXPECT_EQ(result.colours, 2);
+    EXPECT_EQ(f.count({5, 5, 5}), 101);
+    EXPECT_EQ(f.count({5, 5, 6}), mergeMarker(pack(5, 5, 5)));
+    EXPECT_EQ(f.count({0, 17, 0}), 40);  // too far from everything
+    EXPECT_EQ(f.model.colourList.rows[0].code, "c2");
+    EXPECT_EQ(f.model.colourList.rows[1].code, "c0");
+}
+
+TEST(Reduction, AMergeIntoTheFirstCubeCellStillReadsAsAMerge) {
+    ReductionFixture f({{{0, 0, 0}, 100}, {{0, 0, 1}, 1}, {{17, 0, 17}, 40}});
+    f.model.columns = 2;
+    f.model.rows = 1;
+    f.model.cell(0, 0) = pack(0, 0, 1);
+    f.model.cell(1, 0) = pack(17, 0, 17);
+    ASSERT_TRUE(f.reduce(2).success);
+    EXPECT_LT(f.count({0, 0, 1}), 0);
+    applyMerges(f.model);
+    EXPECT_EQ(f.model.cell(0, 0), pack(0, 0, 0));
+    EXPECT_EQ(f.model.cellColour(0, 0), (Rgb{0, 0, 0}));
+    EXPECT_EQ(f.model.cell(1, 0), pack(17, 0, 17));
+}
+
+TEST(Reduction, ThresholdsRiseFromOneAndAHalfToThreeTimesThePivot) {
+    // Pivot 37: thresholds 55, 67, 79, 91, 103. The cell counted 95 becomes rare only at 103, and then
+    // joins its close neighbour counted 200; the others are far from every partner.
+    ReductionFixture f({{{0, 0, 17}, 10}, {{17, 0, 0}, 37}, {{17, 17, 16}, 95}, {{17, 17, 17}, 200}, {{0, 17, 0}, 500}});
+    const auto result = f.reduce(4);
+    EXPECT_TRUE(result.success);
+    EXPECT_EQ(result.colours, 4);
+    EXPECT_EQ(f.count({17, 17, 17}), 295);
+    EXPECT_EQ(f.count({17, 17, 16}), mergeMarker(pack(17, 17, 17)));
+}
+
+TEST(Reduction, NoPartnerInReachFailsWithTheCellsStillInUse) {
+    ReductionFixture f({{{0, 0, 17}, 10}, {{17, 0, 0}, 37}, {{0, 17, 0}, 500}});
+    const auto result = f.reduce(2);
+    EXPECT_FALSE(result.success);
+    EXPECT_TRUE(result.merged);
+    EXPECT_EQ(result.colours, 3);
+    // A single colour can never be reached: partners would need one and a half times the top count.
+    ReductionFixture close({{{5, 5, 5}, 100}, {{5, 5, 6}, 1}});
+    EXPECT_FALSE(close.reduce(1).success);
+}
+
+TEST(Reduction, EqualCountsTryThePartnerWhoseKeySortsLaterFirst) {
+    // Pivot 20 (from the far cell); two partners counted 100 at the same distance 1 from the rare cell.
+    // Their keys "000100:5:5:4" and "000100:5:5:6" sort in that order, so (5, 5, 6) is tried first.
+    ReductionFixture f({{{5, 5, 4}, 100}, {{5, 5, 6}, 100}, {{0, 17, 0}, 20}, {{5, 5, 5}, 1}});
+    ASSERT_TRUE(f.reduce(3).success);
+    EXPECT_EQ(f.count({5, 5, 5}), mergeMarker(pack(5, 5, 6)));
+}

@@ -1,0 +1,121 @@
+#include "chart/cube.h"
+#include "chart/mosaic_sampling.h"
+
+#include "chart_test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace chart;
+
+namespace {
+
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kBlue{0, 0, 255};
+
+// Samples the model into a cube with the corner table.
+ChartModel sampled(ChartModel model, int levels, bool boundary, SamplingMode mode = SamplingMode::Smooth) {
+    const auto table = chart_test::cornerTable();
+    EXPECT_EQ(buildCube(model.cube, LevelCounts{levels, levels, levels}, table, ColourDistance(10)), "");
+    EXPECT_TRUE(makeMosaic(model, table, mode, boundary));
+    return model;
+}
+
+ChartModel sampled(const Bitmap& picture, int cell, int levels, bool boundary) {
+    return sampled(chart_test::modelFor(picture, cell, cell), levels, boundary);
+}
+
+// A 3x3 picture with the first `first` pixels (column by column) in one colour and the rest in another.
+Bitmap nineSamples(int first, Rgb a, Rgb b) {
+    Bitmap picture(3, 3, b);
+    for (int i = 0; i < first; ++i) picture.set(i / 3, i % 3, a);
+    return picture;
+}
+
+}  // namespace
+
+TEST(Sampling, NoPictureChangesNothing) {
+    ChartModel model;
+    model.columns = 5;
+    EXPECT_FALSE(makeMosaic(model, chart_test::cornerTable(), SamplingMode::Smooth, false));
+    EXPECT_EQ(model.columns, 5);
+}
+
+TEST(Sampling, DominantShareIsSevenOfNineOrFourWithBoundaryEmphasis) {
+    // Three levels (0, 128, 255). Red is (2, 0, 0); 6 red and 3 blue average to (170, 0, 85) = (1, 0, 1).
+    EXPECT_EQ(unpack(sampled(nineSamples(7, kRed, kBlue), 3, 3, false).cell(0, 0)), (CubeCell{2, 0, 0}));
+    EXPECT_EQ(unpack(sampled(nineSamples(6, kRed, kBlue), 3, 3, false).cell(0, 0)), (CubeCell{1, 0, 1}));
+    EXPECT_EQ(unpack(sampled(nineSamples(6, kRed, kBlue), 3, 3, true).cell(0, 0)), (CubeCell{2, 0, 0}));
+    EXPECT_EQ(unpack(sampled(nineSamples(4, kRed, kBlue), 3, 3, true).cell(0, 0)), (CubeCell{0, 0, 2}));
+    // Three colours of three samples each: no share reaches 4, so the average (85, 85, 85) is taken.
+    Bitmap thirds(3, 3, kBlue);
+    for (int y = 0; y < 3; ++y) {
+        thirds.set(0, y, kRed);
+        thirds.set(1, y, kGreen);
+    }
+    EXPECT_EQ(unpack(sampled(thirds, 3, 3, true).cell(0, 0)), (CubeCell{1, 1, 1}));
+}
+
+TEST(Sampling, AnEvenSplitGoesToTheCubeCellVisitedFirst) {
+    // Half red, half blue in a 4x1 cell: with emphasis the tie goes to blue (0, 0, 1), whose red level is
+    // lower; without it the average (127, 0, 127) rounds to black.
+    Bitmap picture(4, 1, kBlue);
+    picture.set(0, 0, kRed);
+    picture.set(1, 0, kRed);
+    auto cellOf = [&](bool boundary) {
+        ChartModel model = chart_test::modelFor(picture, 4, 1);
+        return unpack(sampled(model, 2, boundary).cell(0, 0));
+    };
+    EXPECT_EQ(cellOf(true), (CubeCell{0, 0, 1}));
+    EXPECT_EQ(cellOf(false), (CubeCell{0, 0, 0}));
+}
+
+TEST(Sampling, DisplayShrinksToWholeCellsAndCountsEveryCell) {
+    ChartModel model = chart_test::modelFor(Bitmap(10, 7, kGreen), 3, 3);
+    model = sampled(model, 2, false);
+    EXPECT_EQ(model.columns, 3);
+    EXPECT_EQ(model.rows, 2);
+    EXPECT_EQ(model.displayWidth, 9);
+    EXPECT_EQ(model.displayHeight, 6);
+    EXPECT_EQ(model.cube.counts.at(0, 1, 0), 6);
+    EXPECT_EQ(model.cell(2, 1), pack(0, 1, 0));
+    EXPECT_EQ(model.cellColour(2, 1), kGreen);
+}
+
+TEST(Sampling, EnlargedPictureCountsRepeatedPixelsAndShrunkPictureSkipsPixels) {
+    // A 2x2 bitmap shown at 6x6: every display point of a 3x3 cell maps to the same pixel.
+    Bitmap small(2, 2, kRed);
+    small.set(1, 0, kGreen);
+    small.set(0, 1, kBlue);
+    ChartModel enlarged = chart_test::modelFor(small, 3, 3);
+    enlarged.displayWidth = enlarged.displayHeight = 6;
+    enlarged = sampled(enlarged, 2, false);
+    EXPECT_EQ(unpack(enlarged.cell(0, 0)), (CubeCell{1, 0, 0}));
+    EXPECT_EQ(unpack(enlarged.cell(1, 0)), (CubeCell{0, 1, 0}));
+    EXPECT_EQ(unpack(enlarged.cell(0, 1)), (CubeCell{0, 0, 1}));
+
+    // A 6x6 bitmap shown at 3x3: only the pixels at even coordinates are read.
+    Bitmap large(6, 6, kBlue);
+    for (int x = 0; x < 6; x += 2) {
+        for (int y = 0; y < 6; y += 2) large.set(x, y, kRed);
+    }
+    ChartModel shrunk = chart_test::modelFor(large, 3, 3);
+    shrunk.displayWidth = shrunk.displayHeight = 3;
+    EXPECT_EQ(unpack(sampled(shrunk, 2, false).cell(0, 0)), (CubeCell{1, 0, 0}));
+}
+
+TEST(Sampling, DiffusionCarriesErrorDownTheColumn) {
+    // Cells of 1 x 5 samples, mixed so that the average is taken. The first averages (100, 100, 100),
+    // goes to black and carries 6; the second averages (125, 125, 125), which rounds to black on its
+    // own but to white with the carry (131).
+    Bitmap picture(1, 10, Rgb{0, 0, 0});
+    for (int y = 3; y < 5; ++y) picture.set(0, y, Rgb{250, 250, 250});
+    for (int y = 5; y < 7; ++y) picture.set(0, y, Rgb{5, 5, 5});
+    for (int y = 7; y < 10; ++y) picture.set(0, y, Rgb{205, 205, 205});
+    const ChartModel smooth = sampled(chart_test::modelFor(picture, 1, 5), 2, false, SamplingMode::Smooth);
+    const ChartModel diffused = sampled(chart_test::modelFor(picture, 1, 5), 2, false, SamplingMode::Diffuse);
+    EXPECT_EQ(unpack(smooth.cell(0, 0)), (CubeCell{0, 0, 0}));
+    EXPECT_EQ(unpack(diffused.cell(0, 0)), (CubeCell{0, 0, 0}));
+    EXPECT_EQ(unpack(smooth.cell(0, 1)), (CubeCell{0, 0, 0}));
+    EXPECT_EQ(unpack(diffused.cell(0, 1)), (CubeCell{1, 1, 1}));
+}

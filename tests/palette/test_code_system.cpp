@@ -1,0 +1,95 @@
+#include "palette/catalogue.h"
+#include "palette/code_system.h"
+#include "platform/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using palette::readCodeSystemList;
+using palette::readCodeSystemSettings;
+using platform::IniFile;
+
+TEST(CodeSystemList, NamesStopAtTheFirstMissingOrEmptyOne) {
+    EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nName1=B\nName3=D\n")).names,
+              (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nName1=\nName2=C\n")).names,
+              (std::vector<std::string>{"A"}));
+    EXPECT_TRUE(readCodeSystemList(IniFile::parse("[code]\nName1=B\n")).names.empty());
+}
+
+TEST(CodeSystemList, AtMostTwentyOneSystems) {
+    std::string text = "[code]\n";
+    for (int i = 0; i < 25; ++i) text += "Name" + std::to_string(i) + "=S" + std::to_string(i) + "\n";
+    EXPECT_EQ(readCodeSystemList(IniFile::parse(text)).names.size(), 21u);
+}
+
+TEST(CodeSystemList, DefaultIndexOutsideTheListCountsAsZero) {
+    EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nName1=B\nIni_No=1\n")).defaultIndex, 1);
+    EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nName1=B\nIni_No=2\n")).defaultIndex, 0);
+    EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nIni_No=-1\n")).defaultIndex, 0);
+}
+
+TEST(CodeSystemSettings, MissingSectionGivesEveryDefault) {
+    const auto s = readCodeSystemSettings(IniFile::parse(""), "X");
+    EXPECT_EQ(s.title, "");
+    EXPECT_EQ(s.tableFile, "");
+    EXPECT_EQ(s.hueWeight, 10);
+    EXPECT_EQ(s.maxColours, 56);
+    EXPECT_EQ(s.defaultColours, 56);
+    EXPECT_EQ(s.cubeSize, 512);
+    EXPECT_FALSE(s.smoothing);
+    EXPECT_FALSE(s.boundary);
+}
+
+TEST(CodeSystemSettings, OutOfRangeValuesAreCorrected) {
+    const auto s = readCodeSystemSettings(
+        IniFile::parse("[X]\nC_Wight=-3\nC_max=80\nC_def=0\nT_num=4\nop1=2\nop2=1\n"), "x");
+    EXPECT_EQ(s.hueWeight, 10);
+    EXPECT_EQ(s.maxColours, 56);
+    EXPECT_EQ(s.defaultColours, 56);
+    EXPECT_EQ(s.cubeSize, 512);
+    EXPECT_FALSE(s.smoothing);
+    EXPECT_TRUE(s.boundary);
+
+    const auto t = readCodeSystemSettings(IniFile::parse("[X]\nC_Wight=0\nC_max=16\nC_def=17\nT_num=6000\n"), "X");
+    EXPECT_EQ(t.hueWeight, 0);
+    EXPECT_EQ(t.maxColours, 16);
+    EXPECT_EQ(t.defaultColours, 16);
+    EXPECT_EQ(t.cubeSize, 6000);
+}
+
+class CatalogueFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::path(::testing::TempDir()) /
+              (std::string("catalogue_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    void write(const std::string& name, const std::string& text) { std::ofstream(dir / name, std::ios::binary) << text; }
+
+    std::filesystem::path dir;
+};
+
+TEST_F(CatalogueFolder, MissingSettingsFileOrTableFileIsReportedAsTheUserKnowsIt) {
+    EXPECT_EQ(palette::loadCodeSystem(dir.string(), "S").message, "Tessaly.iniなし");
+    write("Tessaly.ini", "[code]\nName0=S\n[S]\nFile=absent.txt\n");
+    EXPECT_EQ(palette::loadCodeSystem(dir.string(), "S").message, "カラーコードファイルなし");
+    write("Tessaly.ini", "[code]\nName0=S\n[S]\n");
+    EXPECT_EQ(palette::loadCodeSystem(dir.string(), "S").message, "カラーコードファイルなし");
+}
+
+TEST_F(CatalogueFolder, LoadsTheSystemsSettingsAndTable) {
+    write("Tessaly.ini", "[code]\nName0=S\n[S]\nName=Title\nFile=t.txt\nC_max=20\n");
+    write("t.txt", "1\tone\t200\t200\t200\t\n2\ttwo\t0\t0\t0\t\n");
+    const auto loaded = palette::loadCodeSystem(dir.string(), "S");
+    ASSERT_EQ(loaded.message, "");
+    EXPECT_EQ(loaded.system.name, "S");
+    EXPECT_EQ(loaded.system.settings.title, "Title");
+    EXPECT_EQ(loaded.system.settings.maxColours, 20);
+    ASSERT_EQ(loaded.system.table.size(), 2u);
+    EXPECT_EQ(loaded.system.table[1].name, "two");
+}

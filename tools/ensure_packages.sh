@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Tessaly need, and only those that
+# are missing, so run.sh and test.sh can call it every time.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev
+    libqt6gui6                 # the JPEG reader plugin (libqjpeg.so) and the offscreen platform
+    qt6-image-formats-plugins
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev   # the fuzzers: libFuzzer and the sanitizers
+    fonts-ipafont-gothic       # Japanese text in the window
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ $status == "install ok installed" ]] || missing+=("$package")
+done
+((${#missing[@]})) || exit 0
+
+as_root=()
+if ((EUID != 0)); then
+    command -v sudo >/dev/null || { echo "Missing packages (${missing[*]}); run as root to install them." >&2; exit 1; }
+    as_root=(sudo)
+fi
+echo "Installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update
+"${as_root[@]}" apt-get install -y "${missing[@]}"
