@@ -109,3 +109,11 @@ TEST(Reduction, EqualCountsTryThePartnerWhoseKeySortsLaterFirst) {
     ASSERT_TRUE(f.reduce(3).success);
     EXPECT_EQ(f.count({5, 5, 5}), mergeMarker(pack(5, 5, 6)));
 }
+
+TEST(Reduction, KeysOrderColonBeforeDigits) {
+    // "000100:1:2:5" sorts before "000100:10:7:7" (':' before '0'), so (10, 7, 7) is tried first. Both
+    // lie at a truncated distance of 13 from the rare cell, so the order alone decides.
+    ReductionFixture f({{{1, 2, 5}, 100}, {{10, 7, 7}, 100}, {{0, 17, 0}, 20}, {{0, 0, 1}, 1}});
+    ASSERT_TRUE(f.reduce(3).success);
+    EXPECT_EQ(f.count({0, 0, 1}), mergeMarker(pack(10, 7, 7)));
+}

@@ -1,0 +1,144 @@
+#include "cli/chart_arguments.h"
+
+#include "chart/chart_model.h"
+#include "chart/cube_size.h"
+#include "platform/text_codec.h"
+
+#include <algorithm>
+
+namespace cli {
+namespace {
+
+std::optional<Pair> parsePair(const std::string& text, int smallest, int largest) {
+    // An upper-case X is what people type as often as not; it cannot mean anything else here.
+    const auto separator = text.find_first_of("xX");
+    if (separator == std::string::npos) return std::nullopt;
+    const auto first = platform::parseWholeNumber(std::string_view(text).substr(0, separator));
+    const auto second = platform::parseWholeNumber(std::string_view(text).substr(separator + 1));
+    if (!first || !second) return std::nullopt;
+    if (*first < smallest || *first > largest || *second < smallest || *second > largest) return std::nullopt;
+    return Pair{*first, *second};
+}
+
+bool isCubeItem(const std::string& text) {
+    return std::find(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(), text) != chart::kCubeSizeItems.end();
+}
+
+class Parser {
+public:
+    explicit Parser(ChartArguments& arguments) : a_(arguments) {}
+
+    // Returns an error text, empty when the option was taken.
+    std::string takeValued(const std::string& option, const std::string& value) {
+        if (value.empty()) return option + " needs a value";
+        if (option == "--cfg") {
+            a_.cfgDir = value;
+        } else if (option == "--system") {
+            a_.system = value;
+        } else if (option == "--max") {
+            const auto number = platform::parseWholeNumber(value);
+            if (!number) return badValue(option, value);
+            a_.maxColours = *number;
+        } else if (option == "--cells") {
+            a_.cells = parsePair(value, chart::kMinCells, chart::kMaxCells);
+            if (!a_.cells) return badValue(option, value) + " (COLSxROWS, 8 to 200 each)";
+        } else if (option == "--cell-size") {
+            const auto size = parsePair(value, 1, kLargestCellSide);
+            if (!size) return badValue(option, value) + " (WxH, 1 to 10000 each)";
+            a_.cellSize = *size;
+        } else if (option == "--cube") {
+            if (!isCubeItem(value)) {
+                return badValue(option, value) +
+                       " (one of 8 27 64 125 216 323 512 729 1000 1728 2744 3375 4096 5832)";
+            }
+            a_.cube = value;
+        } else if (option == "--codes") {
+            a_.codesPath = value;
+        } else if (option == "--key") {
+            a_.keyPath = value;
+        } else if (option == "--png") {
+            a_.pngPath = value;
+        } else if (option == "--icon") {
+            a_.iconPath = value;
+        }
+        return {};
+    }
+
+    // Returns false for an option that is not a flag.
+    bool takeFlag(const std::string& option) {
+        if (option == "--json") {
+            a_.json = true;
+        } else if (option == "--smooth" || option == "--no-smooth") {
+            setSwitch(a_.smoothing, option == "--smooth", smoothingGiven_);
+        } else if (option == "--boundary" || option == "--no-boundary") {
+            setSwitch(a_.boundary, option == "--boundary", boundaryGiven_);
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    std::string conflicts() const {
+        if (smoothingGiven_[0] && smoothingGiven_[1]) return "--smooth and --no-smooth cannot be given together";
+        if (boundaryGiven_[0] && boundaryGiven_[1]) return "--boundary and --no-boundary cannot be given together";
+        return {};
+    }
+
+private:
+    static std::string badValue(const std::string& option, const std::string& value) {
+        return "bad value for " + option + ": " + value;
+    }
+
+    static void setSwitch(std::optional<bool>& target, bool on, bool (&given)[2]) {
+        target = on;
+        given[on ? 1 : 0] = true;
+    }
+
+    ChartArguments& a_;
+    bool smoothingGiven_[2] = {false, false};
+    bool boundaryGiven_[2] = {false, false};
+};
+
+bool isValuedOption(const std::string& word) {
+    static const char* const kValued[] = {"--cfg",  "--system", "--max",   "--cells", "--cell-size", "--cube",
+                                          "--codes", "--key",   "--png",   "--icon"};
+    return std::any_of(std::begin(kValued), std::end(kValued), [&](const char* o) { return word == o; });
+}
+
+bool looksLikeOption(const std::string& word) { return word.size() > 1 && word[0] == '-'; }
+
+}  // namespace
+
+ParsedChartArguments parseChartArguments(const std::vector<std::string>& words) {
+    ParsedChartArguments parsed;
+    Parser parser(parsed.arguments);
+    bool havePicture = false;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (isValuedOption(word)) {
+            // An option in the value's place means the value was left out.
+            if (i + 1 >= words.size() || words[i + 1].rfind("--", 0) == 0) {
+                parsed.error = word + " needs a value";
+                return parsed;
+            }
+            parsed.error = parser.takeValued(word, words[++i]);
+            if (!parsed.error.empty()) return parsed;
+        } else if (looksLikeOption(word)) {
+            if (!parser.takeFlag(word)) {
+                parsed.error = "unknown option: " + word;
+                return parsed;
+            }
+        } else if (havePicture) {
+            parsed.error = "only one picture can be charted at a time: " + word;
+            return parsed;
+        } else {
+            parsed.arguments.picture = word;
+            havePicture = true;
+        }
+    }
+    parsed.error = parser.conflicts();
+    if (parsed.error.empty() && !havePicture) parsed.error = "no picture given";
+    return parsed;
+}
+
+}  // namespace cli

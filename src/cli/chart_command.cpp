@@ -1,0 +1,162 @@
+#include "cli/chart_command.h"
+
+#include "chart/code_painting.h"
+#include "chart/cube_size.h"
+#include "chart/pipeline.h"
+#include "cli/chart_files.h"
+#include "cli/chart_summary.h"
+#include "cli/error_line.h"
+#include "cli/exit_codes.h"
+#include "cli/output_batch.h"
+#include "cli/silenced_stderr.h"
+#include "palette/catalogue.h"
+#include "palette/code_system.h"
+#include "platform/ini_file.h"
+#include "platform/picture_decoder.h"
+#include "platform/text_codec.h"
+#include "view/picture_area.h"
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+
+namespace cli {
+namespace {
+
+constexpr const char* kReductionFailed = "減色できませんでした";
+
+// Sampling visits every display pixel and the chart picture has one pixel per display pixel, so
+// the display is held to the size of the largest picture we read.
+constexpr long long kMaxDisplayPixels = platform::kMaxPicturePixels;
+
+struct Failure {
+    int exitCode;
+    std::string message;
+};
+
+// Loads the colour-code system the chart is made with, as the arguments and Tessaly.ini choose it.
+std::optional<Failure> chooseSystem(const ChartArguments& arguments, const std::string& defaultCfgDir,
+                                    palette::LoadedCodeSystem& system) {
+    const std::string cfgDir = arguments.cfgDir.value_or(defaultCfgDir);
+    const std::string settingsPath = cfgDir + "/" + palette::kSettingsFileName;
+    const auto ini =
+        platform::fileExists(settingsPath) ? platform::IniFile::load(settingsPath) : std::nullopt;
+    if (!ini) return Failure{kExitBadInput, "Tessaly.iniなし (" + cfgDir + ")"};
+
+    const palette::CodeSystemList list = palette::readCodeSystemList(*ini);
+    if (list.names.empty()) return Failure{kExitBadInput, settingsPath + " lists no colour-code systems"};
+    const std::string name = arguments.system.value_or(list.names[static_cast<std::size_t>(list.defaultIndex)]);
+    if (std::find(list.names.begin(), list.names.end(), name) == list.names.end()) {
+        return Failure{kExitBadInput, "unknown colour-code system: " + name};
+    }
+
+    palette::LoadResult loaded = palette::loadCodeSystem(cfgDir, name);
+    if (!loaded.message.empty()) {
+        return Failure{kExitBadInput, loaded.message + " (" + cfgDir + "/" + loaded.system.settings.tableFile + ")"};
+    }
+    system = std::move(loaded.system);
+    return std::nullopt;
+}
+
+view::AreaSize displaySize(const ChartArguments& arguments, const chart::Bitmap& picture) {
+    const int cellWidth = arguments.cellSize.first;
+    const int cellHeight = arguments.cellSize.second;
+    if (arguments.cells) return view::AreaSize{arguments.cells->first * cellWidth, arguments.cells->second * cellHeight};
+    return view::limitArea(view::pasteAreaSize(picture.width(), picture.height(), cellWidth, cellHeight), cellWidth,
+                           cellHeight);
+}
+
+std::optional<Failure> addPng(OutputBatch& batch, const std::string& path, const chart::Bitmap& bitmap) {
+    std::optional<std::string> png = encodePng(bitmap);
+    if (!png) return Failure{kExitBadInput, "cannot encode " + path};
+    batch.add(path, std::move(*png));
+    return std::nullopt;
+}
+
+std::optional<Failure> writeOutputs(const ChartArguments& arguments, const chart::ChartModel& model,
+                                    const palette::ColourTable& table) {
+    OutputBatch batch;
+    if (arguments.codesPath) batch.add(*arguments.codesPath, codesCsv(model, table));
+    if (arguments.keyPath) batch.add(*arguments.keyPath, keyCsv(model));
+    if (arguments.pngPath) {
+        if (auto failure = addPng(batch, *arguments.pngPath, chartPicture(model))) return failure;
+    }
+    if (arguments.iconPath) {
+        if (auto failure = addPng(batch, *arguments.iconPath, chart::iconBitmap(model, table))) return failure;
+    }
+    const std::string error = batch.commit();
+    if (!error.empty()) return Failure{kExitBadInput, error};
+    return std::nullopt;
+}
+
+std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::string& defaultCfgDir,
+                                    std::ostream& out) {
+    palette::LoadedCodeSystem system;
+    if (auto failure = chooseSystem(arguments, defaultCfgDir, system)) return failure;
+    const palette::CodeSystemSettings& settings = system.settings;
+
+    const int maxColours = arguments.maxColours.value_or(settings.defaultColours);
+    if (maxColours < 1 || maxColours > settings.maxColours) {
+        return Failure{kExitBadInput, "--max must be from 1 to " + std::to_string(settings.maxColours) + " for " +
+                                          system.name};
+    }
+    const std::string cubeItem = arguments.cube.value_or(std::string(chart::selectCubeSizeItem(settings.cubeSize)));
+    const int levels = chart::levelsForCubeSize(cubeItem).value_or(0);
+
+    platform::DecodedPicture picture;
+    {
+        const SilencedStderr quiet;
+        picture = platform::loadPicture(arguments.picture);
+    }
+    if (!picture.message.empty()) return Failure{kExitBadInput, arguments.picture + ": " + picture.message};
+
+    const view::AreaSize display = displaySize(arguments, picture.bitmap);
+    if (static_cast<long long>(display.width) * display.height > kMaxDisplayPixels) {
+        return Failure{kExitBadInput, "the chart picture would be " + std::to_string(display.width) + " x " +
+                                          std::to_string(display.height) + " pixels, more than " +
+                                          std::to_string(kMaxDisplayPixels) + "; choose a smaller --cell-size"};
+    }
+
+    chart::ChartModel model;
+    model.source = std::move(picture.bitmap);
+    model.displayWidth = display.width;
+    model.displayHeight = display.height;
+    model.cellWidth = arguments.cellSize.first;
+    model.cellHeight = arguments.cellSize.second;
+
+    chart::ChartRequest request;
+    request.codeSystem = system.name;
+    request.levels = chart::LevelCounts{levels, levels, levels};
+    request.hueWeight = settings.hueWeight;
+    request.maxColours = maxColours;
+    request.smoothing = arguments.smoothing.value_or(settings.smoothing);
+    request.boundary = arguments.boundary.value_or(settings.boundary);
+
+    const chart::ChartOutcome outcome = chart::makeChart(model, system.table, request);
+    if (!outcome.message.empty()) return Failure{kExitBadInput, outcome.message};
+    if (!outcome.reduction.success) return Failure{kExitReductionFailed, kReductionFailed};
+
+    if (auto failure = writeOutputs(arguments, model, system.table)) return failure;
+    if (arguments.json) {
+        out << chartSummaryJson(model, outcome.reduction, cubeItem) << std::flush;
+        if (!out) return Failure{kExitBadInput, "cannot write the summary to standard output"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runChart(const ChartArguments& arguments, const std::string& defaultCfgDir, std::ostream& out,
+             std::ostream& errors) {
+    const std::optional<Failure> failure = makeAndWrite(arguments, defaultCfgDir, out);
+    if (!failure) return kExitSuccess;
+    // The failed reduction is reported in the program's own words alone, as the window shows it.
+    if (failure->exitCode == kExitReductionFailed) {
+        errors << failure->message << '\n' << std::flush;
+    } else {
+        printError(errors, failure->message);
+    }
+    return failure->exitCode;
+}
+
+}  // namespace cli

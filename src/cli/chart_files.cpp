@@ -1,0 +1,79 @@
+#include "cli/chart_files.h"
+
+#include "cli/csv.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageWriter>
+
+#include <algorithm>
+#include <vector>
+
+namespace cli {
+namespace {
+
+std::string cellCode(const chart::ChartModel& model, const palette::ColourTable& table, int column, int row) {
+    const std::int32_t packed = model.cell(column, row);
+    if (packed < 0) return {};
+    const int index = model.cube.codes.at(chart::unpack(packed));
+    if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return {};
+    return table[static_cast<std::size_t>(index)].code;
+}
+
+}  // namespace
+
+std::string codesCsv(const chart::ChartModel& model, const palette::ColourTable& table) {
+    std::string text;
+    std::vector<std::string> fields(static_cast<std::size_t>(model.columns));
+    for (int row = 0; row < model.rows; ++row) {
+        for (int column = 0; column < model.columns; ++column) {
+            fields[static_cast<std::size_t>(column)] = cellCode(model, table, column, row);
+        }
+        text += csvLine(fields);
+    }
+    return text;
+}
+
+std::string keyCsv(const chart::ChartModel& model) {
+    std::string text = csvLine({"symbol", "code", "name", "count", "R", "G", "B"});
+    const int shown = std::min(model.colourList.coloursInUse, chart::kColourListRows);
+    for (int i = 0; i < shown; ++i) {
+        const chart::ColourListRow& row = model.colourList.rows[static_cast<std::size_t>(i)];
+        text += csvLine({row.symbol, row.code, row.name, std::to_string(row.count), std::to_string(row.r),
+                         std::to_string(row.g), std::to_string(row.b)});
+    }
+    return text;
+}
+
+chart::Bitmap chartPicture(const chart::ChartModel& model) {
+    chart::Bitmap picture(model.columns * model.cellWidth, model.rows * model.cellHeight);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            picture.set(x, y, model.cellColour(x / model.cellWidth, y / model.cellHeight));
+        }
+    }
+    return picture;
+}
+
+std::optional<std::string> encodePng(const chart::Bitmap& bitmap) {
+    QImage image(bitmap.width(), bitmap.height(), QImage::Format_RGB888);
+    if (image.isNull()) return std::nullopt;
+    for (int y = 0; y < bitmap.height(); ++y) {
+        uchar* line = image.scanLine(y);
+        for (int x = 0; x < bitmap.width(); ++x) {
+            const chart::Rgb colour = bitmap.at(x, y);
+            line[3 * x] = colour.r;
+            line[3 * x + 1] = colour.g;
+            line[3 * x + 2] = colour.b;
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image)) return std::nullopt;
+    return bytes.toStdString();
+}
+
+}  // namespace cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "chart/bitmap.h"
+#include "chart/chart_model.h"
+#include "palette/colour_table.h"
+
+#include <optional>
+#include <string>
+
+namespace cli {
+
+// The colour code of every cell: a line per chart row, a field per column, empty for an empty cell.
+std::string codesCsv(const chart::ChartModel& model, const palette::ColourTable& table);
+
+// The colour key: a header line, then the rows of the colours in use in the key's order.
+std::string keyCsv(const chart::ChartModel& model);
+
+// The chart picture, every cell a solid block of cell width x cell height pixels.
+chart::Bitmap chartPicture(const chart::ChartModel& model);
+
+// PNG file contents; nullopt when the picture cannot be encoded.
+std::optional<std::string> encodePng(const chart::Bitmap& bitmap);
+
+}  // namespace cli

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// A JSON string literal, quotes included. UTF-8 passes through; quotes, backslashes and control
+// characters are escaped.
+std::string jsonString(std::string_view text);
+
+}  // namespace cli

@@ -1,0 +1,56 @@
+// tessaly-cli: makes a chart from a picture file without the window.
+
+#include "cli/chart_arguments.h"
+#include "cli/chart_command.h"
+#include "cli/error_line.h"
+#include "cli/exit_codes.h"
+
+#include <QtGlobal>
+
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tessaly-cli chart PICTURE [--cfg DIR] [--system NAME] [--max N]\n"
+    "                          [--smooth | --no-smooth] [--boundary | --no-boundary]\n"
+    "                          [--cells COLSxROWS] [--cell-size WxH] [--cube N]\n"
+    "                          [--codes FILE] [--key FILE] [--png FILE] [--icon FILE] [--json]\n";
+
+// The shipped data lies in a cfg folder beside the executable, wherever it is started from.
+std::string cfgBesideProgram(const char* argv0) {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) program = std::filesystem::absolute(argv0, error);
+    return (program.parent_path() / "cfg").string();
+}
+
+// Qt's image plugins report oddities of a file (an unusual colour profile, say) as warnings on
+// standard error; a failure reaches the user through our own message instead, on one line.
+void dropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qInstallMessageHandler(dropQtMessages);
+    if (argc < 2 || std::string(argv[1]) != "chart") {
+        std::cerr << kUsage;
+        return cli::kExitBadInput;
+    }
+    const cli::ParsedChartArguments parsed = cli::parseChartArguments(std::vector<std::string>(argv + 2, argv + argc));
+    if (!parsed.error.empty()) {
+        cli::printError(std::cerr, parsed.error);
+        return cli::kExitBadInput;
+    }
+    try {
+        return cli::runChart(parsed.arguments, cfgBesideProgram(argv[0]), std::cout, std::cerr);
+    } catch (const std::exception& e) {
+        cli::printError(std::cerr, e.what());
+        return cli::kExitBadInput;
+    }
+}
