@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev   # the fuzzers: libFuzzer and the sanitizers
     fonts-ipafont-gothic       # Japanese text in the window
+    time                       # bench/peak_memory.sh measures the peak memory of a run
 )
 
 missing=()
