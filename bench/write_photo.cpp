@@ -4,10 +4,10 @@
 
 #include "photo_picture.h"
 
-#include <QImage>
-#include <QString>
+#include "platform/picture_encoder.h"
 
 #include <cstdio>
+#include <fstream>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -16,17 +16,9 @@ int main(int argc, char** argv) {
     }
 
     const chart::Bitmap picture = bench::photoLikePicture(bench::kPhotoSize, bench::kPhotoSize, bench::kPhotoSeed);
-    QImage image(picture.width(), picture.height(), QImage::Format_RGB888);
-    for (int y = 0; y < picture.height(); ++y) {
-        uchar* line = image.scanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
-            const chart::Rgb c = picture.at(x, y);
-            line[3 * x] = c.r;
-            line[3 * x + 1] = c.g;
-            line[3 * x + 2] = c.b;
-        }
-    }
-    if (!image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    const std::optional<std::string> png = platform::encodePng(picture);
+    std::ofstream file(argv[1], std::ios::binary);
+    if (!png || !file.write(png->data(), static_cast<std::streamsize>(png->size()))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

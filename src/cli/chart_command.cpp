@@ -13,6 +13,7 @@
 #include "palette/code_system.h"
 #include "platform/ini_file.h"
 #include "platform/picture_decoder.h"
+#include "platform/picture_encoder.h"
 #include "platform/text_codec.h"
 #include "view/picture_area.h"
 
@@ -67,7 +68,7 @@ view::AreaSize displaySize(const ChartArguments& arguments, const chart::Bitmap&
 }
 
 std::optional<Failure> addPng(OutputBatch& batch, const std::string& path, const chart::Bitmap& bitmap) {
-    std::optional<std::string> png = encodePng(bitmap);
+    std::optional<std::string> png = platform::encodePng(bitmap);
     if (!png) return Failure{kExitBadInput, "cannot encode " + path};
     batch.add(path, std::move(*png));
     return std::nullopt;

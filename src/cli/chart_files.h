@@ -4,7 +4,6 @@
 #include "chart/chart_model.h"
 #include "palette/colour_table.h"
 
-#include <optional>
 #include <string>
 
 namespace cli {
@@ -17,8 +16,5 @@ std::string keyCsv(const chart::ChartModel& model);
 
 // The chart picture, every cell a solid block of cell width x cell height pixels.
 chart::Bitmap chartPicture(const chart::ChartModel& model);
-
-// PNG file contents; nullopt when the picture cannot be encoded.
-std::optional<std::string> encodePng(const chart::Bitmap& bitmap);
 
 }  // namespace cli

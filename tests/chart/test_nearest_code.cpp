@@ -1,25 +1,14 @@
 #include "chart/nearest_code.h"
 
+#include "chart_test_support.h"
+
 #include <gtest/gtest.h>
 
 using chart::ColourDistance;
 using chart::nearestCode;
-using palette::ColourEntry;
 using palette::ColourTable;
 
-namespace {
-
-ColourEntry entry(const std::string& code, int r, int g, int b) {
-    ColourEntry e;
-    e.code = code;
-    e.r = e.matchR = r;
-    e.g = e.matchG = g;
-    e.b = e.matchB = b;
-    e.sum = r + g + b;
-    return e;
-}
-
-}  // namespace
+using chart_test::entry;
 
 TEST(NearestCode, WindowWidensForSmallTables) {
     EXPECT_EQ(chart::nearestCodeWindow(455), 306);
