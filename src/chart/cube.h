@@ -13,7 +13,7 @@ int levelValue(int level, int levels);
 
 // Empties the cube for a new chart with these level counts, and computes the cube codes when the
 // rebuild flag, the never-computed mark or a change of shape asks for it. Returns a message for
-// counts that make no cube (below 2 or above the level tables), empty on success.
+// counts outside 2 to 20, which make no cube, and empty on success.
 std::string buildCube(QuantisationCube& cube, LevelCounts levels, const palette::ColourTable& table,
                       const ColourDistance& distance);
 

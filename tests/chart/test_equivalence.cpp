@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -174,18 +175,22 @@ std::string compare(const ChartOutcome& fo, const ChartModel& f, const ColourTab
     d.check("codes shape", levelsText(fc.codes.levels()), levelsText(lc.codes.levels()));
     if (fc.counts.size() == lc.counts.size())
         for (std::size_t i = 0; i < fc.counts.size(); ++i)
-            d.check("cube count[" + std::to_string(i) + "]", fc.counts.atOffset(i), lc.counts.atOffset(i));
+            if (fc.counts.atOffset(i) != lc.counts.atOffset(i))
+                d.check("cube count[" + std::to_string(i) + "]", fc.counts.atOffset(i), lc.counts.atOffset(i));
     if (fc.codes.size() == lc.codes.size())
         for (std::size_t i = 0; i < fc.codes.size(); ++i)
-            d.check("cube code[" + std::to_string(i) + "]", fc.codes.atOffset(i), lc.codes.atOffset(i));
+            if (fc.codes.atOffset(i) != lc.codes.atOffset(i))
+                d.check("cube code[" + std::to_string(i) + "]", fc.codes.atOffset(i), lc.codes.atOffset(i));
 
     const int columns = wholeGrid ? chart::kGridSize : std::min(f.columns, l.columns);
     const int rows = wholeGrid ? chart::kGridSize : std::min(f.rows, l.rows);
     for (int c = 0; c < columns; ++c)
-        for (int r = 0; r < rows; ++r) d.check("grid" + cellText(c, r), f.cell(c, r), l.cell(c, r));
+        for (int r = 0; r < rows; ++r)
+            if (f.cell(c, r) != l.cell(c, r)) d.check("grid" + cellText(c, r), f.cell(c, r), l.cell(c, r));
     for (int c = 0; c < std::min(f.columns, l.columns); ++c)
         for (int r = 0; r < std::min(f.rows, l.rows); ++r)
-            d.check("picture" + cellText(c, r), rgbText(f.cellColour(c, r)), rgbText(l.cellColour(c, r)));
+            if (f.cellColour(c, r) != l.cellColour(c, r))
+                d.check("picture" + cellText(c, r), rgbText(f.cellColour(c, r)), rgbText(l.cellColour(c, r)));
 
     d.check("options.smoothing", f.options.smoothing, l.options.smoothing);
     d.check("options.boundary", f.options.boundary, l.options.boundary);
@@ -351,6 +356,56 @@ INSTANTIATE_TEST_SUITE_P(AllScenes, ChartEquivalence,
                                             ::testing::Range<std::size_t>(0, 5)),
                          caseName);
 
+// Random pictures, display sizes, cell shapes and requests (fixed seeds), with up to three charts
+// in a row on one model, the whole grid compared so that leftovers of a bigger chart count too.
+class RandomCharts : public ::testing::TestWithParam<std::uint32_t> {};
+
+chart::Bitmap randomPicture(std::mt19937& random, int width, int height) {
+    switch (random() % 8) {
+        case 0: return test_pictures::gradient(width, height);
+        case 1: return test_pictures::noise(width, height, random());
+        case 2: return test_pictures::shapes(width, height);
+        case 3: return test_pictures::photoLike(width, height, random());
+        case 4: return test_pictures::fewFlatColours(width, height);
+        case 5: return test_pictures::flat(width, height, chart::Rgb{static_cast<std::uint8_t>(random()), 128, 64});
+        case 6: return test_pictures::greyRamp(width, height);
+        default: return test_pictures::primaries(width, height);
+    }
+}
+
+TEST_P(RandomCharts, SameChart) {
+    std::mt19937 random(GetParam());
+    const auto pick = [&random](int lo, int hi) {
+        return lo + static_cast<int>(random() % static_cast<unsigned>(hi - lo + 1));
+    };
+    for (int round = 0; round < 20; ++round) {
+        const int bitmapWidth = pick(3, 260);
+        const int bitmapHeight = pick(3, 260);
+        const chart::Bitmap picture = randomPicture(random, bitmapWidth, bitmapHeight);
+        const int cellWidth = pick(1, 5);
+        const int cellHeight = pick(1, 5);
+        const Scene scene{"random", picture, pick(8, 90) * cellWidth + pick(0, cellWidth - 1),
+                          pick(8, 90) * cellHeight + pick(0, cellHeight - 1), cellWidth, cellHeight};
+        const TableSetup& table = tables()[static_cast<std::size_t>(pick(0, 4))];
+        Pair pair(scene, table.table);
+        for (int chartNo = pick(1, 3); chartNo > 0; --chartNo) {
+            ChartRequest request = requestFor(table, pick(2, 18), pick(1, 56), pick(0, 1) == 1, pick(0, 1) == 1);
+            if (pick(0, 5) == 0) request.levels = LevelCounts{pick(2, 18), pick(2, 18), pick(2, 18)};
+            if (table.name != "dmc" && table.name != "icon") request.hueWeight = pick(0, 25);
+            if (pick(0, 3) == 0) {
+                pair.engine.cube.rebuildCodes = true;
+                pair.reference.cube.rebuildCodes = true;
+            }
+            EXPECT_EQ(pair.make(request, true), "")
+                << "round " << round << ", table " << table.name << ", bitmap " << bitmapWidth << "x" << bitmapHeight
+                << ", display " << scene.displayWidth << "x" << scene.displayHeight << ", cell " << cellWidth << "x"
+                << cellHeight << ", " << requestText(request);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomCharts, ::testing::Values(1u, 2u, 3u, 4u));
+
 // One pixel per cell in exact level colours, so that the cube counts are chosen: a rare cell A next
 // to a middling cell B, B itself close to the most used cell C, and two far-off cells that keep the
 // colour count up until B is merged too, which leaves A at the end of the chain A -> B -> C.
@@ -369,7 +424,8 @@ Scene chainScene(int levels, const std::vector<std::array<int, 4>>& cellsAndCoun
 TEST(ChartEquivalenceEdges, MergeChainsReachTheirEnd) {
     const TableSetup& dmc = tables()[0];
     // Thresholds 15, 19, 23 and 27 from the pivot count 10: B (16) takes A at 15 and goes to C at 19.
-    const Scene coloured = chainScene(18, {{11, 5, 2, 2}, {0, 0, 17, 5}, {0, 17, 0, 10}, {10, 5, 2, 16}, {10, 5, 5, 47}});
+    const Scene coloured =
+        chainScene(18, {{11, 5, 2, 2}, {0, 0, 17, 5}, {0, 17, 0, 10}, {10, 5, 2, 16}, {10, 5, 5, 47}});
     Pair first(coloured, dmc.table);
     EXPECT_EQ(first.make(requestFor(dmc, 18, 3, true, false)), "");
     ASSERT_TRUE(first.reference.cube.counts.at(11, 5, 2) < 0 && first.reference.cube.counts.at(10, 5, 2) < 0);
@@ -389,7 +445,8 @@ TEST(ChartEquivalenceEdges, MergeChainsReachTheirEnd) {
 // A rare cell with two equally used partners at the same distance: the one whose key sorts later
 // takes it, and "000020:10:…" sorts after "000020:1:…" because the colon sorts before the digits.
 TEST(ChartEquivalenceEdges, EqualCountsPreferTheLaterKey) {
-    const Scene scene = chainScene(18, {{5, 15, 12, 2}, {17, 0, 0, 3}, {1, 15, 15, 20}, {10, 15, 15, 20}, {0, 0, 17, 35}});
+    const Scene scene =
+        chainScene(18, {{5, 15, 12, 2}, {17, 0, 0, 3}, {1, 15, 15, 20}, {10, 15, 15, 20}, {0, 0, 17, 35}});
     TableSetup exact{"exact", "exact", 0,
                      {plainEntry("P2", 150, 225, 225), plainEntry("A", 75, 225, 180), plainEntry("P1", 15, 225, 225),
                       plainEntry("F", 0, 0, 255), plainEntry("Q", 255, 0, 0)}};
@@ -434,6 +491,11 @@ TEST(ChartEquivalenceEdges, ChartsInARowOnOneModel) {
     EXPECT_EQ(pair.make(requestFor(dmc, 8, 45, false, false)), "");
     EXPECT_EQ(pair.make(requestFor(dmc, 8, 10, true, false)), "");  // codes kept
     EXPECT_EQ(pair.make(requestFor(dmc, 12, 56, false, true)), "");  // shape changed
+    ChartRequest uneven = requestFor(dmc, 8, 20, false, false);
+    uneven.levels = LevelCounts{8, 4, 12};
+    EXPECT_EQ(pair.make(uneven), "");
+    uneven.levels = LevelCounts{4, 12, 8};  // as many cube cells, another shape
+    EXPECT_EQ(pair.make(uneven), "");
 
     // A smaller chart over the same model.
     for (ChartModel* model : {&pair.engine, &pair.reference}) {
