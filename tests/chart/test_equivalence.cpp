@@ -58,6 +58,11 @@ ColourEntry entry(std::string code, int r, int g, int b, int sum, int mr, int mg
     return e;
 }
 
+// Tables are read in file order, brightest first.
+void brightestFirst(ColourTable& t) {
+    std::stable_sort(t.begin(), t.end(), [](const ColourEntry& a, const ColourEntry& b) { return a.sum > b.sum; });
+}
+
 ColourEntry plainEntry(std::string code, int r, int g, int b) { return entry(code, r, g, b, r + g + b, r, g, b); }
 
 // Small and wide-windowed; match colours and sums that differ from the shown colour, and two
@@ -71,7 +76,7 @@ TableSetup handMadeTable() {
         entry("H09", 120, 60, 20, 190, 110, 60, 30),     plainEntry("H10", 30, 30, 90),
         plainEntry("H11", 0, 0, 0),
     };
-    std::stable_sort(t.begin(), t.end(), [](const ColourEntry& a, const ColourEntry& b) { return a.sum > b.sum; });
+    brightestFirst(t);
     return TableSetup{"handmade", "hand", 15, t};
 }
 
@@ -88,7 +93,7 @@ TableSetup gapTable() {
         std::snprintf(code, sizeof code, "K%02d", i);
         t.push_back(plainEntry(code, (i % 4) * 5, (i / 4 % 5) * 4, (i / 20) * 10));
     }
-    std::stable_sort(t.begin(), t.end(), [](const ColourEntry& a, const ColourEntry& b) { return a.sum > b.sum; });
+    brightestFirst(t);
     return TableSetup{"gap", "gap", 10, t};
 }
 
@@ -100,7 +105,7 @@ TableSetup brightOnlyTable() {
         std::snprintf(code, sizeof code, "L%02d", i);
         t.push_back(plainEntry(code, 255 - (i % 6) * 20, 255 - (i / 6 % 5) * 25, 255 - (i / 30) * 60));
     }
-    std::stable_sort(t.begin(), t.end(), [](const ColourEntry& a, const ColourEntry& b) { return a.sum > b.sum; });
+    brightestFirst(t);
     return TableSetup{"bright", "bright", 7, t};
 }
 
