@@ -83,4 +83,8 @@ TEST(Pipeline, RefusesWhatCannotMakeAChart) {
     model = fresh;
     model.source = Bitmap();
     EXPECT_NE(makeChart(model, table, request(10)).message, "");
+    // Cube codes are 16-bit: a longer table would send cells to wrapped, wrong entries.
+    model = fresh;
+    palette::ColourTable huge(32768, chart_test::entry("K", 0, 0, 0));
+    EXPECT_NE(makeChart(model, huge, request(10)).message, "");
 }
