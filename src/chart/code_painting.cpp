@@ -9,14 +9,18 @@ Rgb entryColour(const palette::ColourEntry& entry) {
 
 }  // namespace
 
+int cellCodeIndex(const ChartModel& model, int column, int row) {
+    const std::int32_t packed = model.cell(column, row);
+    return packed < 0 ? kNoCode : model.cube.codes.at(unpack(packed));
+}
+
 void paintCodeColours(ChartModel& model, const palette::ColourTable& table) {
     for (int column = 0; column < model.columns; ++column) {
         for (int row = 0; row < model.rows; ++row) {
-            std::int32_t& packed = model.cell(column, row);
-            if (packed < 0) continue;
-            const int code = model.cube.codes.at(unpack(packed));
+            if (model.cell(column, row) < 0) continue;
+            const int code = cellCodeIndex(model, column, row);
             if (code < 0) {
-                packed = kEmptyCell;
+                model.cell(column, row) = kEmptyCell;
                 model.cellColour(column, row) = kWhite;
             } else {
                 model.cellColour(column, row) = entryColour(table[static_cast<std::size_t>(code)]);
@@ -29,9 +33,8 @@ Bitmap iconBitmap(const ChartModel& model, const palette::ColourTable& table) {
     Bitmap icon(model.columns, model.rows, kWhite);
     for (int column = 0; column < model.columns; ++column) {
         for (int row = 0; row < model.rows; ++row) {
-            const std::int32_t packed = model.cell(column, row);
-            if (packed < 0) continue;
-            const int code = model.cube.codes.at(unpack(packed));
+            if (model.cell(column, row) < 0) continue;
+            const int code = cellCodeIndex(model, column, row);
             icon.set(column, row, code < 0 ? kWhite : entryColour(table[static_cast<std::size_t>(code)]));
         }
     }

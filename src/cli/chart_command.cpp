@@ -11,10 +11,8 @@
 #include "cli/silenced_stderr.h"
 #include "palette/catalogue.h"
 #include "palette/code_system.h"
-#include "platform/ini_file.h"
 #include "platform/picture_decoder.h"
 #include "platform/picture_encoder.h"
-#include "platform/text_codec.h"
 #include "view/picture_area.h"
 
 #include <algorithm>
@@ -39,19 +37,19 @@ struct Failure {
 std::optional<Failure> chooseSystem(const ChartArguments& arguments, const std::string& defaultCfgDir,
                                     palette::LoadedCodeSystem& system) {
     const std::string cfgDir = arguments.cfgDir.value_or(defaultCfgDir);
-    const std::string settingsPath = cfgDir + "/" + palette::kSettingsFileName;
-    const auto ini =
-        platform::fileExists(settingsPath) ? platform::IniFile::load(settingsPath) : std::nullopt;
+    const auto ini = palette::loadSettingsFile(cfgDir);
     if (!ini) return Failure{kExitBadInput, "Tessaly.iniなし (" + cfgDir + ")"};
 
     const palette::CodeSystemList list = palette::readCodeSystemList(*ini);
-    if (list.names.empty()) return Failure{kExitBadInput, settingsPath + " lists no colour-code systems"};
+    if (list.names.empty()) {
+        return Failure{kExitBadInput, cfgDir + "/" + palette::kSettingsFileName + " lists no colour-code systems"};
+    }
     const std::string name = arguments.system.value_or(list.names[static_cast<std::size_t>(list.defaultIndex)]);
     if (std::find(list.names.begin(), list.names.end(), name) == list.names.end()) {
         return Failure{kExitBadInput, "unknown colour-code system: " + name};
     }
 
-    palette::LoadResult loaded = palette::loadCodeSystem(cfgDir, name);
+    palette::LoadResult loaded = palette::loadCodeSystem(cfgDir, *ini, name);
     if (!loaded.message.empty()) {
         return Failure{kExitBadInput, loaded.message + " (" + cfgDir + "/" + loaded.system.settings.tableFile + ")"};
     }

@@ -1,29 +1,20 @@
 #include "cli/chart_files.h"
 
+#include "chart/code_painting.h"
 #include "cli/csv.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace cli {
-namespace {
-
-std::string cellCode(const chart::ChartModel& model, const palette::ColourTable& table, int column, int row) {
-    const std::int32_t packed = model.cell(column, row);
-    if (packed < 0) return {};
-    const int index = model.cube.codes.at(chart::unpack(packed));
-    if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return {};
-    return table[static_cast<std::size_t>(index)].code;
-}
-
-}  // namespace
 
 std::string codesCsv(const chart::ChartModel& model, const palette::ColourTable& table) {
     std::string text;
     std::vector<std::string> fields(static_cast<std::size_t>(model.columns));
     for (int row = 0; row < model.rows; ++row) {
         for (int column = 0; column < model.columns; ++column) {
-            fields[static_cast<std::size_t>(column)] = cellCode(model, table, column, row);
+            const int index = chart::cellCodeIndex(model, column, row);
+            fields[static_cast<std::size_t>(column)] = index < 0 ? std::string() : table[static_cast<std::size_t>(index)].code;
         }
         text += csvLine(fields);
     }

@@ -1,20 +1,28 @@
 #include "palette/catalogue.h"
 
-#include "platform/ini_file.h"
 #include "platform/text_codec.h"
 
 namespace palette {
 
+std::optional<platform::IniFile> loadSettingsFile(const std::string& cfgDir) {
+    const std::string path = cfgDir + "/" + kSettingsFileName;
+    return platform::fileExists(path) ? platform::IniFile::load(path) : std::nullopt;
+}
+
 LoadResult loadCodeSystem(const std::string& cfgDir, const std::string& systemName) {
-    LoadResult result;
-    const std::string settingsPath = cfgDir + "/" + kSettingsFileName;
-    const auto ini = platform::fileExists(settingsPath) ? platform::IniFile::load(settingsPath) : std::nullopt;
+    const auto ini = loadSettingsFile(cfgDir);
     if (!ini) {
-        result.message = "Tessaly.iniなし";
-        return result;
+        LoadResult missing;
+        missing.message = "Tessaly.iniなし";
+        return missing;
     }
+    return loadCodeSystem(cfgDir, *ini, systemName);
+}
+
+LoadResult loadCodeSystem(const std::string& cfgDir, const platform::IniFile& settings, const std::string& systemName) {
+    LoadResult result;
     result.system.name = systemName;
-    result.system.settings = readCodeSystemSettings(*ini, systemName);
+    result.system.settings = readCodeSystemSettings(settings, systemName);
 
     const std::string tablePath = cfgDir + "/" + result.system.settings.tableFile;
     const auto bytes = result.system.settings.tableFile.empty() || !platform::fileExists(tablePath)

@@ -2,7 +2,9 @@
 
 #include "palette/code_system.h"
 #include "palette/colour_table.h"
+#include "platform/ini_file.h"
 
+#include <optional>
 #include <string>
 
 namespace palette {
@@ -19,8 +21,14 @@ struct LoadResult {
     LoadedCodeSystem system;
 };
 
-// Reads the system's settings from Tessaly.ini in cfgDir and loads its colour table. Fails with
-// "Tessaly.iniなし" or "カラーコードファイルなし" as the user knows them.
+// Tessaly.ini in cfgDir; nullopt when it is missing or cannot be read ("Tessaly.iniなし").
+std::optional<platform::IniFile> loadSettingsFile(const std::string& cfgDir);
+
+// Reads the system's settings from the settings file and loads its colour table from cfgDir. Fails
+// with "カラーコードファイルなし" as the user knows it.
+LoadResult loadCodeSystem(const std::string& cfgDir, const platform::IniFile& settings, const std::string& systemName);
+
+// The same, reading Tessaly.ini first; fails with "Tessaly.iniなし" when it is missing.
 LoadResult loadCodeSystem(const std::string& cfgDir, const std::string& systemName);
 
 }  // namespace palette

@@ -80,19 +80,24 @@ TableSetup handMadeTable() {
     return TableSetup{"handmade", "hand", 15, t};
 }
 
+// Appends `count` entries coded prefix00, prefix01, … with the colours colourOf(i) gives.
+template <typename ColourOf>
+void addNumberedEntries(ColourTable& t, const char* prefix, int count, ColourOf colourOf) {
+    for (int i = 0; i < count; ++i) {
+        char code[8];
+        std::snprintf(code, sizeof code, "%s%02d", prefix, i);
+        const auto [r, g, b] = colourOf(i);
+        t.push_back(plainEntry(code, r, g, b));
+    }
+}
+
 // Near-white and near-black entries only: mid-brightness cube cells find no entry in their window.
 TableSetup gapTable() {
     ColourTable t;
-    for (int i = 0; i < 80; ++i) {
-        char code[8];
-        std::snprintf(code, sizeof code, "W%02d", i);
-        t.push_back(plainEntry(code, 255 - (i % 5) * 5, 255 - (i / 5 % 4) * 6, 255 - (i / 20) * 7));
-    }
-    for (int i = 0; i < 40; ++i) {
-        char code[8];
-        std::snprintf(code, sizeof code, "K%02d", i);
-        t.push_back(plainEntry(code, (i % 4) * 5, (i / 4 % 5) * 4, (i / 20) * 10));
-    }
+    addNumberedEntries(t, "W", 80, [](int i) {
+        return std::array<int, 3>{255 - (i % 5) * 5, 255 - (i / 5 % 4) * 6, 255 - (i / 20) * 7};
+    });
+    addNumberedEntries(t, "K", 40, [](int i) { return std::array<int, 3>{(i % 4) * 5, (i / 4 % 5) * 4, (i / 20) * 10}; });
     brightestFirst(t);
     return TableSetup{"gap", "gap", 10, t};
 }
@@ -100,11 +105,9 @@ TableSetup gapTable() {
 // Only light entries: dark cube cells, black among them, are darker than every window.
 TableSetup brightOnlyTable() {
     ColourTable t;
-    for (int i = 0; i < 60; ++i) {
-        char code[8];
-        std::snprintf(code, sizeof code, "L%02d", i);
-        t.push_back(plainEntry(code, 255 - (i % 6) * 20, 255 - (i / 6 % 5) * 25, 255 - (i / 30) * 60));
-    }
+    addNumberedEntries(t, "L", 60, [](int i) {
+        return std::array<int, 3>{255 - (i % 6) * 20, 255 - (i / 6 % 5) * 25, 255 - (i / 30) * 60};
+    });
     brightestFirst(t);
     return TableSetup{"bright", "bright", 7, t};
 }
