@@ -51,7 +51,7 @@ std::uint8_t channel(double v) {
 
 }  // namespace
 
-chart::Bitmap photoLikePicture(int width, int height, std::uint32_t seed) {
+platform::Bitmap photoLikePicture(int width, int height, std::uint32_t seed) {
     Xorshift random(seed);
     const double w = width;
     const double h = height;
@@ -79,7 +79,7 @@ chart::Bitmap photoLikePicture(int width, int height, std::uint32_t seed) {
     const double waveX = random.between(0.01, 0.03);
     const double waveY = random.between(0.01, 0.03);
 
-    chart::Bitmap picture(width, height);
+    platform::Bitmap picture(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             Colour c;
@@ -105,7 +105,7 @@ chart::Bitmap photoLikePicture(int width, int height, std::uint32_t seed) {
                     c = mix(d.lit, d.shade, std::clamp((dx + dy) / (2 * d.radius) + 0.5, 0.0, 1.0));
             }
             const double noise = random.between(-10, 10);
-            picture.set(x, y, chart::Rgb{channel(c.r + noise + random.between(-4, 4)), channel(c.g + noise),
+            picture.set(x, y, platform::Rgb{channel(c.r + noise + random.between(-4, 4)), channel(c.g + noise),
                                          channel(c.b + noise + random.between(-4, 4))});
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <cstdint>
 
@@ -8,7 +8,7 @@ namespace bench {
 
 // A picture that asks of the chart what a photograph does: long smooth gradients, hard-edged shapes
 // and sensor-like noise. The same seed always gives the same picture.
-chart::Bitmap photoLikePicture(int width, int height, std::uint32_t seed);
+platform::Bitmap photoLikePicture(int width, int height, std::uint32_t seed);
 
 // The picture the benchmarks chart: 600 x 600 pixels from this seed.
 inline constexpr int kPhotoSize = 600;

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    const chart::Bitmap picture = bench::photoLikePicture(bench::kPhotoSize, bench::kPhotoSize, bench::kPhotoSeed);
+    const platform::Bitmap picture = bench::photoLikePicture(bench::kPhotoSize, bench::kPhotoSize, bench::kPhotoSeed);
     const std::optional<std::string> png = platform::encodePng(picture);
     std::ofstream file(argv[1], std::ios::binary);
     if (!png || !file.write(png->data(), static_cast<std::streamsize>(png->size()))) {

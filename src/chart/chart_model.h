@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <array>
 #include <cstdint>
@@ -8,6 +8,13 @@
 #include <vector>
 
 namespace chart {
+
+// Charts are made from and drawn into plain platform bitmaps.
+using platform::Bitmap;
+using platform::colourValue;
+using platform::kWhite;
+using platform::Rgb;
+using platform::rgbOf;
 
 // A cube cell: one level number per channel.
 struct CubeCell {

@@ -57,7 +57,7 @@ std::optional<Failure> chooseSystem(const ChartArguments& arguments, const std::
     return std::nullopt;
 }
 
-view::AreaSize displaySize(const ChartArguments& arguments, const chart::Bitmap& picture) {
+view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitmap& picture) {
     const int cellWidth = arguments.cellSize.first;
     const int cellHeight = arguments.cellSize.second;
     if (arguments.cells) return view::AreaSize{arguments.cells->first * cellWidth, arguments.cells->second * cellHeight};
@@ -65,7 +65,7 @@ view::AreaSize displaySize(const ChartArguments& arguments, const chart::Bitmap&
                            cellHeight);
 }
 
-std::optional<Failure> addPng(OutputBatch& batch, const std::string& path, const chart::Bitmap& bitmap) {
+std::optional<Failure> addPng(OutputBatch& batch, const std::string& path, const platform::Bitmap& bitmap) {
     std::optional<std::string> png = platform::encodePng(bitmap);
     if (!png) return Failure{kExitBadInput, "cannot encode " + path};
     batch.add(path, std::move(*png));

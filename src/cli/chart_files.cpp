@@ -32,8 +32,8 @@ std::string keyCsv(const chart::ChartModel& model) {
     return text;
 }
 
-chart::Bitmap chartPicture(const chart::ChartModel& model) {
-    chart::Bitmap picture(model.columns * model.cellWidth, model.rows * model.cellHeight);
+platform::Bitmap chartPicture(const chart::ChartModel& model) {
+    platform::Bitmap picture(model.columns * model.cellWidth, model.rows * model.cellHeight);
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             picture.set(x, y, model.cellColour(x / model.cellWidth, y / model.cellHeight));

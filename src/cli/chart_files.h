@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/bitmap.h"
+#include "platform/bitmap.h"
 #include "chart/chart_model.h"
 #include "palette/colour_table.h"
 
@@ -15,6 +15,6 @@ std::string codesCsv(const chart::ChartModel& model, const palette::ColourTable&
 std::string keyCsv(const chart::ChartModel& model);
 
 // The chart picture, every cell a solid block of cell width x cell height pixels.
-chart::Bitmap chartPicture(const chart::ChartModel& model);
+platform::Bitmap chartPicture(const chart::ChartModel& model);
 
 }  // namespace cli

@@ -38,8 +38,8 @@ std::uint8_t premultipliedOnWhite(unsigned premultiplied, unsigned alpha) {
 }
 
 template <typename PixelToRgb>
-chart::Bitmap convert(const QImage& image, PixelToRgb pixelToRgb) {
-    chart::Bitmap bitmap(image.width(), image.height());
+Bitmap convert(const QImage& image, PixelToRgb pixelToRgb) {
+    Bitmap bitmap(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) bitmap.set(x, y, pixelToRgb(image, x, y));
     }
@@ -47,42 +47,42 @@ chart::Bitmap convert(const QImage& image, PixelToRgb pixelToRgb) {
 }
 
 // Qt rounds 16-bit samples when it narrows them; the chart keeps their high byte instead.
-chart::Bitmap fromSixteenBit(const QImage& image) {
+Bitmap fromSixteenBit(const QImage& image) {
     const bool premultiplied = image.format() == QImage::Format_RGBA64_Premultiplied;
     return convert(image, [premultiplied](const QImage& img, int x, int y) {
         QRgba64 pixel = reinterpret_cast<const QRgba64*>(img.constScanLine(y))[x];
         if (premultiplied) pixel = pixel.unpremultiplied();
         const unsigned alpha = pixel.alpha() >> 8;
-        return chart::Rgb{onWhite(pixel.red() >> 8, alpha), onWhite(pixel.green() >> 8, alpha),
+        return Rgb{onWhite(pixel.red() >> 8, alpha), onWhite(pixel.green() >> 8, alpha),
                           onWhite(pixel.blue() >> 8, alpha)};
     });
 }
 
-chart::Bitmap fromGrey16(const QImage& image) {
+Bitmap fromGrey16(const QImage& image) {
     return convert(image, [](const QImage& img, int x, int y) {
         const auto grey = static_cast<std::uint8_t>(reinterpret_cast<const std::uint16_t*>(img.constScanLine(y))[x] >> 8);
-        return chart::Rgb{grey, grey, grey};
+        return Rgb{grey, grey, grey};
     });
 }
 
-chart::Bitmap fromPremultiplied(const QImage& image) {
+Bitmap fromPremultiplied(const QImage& image) {
     return convert(image, [](const QImage& img, int x, int y) {
         const QRgb pixel = reinterpret_cast<const QRgb*>(img.constScanLine(y))[x];
         const unsigned alpha = static_cast<unsigned>(qAlpha(pixel));
-        return chart::Rgb{premultipliedOnWhite(qRed(pixel), alpha), premultipliedOnWhite(qGreen(pixel), alpha),
+        return Rgb{premultipliedOnWhite(qRed(pixel), alpha), premultipliedOnWhite(qGreen(pixel), alpha),
                           premultipliedOnWhite(qBlue(pixel), alpha)};
     });
 }
 
-chart::Bitmap fromStraight(const QImage& image) {
+Bitmap fromStraight(const QImage& image) {
     return convert(image, [](const QImage& img, int x, int y) {
         const QRgb pixel = reinterpret_cast<const QRgb*>(img.constScanLine(y))[x];
         const unsigned alpha = static_cast<unsigned>(qAlpha(pixel));
-        return chart::Rgb{onWhite(qRed(pixel), alpha), onWhite(qGreen(pixel), alpha), onWhite(qBlue(pixel), alpha)};
+        return Rgb{onWhite(qRed(pixel), alpha), onWhite(qGreen(pixel), alpha), onWhite(qBlue(pixel), alpha)};
     });
 }
 
-chart::Bitmap toBitmap(const QImage& image) {
+Bitmap toBitmap(const QImage& image) {
     switch (image.format()) {
     case QImage::Format_RGBX64:
     case QImage::Format_RGBA64:

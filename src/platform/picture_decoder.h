@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <string>
 #include <string_view>
@@ -12,7 +12,7 @@ inline constexpr long long kMaxPicturePixels = 40'000'000;
 
 struct DecodedPicture {
     std::string message;  // empty on success, otherwise what is wrong with the picture
-    chart::Bitmap bitmap;
+    Bitmap bitmap;
 };
 
 // Decodes a PNG, JPEG or BMP picture in colour, grey or palette form into 8-bit RGB. 16-bit samples

@@ -7,13 +7,13 @@
 
 namespace platform {
 
-std::optional<std::string> encodePng(const chart::Bitmap& bitmap) {
+std::optional<std::string> encodePng(const Bitmap& bitmap) {
     QImage image(bitmap.width(), bitmap.height(), QImage::Format_RGB888);
     if (image.isNull()) return std::nullopt;
     for (int y = 0; y < bitmap.height(); ++y) {
         uchar* line = image.scanLine(y);
         for (int x = 0; x < bitmap.width(); ++x) {
-            const chart::Rgb colour = bitmap.at(x, y);
+            const Rgb colour = bitmap.at(x, y);
             line[3 * x] = colour.r;
             line[3 * x + 1] = colour.g;
             line[3 * x + 2] = colour.b;

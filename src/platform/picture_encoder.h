@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <optional>
 #include <string>
@@ -8,6 +8,6 @@
 namespace platform {
 
 // PNG file contents of a picture; nullopt when it cannot be encoded (too large to allocate, say).
-std::optional<std::string> encodePng(const chart::Bitmap& bitmap);
+std::optional<std::string> encodePng(const Bitmap& bitmap);
 
 }  // namespace platform

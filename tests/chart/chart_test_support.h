@@ -26,7 +26,7 @@ inline palette::ColourTable cornerTable() {
 }
 
 // A model showing the bitmap at its own size.
-inline chart::ChartModel modelFor(const chart::Bitmap& picture, int cellWidth, int cellHeight) {
+inline chart::ChartModel modelFor(const platform::Bitmap& picture, int cellWidth, int cellHeight) {
     chart::ChartModel model;
     model.source = picture;
     model.displayWidth = picture.width();

@@ -14,7 +14,7 @@ using chart::CubeArray;
 using chart::CubeCell;
 using chart::LevelCounts;
 using chart::QuantisationCube;
-using chart::Rgb;
+using platform::Rgb;
 
 const std::array<const char*, chart::kColourListRows> kSymbols{
     "Ｘ", "☆", "○", "◎", "▽", "★", "◇", "△", "田", "∃", "＞", "山", "／", "◆",
@@ -192,7 +192,7 @@ Rgb sampleCell(ChartModel& model, const palette::ColourTable& table, CubeArray<s
 }
 
 void makeMosaic(ChartModel& model, const palette::ColourTable& table, bool diffusion, bool boundary) {
-    std::fill(model.picture.begin(), model.picture.end(), chart::kWhite);
+    std::fill(model.picture.begin(), model.picture.end(), platform::kWhite);
     model.columns = model.displayWidth / model.cellWidth;
     model.rows = model.displayHeight / model.cellHeight;
     if (model.columns * model.cellWidth != model.displayWidth || model.rows * model.cellHeight != model.displayHeight) {

@@ -136,7 +136,7 @@ std::string requestText(const ChartRequest& r) {
     return out.str();
 }
 
-std::string rgbText(chart::Rgb c) {
+std::string rgbText(platform::Rgb c) {
     return "(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
 }
 
@@ -368,14 +368,14 @@ INSTANTIATE_TEST_SUITE_P(AllScenes, ChartEquivalence,
 // in a row on one model, the whole grid compared so that leftovers of a bigger chart count too.
 class RandomCharts : public ::testing::TestWithParam<std::uint32_t> {};
 
-chart::Bitmap randomPicture(std::mt19937& random, int width, int height) {
+platform::Bitmap randomPicture(std::mt19937& random, int width, int height) {
     switch (random() % 8) {
         case 0: return test_pictures::gradient(width, height);
         case 1: return test_pictures::noise(width, height, random());
         case 2: return test_pictures::shapes(width, height);
         case 3: return test_pictures::photoLike(width, height, random());
         case 4: return test_pictures::fewFlatColours(width, height);
-        case 5: return test_pictures::flat(width, height, chart::Rgb{static_cast<std::uint8_t>(random()), 128, 64});
+        case 5: return test_pictures::flat(width, height, platform::Rgb{static_cast<std::uint8_t>(random()), 128, 64});
         case 6: return test_pictures::greyRamp(width, height);
         default: return test_pictures::primaries(width, height);
     }
@@ -389,7 +389,7 @@ TEST_P(RandomCharts, SameChart) {
     for (int round = 0; round < 20; ++round) {
         const int bitmapWidth = pick(3, 260);
         const int bitmapHeight = pick(3, 260);
-        const chart::Bitmap picture = randomPicture(random, bitmapWidth, bitmapHeight);
+        const platform::Bitmap picture = randomPicture(random, bitmapWidth, bitmapHeight);
         const int cellWidth = pick(1, 5);
         const int cellHeight = pick(1, 5);
         const Scene scene{"random", picture, pick(8, 90) * cellWidth + pick(0, cellWidth - 1),
@@ -419,12 +419,12 @@ INSTANTIATE_TEST_SUITE_P(Seeds, RandomCharts, ::testing::Values(1u, 2u, 3u, 4u))
 // colour count up until B is merged too, which leaves A at the end of the chain A -> B -> C.
 Scene chainScene(int levels, const std::vector<std::array<int, 4>>& cellsAndCounts) {
     const auto value = [levels](int level) { return literal::levelValue(level, levels); };
-    chart::Bitmap picture(10, 8);
+    platform::Bitmap picture(10, 8);
     int i = 0;
     for (const auto& [r, g, b, count] : cellsAndCounts)
         for (int k = 0; k < count; ++k, ++i)
             picture.set(i / 8, i % 8,
-                        chart::Rgb{static_cast<std::uint8_t>(value(r)), static_cast<std::uint8_t>(value(g)),
+                        platform::Rgb{static_cast<std::uint8_t>(value(r)), static_cast<std::uint8_t>(value(g)),
                                    static_cast<std::uint8_t>(value(b))});
     return Scene{"chain", picture, 10, 8, 1, 1};
 }

@@ -5,8 +5,8 @@
 
 namespace test_pictures {
 
-using chart::Bitmap;
-using chart::Rgb;
+using platform::Bitmap;
+using platform::Rgb;
 
 namespace {
 

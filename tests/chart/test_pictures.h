@@ -4,7 +4,7 @@
 // pipeline: smooth colour changes (diffusion, averaging), noise (many cube cells, long reductions),
 // hard edges (dominant colours), few colours (nothing to reduce), greys (grey distance factors).
 
-#include "chart/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <cstdint>
 #include <string>
@@ -12,20 +12,20 @@
 
 namespace test_pictures {
 
-chart::Bitmap gradient(int width, int height);
-chart::Bitmap noise(int width, int height, std::uint32_t seed);
-chart::Bitmap shapes(int width, int height);
+platform::Bitmap gradient(int width, int height);
+platform::Bitmap noise(int width, int height, std::uint32_t seed);
+platform::Bitmap shapes(int width, int height);
 // Gradients with noise on top and a few hard-edged shapes, like a photograph with objects in it.
-chart::Bitmap photoLike(int width, int height, std::uint32_t seed);
-chart::Bitmap fewFlatColours(int width, int height);
-chart::Bitmap flat(int width, int height, chart::Rgb colour);
-chart::Bitmap greyRamp(int width, int height);
-chart::Bitmap primaries(int width, int height);
+platform::Bitmap photoLike(int width, int height, std::uint32_t seed);
+platform::Bitmap fewFlatColours(int width, int height);
+platform::Bitmap flat(int width, int height, platform::Rgb colour);
+platform::Bitmap greyRamp(int width, int height);
+platform::Bitmap primaries(int width, int height);
 
 // A picture with the display size and cell size a chart of it is made at.
 struct Scene {
     std::string name;
-    chart::Bitmap picture;
+    platform::Bitmap picture;
     int displayWidth = 0;
     int displayHeight = 0;
     int cellWidth = 3;

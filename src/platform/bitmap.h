@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace chart {
+namespace platform {
 
 struct Rgb {
     std::uint8_t r = 0;
@@ -46,4 +46,4 @@ constexpr Rgb rgbOf(std::int32_t value) {
                static_cast<std::uint8_t>((value >> 16) & 0xFF)};
 }
 
-}  // namespace chart
+}  // namespace platform
