@@ -49,8 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     chart::ChartModel model;
     model.source = std::move(picture.bitmap);
-    const view::AreaSize area =
-        view::limitArea(view::pasteAreaSize(width, height, kCellSize, kCellSize), kCellSize, kCellSize);
+    const view::AreaSize area = view::pictureArea(width, height, kCellSize, kCellSize);
     model.displayWidth = area.width;
     model.displayHeight = area.height;
     model.cellWidth = kCellSize;
@@ -67,8 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const chart::ChartOutcome outcome = chart::makeChart(model, table, request);
     if (!outcome.message.empty()) __builtin_trap();
-    const bool sized = model.columns >= chart::kMinCells && model.columns <= chart::kMaxCells &&
-                       model.rows >= chart::kMinCells && model.rows <= chart::kMaxCells;
+    const bool sized = chart::cellCountAllowed(model.columns) && chart::cellCountAllowed(model.rows);
     if (!sized || (outcome.reduction.success && outcome.reduction.colours > request.maxColours)) __builtin_trap();
     return 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/chart_limits.h"
+#include "palette/code_system.h"
 #include "platform/bitmap.h"
 
 #include <array>
@@ -30,10 +32,9 @@ constexpr std::int32_t pack(CubeCell c) { return pack(c.r, c.g, c.b); }
 constexpr CubeCell unpack(std::int32_t v) { return CubeCell{v / 10000, (v % 10000) / 100, v % 100}; }
 
 inline constexpr std::int32_t kEmptyCell = -1;
-inline constexpr int kGridSize = 201;
-inline constexpr int kMinCells = 8;
-inline constexpr int kMaxCells = 200;
-inline constexpr int kLevelTableSize = 128;
+inline constexpr int kGridSize = kMaxCells + 1;
+// Two decimal digits per level in a packed index.
+static_assert(kMostLevels <= 100);
 
 struct LevelCounts {
     int red = 2;
@@ -75,14 +76,25 @@ private:
 // Marks cube codes that have never been computed, and cube cells without a code colour.
 inline constexpr std::int16_t kNoCode = -1;
 
+// What the cube codes were worked out from besides the cube's shape: the colour-table entries'
+// brightness sums and match colours, which are all the nearest-code search reads, and the hue weight.
+struct CodesSource {
+    std::size_t tableSize = 0;
+    std::uint64_t tableFingerprint = 0;
+    int hueWeight = -1;
+    friend bool operator==(const CodesSource&, const CodesSource&) = default;
+};
+
 struct QuantisationCube {
     LevelCounts levels;
     // Entry i of a channel is the channel value that level i stands for; unused entries are 0.
-    std::array<std::array<std::int32_t, kLevelTableSize>, 3> levelValues{};
+    std::array<std::array<std::int32_t, kMostLevels>, 3> levelValues{};
     // Chart cells per cube cell; after reduction a merged cell holds a marker below 0.
     CubeArray<std::int32_t> counts{LevelCounts{1, 1, 1}, 0};
     // Index of the nearest colour-table entry, below 0 for none.
     CubeArray<std::int16_t> codes{LevelCounts{1, 1, 1}, kNoCode};
+    CodesSource codesSource;
+    // Asks the next chart to work the codes out again even though nothing they came from changed.
     bool rebuildCodes = true;
     std::array<std::int32_t, 3> carry{};  // error carried from one sampled cell to the next
 
@@ -97,7 +109,8 @@ struct QuantisationCube {
 constexpr std::int32_t mergeMarker(std::int32_t packedTarget) { return -(packedTarget + 1); }
 constexpr std::int32_t mergeTarget(std::int32_t marker) { return -marker - 1; }
 
-inline constexpr int kColourListRows = 56;
+// One row, and one chart symbol, for each colour a chart may use.
+inline constexpr int kColourListRows = palette::kMostColours;
 
 struct ColourListRow {
     std::string symbol = " ";

@@ -9,21 +9,22 @@ Rgb entryColour(const palette::ColourEntry& entry) {
 
 }  // namespace
 
-int cellCodeIndex(const ChartModel& model, int column, int row) {
+const palette::ColourEntry* cellEntry(const ChartModel& model, const palette::ColourTable& table, int column, int row) {
     const std::int32_t packed = model.cell(column, row);
-    return packed < 0 ? kNoCode : model.cube.codes.at(unpack(packed));
+    if (packed < 0) return nullptr;
+    const int code = model.cube.codes.at(unpack(packed));
+    return code < 0 ? nullptr : &table[static_cast<std::size_t>(code)];
 }
 
 void paintCodeColours(ChartModel& model, const palette::ColourTable& table) {
     for (int column = 0; column < model.columns; ++column) {
         for (int row = 0; row < model.rows; ++row) {
             if (model.cell(column, row) < 0) continue;
-            const int code = cellCodeIndex(model, column, row);
-            if (code < 0) {
+            if (const palette::ColourEntry* entry = cellEntry(model, table, column, row)) {
+                model.cellColour(column, row) = entryColour(*entry);
+            } else {
                 model.cell(column, row) = kEmptyCell;
                 model.cellColour(column, row) = kWhite;
-            } else {
-                model.cellColour(column, row) = entryColour(table[static_cast<std::size_t>(code)]);
             }
         }
     }
@@ -33,12 +34,22 @@ Bitmap iconBitmap(const ChartModel& model, const palette::ColourTable& table) {
     Bitmap icon(model.columns, model.rows, kWhite);
     for (int column = 0; column < model.columns; ++column) {
         for (int row = 0; row < model.rows; ++row) {
-            if (model.cell(column, row) < 0) continue;
-            const int code = cellCodeIndex(model, column, row);
-            icon.set(column, row, code < 0 ? kWhite : entryColour(table[static_cast<std::size_t>(code)]));
+            if (const palette::ColourEntry* entry = cellEntry(model, table, column, row)) {
+                icon.set(column, row, entryColour(*entry));
+            }
         }
     }
     return icon;
+}
+
+Bitmap chartBitmap(const ChartModel& model) {
+    Bitmap picture(model.columns * model.cellWidth, model.rows * model.cellHeight);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            picture.set(x, y, model.cellColour(x / model.cellWidth, y / model.cellHeight));
+        }
+    }
+    return picture;
 }
 
 }  // namespace chart

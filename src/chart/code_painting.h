@@ -5,15 +5,19 @@
 
 namespace chart {
 
-// The colour-table entry a cell shows through its cube cell; below 0 for an empty cell or a cube cell
+// The colour-table entry a cell shows through its cube cell; null for an empty cell or a cube cell
 // without a code colour.
-int cellCodeIndex(const ChartModel& model, int column, int row);
+const palette::ColourEntry* cellEntry(const ChartModel& model, const palette::ColourTable& table, int column, int row);
 
-// Paints every filled cell in its code colour; a cell without one becomes empty and white
-// (the window's `x_DMC_color` step).
+// Paints every filled cell in its code colour; a cell without one becomes empty and white. This
+// is the last step of making a chart, once the merges have been applied.
 void paintCodeColours(ChartModel& model, const palette::ColourTable& table);
 
-// One pixel per cell in the code colours; empty cells stay white (the window's `x_DMC2_color` step).
+// One pixel per cell in the code colours; empty cells stay white. It is the chart as the clipboard
+// and the icon file take it.
 Bitmap iconBitmap(const ChartModel& model, const palette::ColourTable& table);
+
+// The chart as it is shown: every cell a solid block of cell width x cell height pixels.
+Bitmap chartBitmap(const ChartModel& model);
 
 }  // namespace chart

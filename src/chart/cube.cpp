@@ -8,8 +8,6 @@
 namespace chart {
 namespace {
 
-constexpr int kFewestLevels = 2;
-constexpr int kMostLevels = 20;
 constexpr int kCarryDivisor = 15;
 
 // Rounds to the nearest whole number, halves to the even neighbour.
@@ -19,16 +17,14 @@ int quantiserStep(const QuantisationCube& cube) { return 256 / (cube.levels.red 
 
 int levelOf(int value, int step, int levels) { return std::clamp(roundHalfEven(static_cast<double>(value) / step), 0, levels - 1); }
 
-bool validLevels(int n) { return n >= kFewestLevels && n <= kMostLevels; }
-
 }  // namespace
 
 int levelValue(int level, int levels) { return level == levels - 1 ? 255 : level * (256 / (levels - 1)); }
 
 std::string buildCube(QuantisationCube& cube, LevelCounts levels, const palette::ColourTable& table,
                       const ColourDistance& distance) {
-    if (!validLevels(levels.red) || !validLevels(levels.green) || !validLevels(levels.blue)) {
-        return "level counts must lie from 2 to 20";
+    if (!levelCountAllowed(levels.red) || !levelCountAllowed(levels.green) || !levelCountAllowed(levels.blue)) {
+        return "level counts must lie from " + std::to_string(kFewestLevels) + " to " + std::to_string(kMostLevels);
     }
     cube.levels = levels;
     const int counts[3] = {levels.red, levels.green, levels.blue};
@@ -38,8 +34,11 @@ std::string buildCube(QuantisationCube& cube, LevelCounts levels, const palette:
     }
     cube.carry = {0, 0, 0};
     cube.counts = CubeArray<std::int32_t>(levels, 0);
-    // Kept codes of another shape would be read out of place, so a change of shape recomputes them too.
-    if (cube.rebuildCodes || cube.codes.atOffset(0) == kNoCode || cube.codes.levels() != levels) {
+    // Codes are kept between charts because working them out is the costly part of a chart. Kept
+    // codes of another shape would be read out of place, and codes of another table could index past
+    // its end, so whatever they were worked out from must still hold, whatever the flag says.
+    if (cube.rebuildCodes || cube.codes.atOffset(0) == kNoCode || cube.codes.levels() != levels ||
+        cube.codesSource != codesSourceOf(table, distance)) {
         fillCubeCodes(cube, table, distance);
     }
     return {};

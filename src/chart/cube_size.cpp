@@ -1,19 +1,15 @@
 #include "chart/cube_size.h"
 
+#include "chart/chart_limits.h"
+#include "palette/code_system.h"
+
 #include <charconv>
-#include <utility>
 
 namespace chart {
 namespace {
 
-constexpr int kDefaultCubeSize = 512;
-
-// "8000" is no item: it only arises as the product of edited level counts.
-constexpr std::pair<std::string_view, int> kLevelsPerItem[] = {
-    {"8", 2},      {"27", 3},     {"64", 4},     {"125", 5},    {"216", 6},
-    {"323", 7},    {"512", 8},    {"729", 9},    {"1000", 10},  {"1728", 12},
-    {"2744", 14},  {"3375", 15},  {"4096", 16},  {"5832", 18},  {"8000", 20},
-};
+// Not offered, but the product of the most levels a cube can have, as edited level counts give it.
+constexpr CubeSizeItem kLargestCube{"8000", kMostLevels};
 
 std::optional<int> numberOf(std::string_view text) {
     int value = 0;
@@ -25,20 +21,30 @@ std::optional<int> numberOf(std::string_view text) {
 }  // namespace
 
 std::string_view selectCubeSizeItem(int cubeSize) {
-    if (cubeSize == 0) cubeSize = kDefaultCubeSize;
-    for (std::string_view item : kCubeSizeItems) {
-        if (numberOf(item).value_or(0) >= cubeSize) return item;
+    if (cubeSize == 0) cubeSize = palette::kDefaultCubeSize;
+    for (const CubeSizeItem& item : kCubeSizeItems) {
+        if (numberOf(item.text).value_or(0) >= cubeSize) return item.text;
     }
-    return kCubeSizeItems.back();
+    return kCubeSizeItems.back().text;
 }
 
 std::optional<int> levelsForCubeSize(std::string_view text) {
-    for (const auto& [item, levels] : kLevelsPerItem) {
-        if (item == text) return levels;
+    for (const CubeSizeItem& item : kCubeSizeItems) {
+        if (item.text == text) return item.levels;
     }
+    if (text == kLargestCube.text) return kLargestCube.levels;
     return std::nullopt;
 }
 
-int cubeSizeNumber(std::string_view text) { return numberOf(text).value_or(kDefaultCubeSize); }
+int cubeSizeNumber(std::string_view text) { return numberOf(text).value_or(palette::kDefaultCubeSize); }
+
+std::string cubeSizeItemList() {
+    std::string list;
+    for (const CubeSizeItem& item : kCubeSizeItems) {
+        if (!list.empty()) list += ' ';
+        list += item.text;
+    }
+    return list;
+}
 
 }  // namespace chart

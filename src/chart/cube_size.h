@@ -2,13 +2,22 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace chart {
 
-// The cube sizes offered to the user, as item texts. "323" stands for 7 levels per channel.
-inline constexpr std::array<std::string_view, 14> kCubeSizeItems{
-    "8", "27", "64", "125", "216", "323", "512", "729", "1000", "1728", "2744", "3375", "4096", "5832"};
+// A cube size offered to the user: its text and the levels per channel it stands for. The texts
+// are the cube cell counts, but for "323", which stands for 7 levels per channel.
+struct CubeSizeItem {
+    std::string_view text;
+    int levels;
+};
+
+inline constexpr std::array<CubeSizeItem, 14> kCubeSizeItems{{
+    {"8", 2}, {"27", 3}, {"64", 4}, {"125", 5}, {"216", 6}, {"323", 7}, {"512", 8},
+    {"729", 9}, {"1000", 10}, {"1728", 12}, {"2744", 14}, {"3375", 15}, {"4096", 16}, {"5832", 18},
+}};
 
 // The item chosen for a system's cube size: the first whose number is at least it, else the last.
 std::string_view selectCubeSizeItem(int cubeSize);
@@ -16,7 +25,10 @@ std::string_view selectCubeSizeItem(int cubeSize);
 // Levels per channel for a cube-size text; nullopt for a text that names no cube (the counts stay).
 std::optional<int> levelsForCubeSize(std::string_view text);
 
-// The cube size a text stands for: its number, or 512 when it is not one.
+// The cube size a text stands for: its number, or the default cube size when it is not one.
 int cubeSizeNumber(std::string_view text);
+
+// Every item text, separated by blanks, for messages that list them.
+std::string cubeSizeItemList();
 
 }  // namespace chart

@@ -107,11 +107,21 @@ private:
 
 }  // namespace
 
-bool makeMosaic(ChartModel& model, const palette::ColourTable& table, SamplingMode mode, bool boundary) {
-    if (model.source.empty()) return false;
+std::string mosaicRefusal(const ChartModel& model) {
+    if (model.source.empty()) return "there is no picture";
+    if (model.cellWidth < 1 || model.cellHeight < 1) return "the cell size must be at least 1";
+    if (!cellCountAllowed(model.displayWidth / model.cellWidth) || !cellCountAllowed(model.displayHeight / model.cellHeight)) {
+        return "the chart must be " + std::to_string(kMinCells) + " to " + std::to_string(kMaxCells) +
+               " cells each way";
+    }
+    return {};
+}
+
+std::string makeMosaic(ChartModel& model, const palette::ColourTable& table, SamplingMode mode, bool boundary) {
+    std::string refusal = mosaicRefusal(model);
+    if (!refusal.empty()) return refusal;
     const int columns = model.displayWidth / model.cellWidth;
     const int rows = model.displayHeight / model.cellHeight;
-    if (columns < 1 || rows < 1 || columns > kMaxCells || rows > kMaxCells) return false;
 
     model.columns = columns;
     model.rows = rows;
@@ -123,7 +133,7 @@ bool makeMosaic(ChartModel& model, const palette::ColourTable& table, SamplingMo
     for (int column = 0; column < columns; ++column) {
         for (int row = 0; row < rows; ++row) sampler.sample(column, row);
     }
-    return true;
+    return {};
 }
 
 }  // namespace chart

@@ -39,9 +39,29 @@ int nearestCode(const palette::ColourTable& table, const ColourDistance& distanc
     return answer;
 }
 
+CodesSource codesSourceOf(const palette::ColourTable& table, const ColourDistance& distance) {
+    // FNV-1a over exactly the fields the search reads; the table size is kept apart and compared
+    // exactly, so even a fingerprint collision never lets a code index past the table's end.
+    std::uint64_t hash = 14695981039346656037ULL;
+    const auto mix = [&hash](std::int32_t value) {
+        for (int byte = 0; byte < 4; ++byte) {
+            hash ^= static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * byte));
+            hash *= 1099511628211ULL;
+        }
+    };
+    for (const palette::ColourEntry& entry : table) {
+        mix(entry.sum);
+        mix(entry.matchR);
+        mix(entry.matchG);
+        mix(entry.matchB);
+    }
+    return CodesSource{table.size(), hash, distance.hueWeight()};
+}
+
 void fillCubeCodes(QuantisationCube& cube, const palette::ColourTable& table, const ColourDistance& distance) {
     const LevelCounts n = cube.levels;
     cube.codes = CubeArray<std::int16_t>(n, kNoCode);
+    cube.codesSource = codesSourceOf(table, distance);
     for (int r = 0; r < n.red; ++r) {
         for (int g = 0; g < n.green; ++g) {
             for (int b = 0; b < n.blue; ++b) {

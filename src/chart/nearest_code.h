@@ -16,7 +16,11 @@ int nearestCodeWindow(int entries);
 // or a negative value when there is none. The table must not be empty.
 int nearestCode(const palette::ColourTable& table, const ColourDistance& distance, int r, int g, int b);
 
-// Sets the code of every cube cell to the nearest entry to its level colour.
+// What codes worked out with this table and distance come from.
+CodesSource codesSourceOf(const palette::ColourTable& table, const ColourDistance& distance);
+
+// Sets the code of every cube cell to the nearest entry to its level colour, and records where
+// the codes come from.
 void fillCubeCodes(QuantisationCube& cube, const palette::ColourTable& table, const ColourDistance& distance);
 
 }  // namespace chart

@@ -14,18 +14,14 @@ namespace {
 // Cube codes are stored in 16 bits.
 constexpr std::size_t kLargestTable = std::numeric_limits<std::int16_t>::max();
 
+// Checked before anything changes, so that a refused chart leaves the model as it was.
 std::string refusal(const ChartModel& model, const palette::ColourTable& table, const ChartRequest& request) {
     if (table.empty()) return "the colour table is empty";
-    if (table.size() > kLargestTable) return "the colour table has more than 32767 colours";
-    if (request.maxColours < 1) return "the maximum number of colours must be at least 1";
-    if (model.source.empty()) return "there is no picture";
-    if (model.cellWidth < 1 || model.cellHeight < 1) return "the cell size must be at least 1";
-    const int columns = model.displayWidth / model.cellWidth;
-    const int rows = model.displayHeight / model.cellHeight;
-    if (columns < 1 || rows < 1 || columns > kMaxCells || rows > kMaxCells) {
-        return "the chart must be 1 to 200 cells each way";
+    if (table.size() > kLargestTable) {
+        return "the colour table has more than " + std::to_string(kLargestTable) + " colours";
     }
-    return {};
+    if (request.maxColours < 1) return "the maximum number of colours must be at least 1";
+    return mosaicRefusal(model);
 }
 
 }  // namespace

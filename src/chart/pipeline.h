@@ -11,8 +11,8 @@ namespace chart {
 struct ChartRequest {
     std::string codeSystem;
     LevelCounts levels;
-    int hueWeight = 10;
-    int maxColours = 56;
+    int hueWeight = palette::kDefaultHueWeight;
+    int maxColours = palette::kMostColours;
     bool smoothing = false;
     bool boundary = false;
 };

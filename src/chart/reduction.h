@@ -13,7 +13,7 @@ struct ReductionResult {
 };
 
 // Merges rarely used cube cells into close, frequently used ones until no more than maxColours
-// code colours remain (the window's `x_cntx2` step). Merges change only the cube counts.
+// code colours remain. Merges change only the cube counts: the merge pass carries them into the grid.
 ReductionResult reduceColours(ChartModel& model, palette::ColourTable& table, const ColourDistance& distance,
                               int maxColours);
 

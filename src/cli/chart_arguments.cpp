@@ -1,6 +1,6 @@
 #include "cli/chart_arguments.h"
 
-#include "chart/chart_model.h"
+#include "chart/chart_limits.h"
 #include "chart/cube_size.h"
 #include "platform/text_codec.h"
 
@@ -21,7 +21,8 @@ std::optional<Pair> parsePair(const std::string& text, int smallest, int largest
 }
 
 bool isCubeItem(const std::string& text) {
-    return std::find(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(), text) != chart::kCubeSizeItems.end();
+    return std::any_of(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(),
+                       [&](const chart::CubeSizeItem& item) { return item.text == text; });
 }
 
 class Parser {
@@ -41,16 +42,16 @@ public:
             a_.maxColours = *number;
         } else if (option == "--cells") {
             a_.cells = parsePair(value, chart::kMinCells, chart::kMaxCells);
-            if (!a_.cells) return badValue(option, value) + " (COLSxROWS, 8 to 200 each)";
+            if (!a_.cells) {
+                return badValue(option, value) + " (COLSxROWS, " + std::to_string(chart::kMinCells) + " to " +
+                       std::to_string(chart::kMaxCells) + " each)";
+            }
         } else if (option == "--cell-size") {
             const auto size = parsePair(value, 1, kLargestCellSide);
             if (!size) return badValue(option, value) + " (WxH, 1 to 10000 each)";
             a_.cellSize = *size;
         } else if (option == "--cube") {
-            if (!isCubeItem(value)) {
-                return badValue(option, value) +
-                       " (one of 8 27 64 125 216 323 512 729 1000 1728 2744 3375 4096 5832)";
-            }
+            if (!isCubeItem(value)) return badValue(option, value) + " (one of " + chart::cubeSizeItemList() + ")";
             a_.cube = value;
         } else if (option == "--codes") {
             a_.codesPath = value;

@@ -1,8 +1,7 @@
 #include "cli/chart_command.h"
 
 #include "chart/code_painting.h"
-#include "chart/cube_size.h"
-#include "chart/pipeline.h"
+#include "chart/chart_choices.h"
 #include "cli/chart_files.h"
 #include "cli/chart_summary.h"
 #include "cli/error_line.h"
@@ -61,8 +60,7 @@ view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitm
     const int cellWidth = arguments.cellSize.first;
     const int cellHeight = arguments.cellSize.second;
     if (arguments.cells) return view::AreaSize{arguments.cells->first * cellWidth, arguments.cells->second * cellHeight};
-    return view::limitArea(view::pasteAreaSize(picture.width(), picture.height(), cellWidth, cellHeight), cellWidth,
-                           cellHeight);
+    return view::pictureArea(picture.width(), picture.height(), cellWidth, cellHeight);
 }
 
 std::optional<Failure> addPng(OutputBatch& batch, const std::string& path, const platform::Bitmap& bitmap) {
@@ -78,7 +76,7 @@ std::optional<Failure> writeOutputs(const ChartArguments& arguments, const chart
     if (arguments.codesPath) batch.add(*arguments.codesPath, codesCsv(model, table));
     if (arguments.keyPath) batch.add(*arguments.keyPath, keyCsv(model));
     if (arguments.pngPath) {
-        if (auto failure = addPng(batch, *arguments.pngPath, chartPicture(model))) return failure;
+        if (auto failure = addPng(batch, *arguments.pngPath, chart::chartBitmap(model))) return failure;
     }
     if (arguments.iconPath) {
         if (auto failure = addPng(batch, *arguments.iconPath, chart::iconBitmap(model, table))) return failure;
@@ -88,19 +86,26 @@ std::optional<Failure> writeOutputs(const ChartArguments& arguments, const chart
     return std::nullopt;
 }
 
+// The user's choices: the system's settings, overridden by the options given.
+chart::ChartChoices choicesOf(const ChartArguments& arguments, const palette::CodeSystemSettings& settings) {
+    chart::ChartChoices choices = chart::defaultChoices(settings);
+    if (arguments.cube) choices.cubeItem = *arguments.cube;
+    choices.maxColours = arguments.maxColours.value_or(choices.maxColours);
+    choices.smoothing = arguments.smoothing.value_or(choices.smoothing);
+    choices.boundary = arguments.boundary.value_or(choices.boundary);
+    return choices;
+}
+
 std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::string& defaultCfgDir,
                                     std::ostream& out) {
     palette::LoadedCodeSystem system;
     if (auto failure = chooseSystem(arguments, defaultCfgDir, system)) return failure;
-    const palette::CodeSystemSettings& settings = system.settings;
 
-    const int maxColours = arguments.maxColours.value_or(settings.defaultColours);
-    if (maxColours < 1 || maxColours > settings.maxColours) {
-        return Failure{kExitBadInput, "--max must be from 1 to " + std::to_string(settings.maxColours) + " for " +
-                                          system.name};
+    const chart::ChartChoices choices = choicesOf(arguments, system.settings);
+    if (choices.maxColours < 1 || choices.maxColours > system.settings.maxColours) {
+        return Failure{kExitBadInput, "--max must be from 1 to " + std::to_string(system.settings.maxColours) +
+                                          " for " + system.name};
     }
-    const std::string cubeItem = arguments.cube.value_or(std::string(chart::selectCubeSizeItem(settings.cubeSize)));
-    const int levels = chart::levelsForCubeSize(cubeItem).value_or(0);
 
     platform::DecodedPicture picture;
     {
@@ -123,21 +128,13 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
     model.cellWidth = arguments.cellSize.first;
     model.cellHeight = arguments.cellSize.second;
 
-    chart::ChartRequest request;
-    request.codeSystem = system.name;
-    request.levels = chart::LevelCounts{levels, levels, levels};
-    request.hueWeight = settings.hueWeight;
-    request.maxColours = maxColours;
-    request.smoothing = arguments.smoothing.value_or(settings.smoothing);
-    request.boundary = arguments.boundary.value_or(settings.boundary);
-
-    const chart::ChartOutcome outcome = chart::makeChart(model, system.table, request);
+    const chart::ChartOutcome outcome = chart::makeChart(model, system, choices);
     if (!outcome.message.empty()) return Failure{kExitBadInput, outcome.message};
     if (!outcome.reduction.success) return Failure{kExitReductionFailed, kReductionFailed};
 
     if (auto failure = writeOutputs(arguments, model, system.table)) return failure;
     if (arguments.json) {
-        out << chartSummaryJson(model, outcome.reduction, cubeItem) << std::flush;
+        out << chartSummaryJson(model, outcome.reduction, choices.cubeItem) << std::flush;
         if (!out) return Failure{kExitBadInput, "cannot write the summary to standard output"};
     }
     return std::nullopt;

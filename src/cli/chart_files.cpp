@@ -13,8 +13,8 @@ std::string codesCsv(const chart::ChartModel& model, const palette::ColourTable&
     std::vector<std::string> fields(static_cast<std::size_t>(model.columns));
     for (int row = 0; row < model.rows; ++row) {
         for (int column = 0; column < model.columns; ++column) {
-            const int index = chart::cellCodeIndex(model, column, row);
-            fields[static_cast<std::size_t>(column)] = index < 0 ? std::string() : table[static_cast<std::size_t>(index)].code;
+            const palette::ColourEntry* entry = chart::cellEntry(model, table, column, row);
+            fields[static_cast<std::size_t>(column)] = entry ? entry->code : std::string();
         }
         text += csvLine(fields);
     }
@@ -30,16 +30,6 @@ std::string keyCsv(const chart::ChartModel& model) {
                          std::to_string(row.g), std::to_string(row.b)});
     }
     return text;
-}
-
-platform::Bitmap chartPicture(const chart::ChartModel& model) {
-    platform::Bitmap picture(model.columns * model.cellWidth, model.rows * model.cellHeight);
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            picture.set(x, y, model.cellColour(x / model.cellWidth, y / model.cellHeight));
-        }
-    }
-    return picture;
 }
 
 }  // namespace cli

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/bitmap.h"
 #include "chart/chart_model.h"
 #include "palette/colour_table.h"
 
@@ -13,8 +12,5 @@ std::string codesCsv(const chart::ChartModel& model, const palette::ColourTable&
 
 // The colour key: a header line, then the rows of the colours in use in the key's order.
 std::string keyCsv(const chart::ChartModel& model);
-
-// The chart picture, every cell a solid block of cell width x cell height pixels.
-platform::Bitmap chartPicture(const chart::ChartModel& model);
 
 }  // namespace cli

@@ -6,8 +6,6 @@ namespace palette {
 namespace {
 
 constexpr int kMaxSystems = 21;
-constexpr int kLargestColourCount = 56;
-constexpr int kDefaultCubeSize = 512;
 constexpr int kSmallestCubeSize = 8;
 
 int zeroOrOne(int value) { return value == 1 ? 1 : 0; }
@@ -30,10 +28,10 @@ CodeSystemSettings readCodeSystemSettings(const platform::IniFile& ini, const st
     CodeSystemSettings s;
     s.title = ini.readString(system, "Name", "");
     s.tableFile = ini.readString(system, "File", "");
-    s.hueWeight = ini.readInteger(system, "C_Wight", 10);
-    if (s.hueWeight < 0) s.hueWeight = 10;
-    s.maxColours = ini.readInteger(system, "C_max", kLargestColourCount);
-    if (s.maxColours < 1 || s.maxColours > kLargestColourCount) s.maxColours = kLargestColourCount;
+    s.hueWeight = ini.readInteger(system, "C_Wight", kDefaultHueWeight);
+    if (s.hueWeight < 0) s.hueWeight = kDefaultHueWeight;
+    s.maxColours = ini.readInteger(system, "C_max", kMostColours);
+    if (s.maxColours < 1 || s.maxColours > kMostColours) s.maxColours = kMostColours;
     s.defaultColours = ini.readInteger(system, "C_def", s.maxColours);
     if (s.defaultColours < 1 || s.defaultColours > s.maxColours) s.defaultColours = s.maxColours;
     s.cubeSize = ini.readInteger(system, "T_num", kDefaultCubeSize);

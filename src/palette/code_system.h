@@ -11,6 +11,12 @@ namespace palette {
 
 inline constexpr const char* kSettingsFileName = "Tessaly.ini";
 
+// What a system's settings fall back to. A chart has a row in its key, and a symbol, for at most
+// kMostColours colours.
+inline constexpr int kMostColours = 56;
+inline constexpr int kDefaultHueWeight = 10;
+inline constexpr int kDefaultCubeSize = 512;
+
 // The list of colour-code systems (section `code`): the names in the order offered to the user.
 struct CodeSystemList {
     std::vector<std::string> names;
@@ -23,10 +29,10 @@ CodeSystemList readCodeSystemList(const platform::IniFile& ini);
 struct CodeSystemSettings {
     std::string title;       // `Name`
     std::string tableFile;   // `File`, relative to the configuration folder
-    int hueWeight = 10;      // `C_Wight`
-    int maxColours = 56;     // `C_max`
-    int defaultColours = 56; // `C_def`
-    int cubeSize = 512;      // `T_num`
+    int hueWeight = kDefaultHueWeight;    // `C_Wight`
+    int maxColours = kMostColours;        // `C_max`
+    int defaultColours = kMostColours;    // `C_def`
+    int cubeSize = kDefaultCubeSize;      // `T_num`
     bool smoothing = false;  // `op1`
     bool boundary = false;   // `op2`
 };

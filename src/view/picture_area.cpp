@@ -1,13 +1,15 @@
 #include "view/picture_area.h"
 
+#include "chart/chart_limits.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace view {
 namespace {
 
-constexpr int kMinCells = 8;
-constexpr int kMaxCells = 200;
+using chart::kMaxCells;
+using chart::kMinCells;
 
 // The scaled side is worked out in floating point in this order, so that it truncates exactly as the
 // window always has.
@@ -28,6 +30,10 @@ AreaSize pasteAreaSize(int pictureWidth, int pictureHeight, int cellWidth, int c
 AreaSize limitArea(AreaSize area, int cellWidth, int cellHeight) {
     return AreaSize{std::clamp(area.width, cellWidth * kMinCells, cellWidth * kMaxCells),
                     std::clamp(area.height, cellHeight * kMinCells, cellHeight * kMaxCells)};
+}
+
+AreaSize pictureArea(int pictureWidth, int pictureHeight, int cellWidth, int cellHeight) {
+    return limitArea(pasteAreaSize(pictureWidth, pictureHeight, cellWidth, cellHeight), cellWidth, cellHeight);
 }
 
 }  // namespace view

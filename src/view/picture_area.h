@@ -16,4 +16,8 @@ AreaSize pasteAreaSize(int pictureWidth, int pictureHeight, int cellWidth, int c
 // Keeps an area between 8 and 200 cells each way.
 AreaSize limitArea(AreaSize area, int cellWidth, int cellHeight);
 
+// The area a picture is charted at when it is pasted at its own size: its paste area, kept within
+// the chart's cell limits.
+AreaSize pictureArea(int pictureWidth, int pictureHeight, int cellWidth, int cellHeight);
+
 }  // namespace view

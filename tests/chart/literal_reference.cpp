@@ -539,8 +539,8 @@ chart::ChartOutcome makeChart(ChartModel& model, palette::ColourTable& table, co
     }
     const LevelCounts n = request.levels;
     for (int count : {n.red, n.green, n.blue}) {
-        if (count < 2 || count > chart::kLevelTableSize) {
-            outcome.message = "level counts must lie between 2 and 128";
+        if (count < 2 || count > 20) {
+            outcome.message = "level counts must lie between 2 and 20";
             return outcome;
         }
     }

@@ -69,19 +69,34 @@ TEST(Cube, CodesAreKeptUntilAskedForAgain) {
     EXPECT_EQ(cube.codes.at(1, 1, 1), 0);
     EXPECT_EQ(cube.codes.at(0, 0, 0), 7);
 
-    // Kept while the flag is clear and the mark is absent, even if the table changed.
+    // Kept while the flag is clear and nothing they came from changed: another display colour is not
+    // read by the search.
     cube.rebuildCodes = false;
-    table.insert(table.begin(), chart_test::entry("W2", 255, 255, 255));
+    cube.codes.at(0, 0, 0) = 3;  // so that a recomputation would show
+    table[7].name = "renamed";
+    table[7].r = 10;
     ASSERT_EQ(buildCube(cube, LevelCounts{2, 2, 2}, table, ColourDistance(10)), "");
-    EXPECT_EQ(cube.codes.at(0, 0, 0), 7);
+    EXPECT_EQ(cube.codes.at(0, 0, 0), 3);
     // The flag recomputes them.
     cube.rebuildCodes = true;
     ASSERT_EQ(buildCube(cube, LevelCounts{2, 2, 2}, table, ColourDistance(10)), "");
+    EXPECT_EQ(cube.codes.at(0, 0, 0), 7);
+
+    // With the flag clear, so does whatever would leave stale codes: another table (the old indices
+    // would point past a shorter one), another hue weight, another shape.
+    const auto recomputed = [&](const palette::ColourTable& t, int weight, int levels) {
+        cube.rebuildCodes = false;
+        cube.codes.at(0, 0, 0) = 3;
+        EXPECT_EQ(buildCube(cube, LevelCounts{levels, levels, levels}, t, ColourDistance(weight)), "");
+        return cube.codes.at(0, 0, 0) != 3;
+    };
+    table.insert(table.begin(), chart_test::entry("W2", 255, 255, 255));
+    EXPECT_TRUE(recomputed(table, 10, 2));
     EXPECT_EQ(cube.codes.at(0, 0, 0), 8);
-    // So does a change of shape: old codes would be read out of place.
-    cube.rebuildCodes = false;
-    ASSERT_EQ(buildCube(cube, LevelCounts{3, 3, 3}, table, ColourDistance(10)), "");
+    EXPECT_TRUE(recomputed(table, 12, 2));
+    EXPECT_TRUE(recomputed(table, 12, 3));
     EXPECT_EQ(cube.codes.size(), 27u);
+    EXPECT_FALSE(recomputed(table, 12, 3));
 }
 
 TEST(Cube, DiffusionCarriesTheErrorOfThePreviousCellOnly) {

@@ -13,11 +13,27 @@ constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
 constexpr Rgb kBlue{0, 0, 255};
 
+// A chart has at least 8 cells each way, so a small picture is repeated 8 x 8 times with its display
+// size: each copy maps display points to pixels as the single picture would, and the cells of the
+// first copy are those under test.
+ChartModel repeated(ChartModel model, int times = chart::kMinCells) {
+    const Bitmap& one = model.source;
+    Bitmap many(one.width() * times, one.height() * times);
+    for (int y = 0; y < many.height(); ++y) {
+        for (int x = 0; x < many.width(); ++x) many.set(x, y, one.at(x % one.width(), y % one.height()));
+    }
+    model.source = many;
+    model.displayWidth *= times;
+    model.displayHeight *= times;
+    return model;
+}
+
 // Samples the model into a cube with the corner table.
 ChartModel sampled(ChartModel model, int levels, bool boundary, SamplingMode mode = SamplingMode::Smooth) {
     const auto table = chart_test::cornerTable();
+    model = repeated(model);
     EXPECT_EQ(buildCube(model.cube, LevelCounts{levels, levels, levels}, table, ColourDistance(10)), "");
-    EXPECT_TRUE(makeMosaic(model, table, mode, boundary));
+    EXPECT_EQ(makeMosaic(model, table, mode, boundary), "");
     return model;
 }
 
@@ -37,7 +53,7 @@ Bitmap nineSamples(int first, Rgb a, Rgb b) {
 TEST(Sampling, NoPictureChangesNothing) {
     ChartModel model;
     model.columns = 5;
-    EXPECT_FALSE(makeMosaic(model, chart_test::cornerTable(), SamplingMode::Smooth, false));
+    EXPECT_NE(makeMosaic(model, chart_test::cornerTable(), SamplingMode::Smooth, false), "");
     EXPECT_EQ(model.columns, 5);
 }
 
@@ -72,14 +88,14 @@ TEST(Sampling, AnEvenSplitGoesToTheCubeCellVisitedFirst) {
 
 TEST(Sampling, DisplayShrinksToWholeCellsAndCountsEveryCell) {
     ChartModel model = chart_test::modelFor(Bitmap(10, 7, kGreen), 3, 3);
-    model = sampled(model, 2, false);
-    EXPECT_EQ(model.columns, 3);
-    EXPECT_EQ(model.rows, 2);
-    EXPECT_EQ(model.displayWidth, 9);
-    EXPECT_EQ(model.displayHeight, 6);
-    EXPECT_EQ(model.cube.counts.at(0, 1, 0), 6);
-    EXPECT_EQ(model.cell(2, 1), pack(0, 1, 0));
-    EXPECT_EQ(model.cellColour(2, 1), kGreen);
+    model = sampled(model, 2, false);  // shown at 80 x 56
+    EXPECT_EQ(model.columns, 26);
+    EXPECT_EQ(model.rows, 18);
+    EXPECT_EQ(model.displayWidth, 78);
+    EXPECT_EQ(model.displayHeight, 54);
+    EXPECT_EQ(model.cube.counts.at(0, 1, 0), 26 * 18);
+    EXPECT_EQ(model.cell(25, 17), pack(0, 1, 0));
+    EXPECT_EQ(model.cellColour(25, 17), kGreen);
 }
 
 TEST(Sampling, EnlargedPictureCountsRepeatedPixelsAndShrunkPictureSkipsPixels) {

@@ -1,0 +1,29 @@
+#include "chart/chart_choices.h"
+
+#include "chart/cube_size.h"
+
+namespace chart {
+
+ChartChoices defaultChoices(const palette::CodeSystemSettings& settings) {
+    return ChartChoices{std::string(selectCubeSizeItem(settings.cubeSize)), settings.defaultColours, settings.smoothing,
+                        settings.boundary};
+}
+
+ChartOutcome makeChart(ChartModel& model, palette::LoadedCodeSystem& system, const ChartChoices& choices) {
+    const std::optional<int> levels = levelsForCubeSize(choices.cubeItem);
+    if (!levels) {
+        ChartOutcome refused;
+        refused.message = "there is no cube of size " + choices.cubeItem;
+        return refused;
+    }
+    ChartRequest request;
+    request.codeSystem = system.name;
+    request.levels = LevelCounts{*levels, *levels, *levels};
+    request.hueWeight = system.settings.hueWeight;
+    request.maxColours = choices.maxColours;
+    request.smoothing = choices.smoothing;
+    request.boundary = choices.boundary;
+    return makeChart(model, system.table, request);
+}
+
+}  // namespace chart
