@@ -44,16 +44,6 @@ TEST(ColourCount, RowsFollowTheFirstCubeCellAndWhiteUsesUpItsSymbol) {
     EXPECT_EQ(table[1].symbol, "");
 }
 
-TEST(ColourCount, CellsSharingAColourShareARowAndAddTheirCounts) {
-    auto table = chart_test::cornerTable();
-    table.push_back(chart_test::entry("R2", 255, 0, 0));  // another code with red's colour
-    ChartModel model = cubeModel({2, 2, 2}, {{{0, 0, 1}, {4, 4}}, {{0, 1, 0}, {6, 4}}, {{1, 0, 0}, {1, 8}}});
-    EXPECT_EQ(countColoursInUse(model, table), 1);
-    EXPECT_EQ(model.colourList.rows[0].count, 11);
-    EXPECT_EQ(model.colourList.rows[0].code, "R");
-    EXPECT_EQ(table[8].symbol, "");  // the second code never got a row of its own
-}
-
 TEST(ColourCount, CellWithoutCodeColourCountsAsWhiteWithoutCodeOrName) {
     auto table = chart_test::cornerTable();
     ChartModel model = cubeModel({2, 2, 2}, {{{0, 0, 0}, {3, -2}}, {{0, 0, 1}, {2, 6}}, {{1, 1, 1}, {4, 0}}});
@@ -78,10 +68,4 @@ TEST(ColourCount, OnlyFiftySixRowsAreKeptButEveryColourCounts) {
     EXPECT_EQ(model.colourList.rows[55].count, 56);
     EXPECT_EQ(model.colourList.rows[55].symbol, "古");
     EXPECT_EQ(table[56].symbol, "");
-}
-
-TEST(ColourCount, MergedAndEmptyCellsAreNotCounted) {
-    auto table = chart_test::cornerTable();
-    ChartModel model = cubeModel({2, 2, 2}, {{{0, 0, 0}, {mergeMarker(pack(1, 1, 1)), 7}}, {{1, 1, 1}, {4, 0}}});
-    EXPECT_EQ(countColoursInUse(model, table), 1);
 }

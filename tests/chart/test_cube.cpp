@@ -1,5 +1,6 @@
 #include "chart/cube.h"
 #include "chart/cube_size.h"
+#include "chart/nearest_code.h"
 
 #include "chart_test_support.h"
 
@@ -34,27 +35,6 @@ TEST(CubeSize, ItemTextsGiveLevelsAndNumbers) {
     EXPECT_FALSE(levelsForCubeSize(" 512").has_value());
     EXPECT_EQ(cubeSizeNumber("323"), 323);
     EXPECT_EQ(cubeSizeNumber("abc"), 512);
-}
-
-TEST(Cube, LevelValuesAreEvenStepsEndingAt255) {
-    const auto table = chart_test::cornerTable();
-    const auto eight = builtCube(8, table);
-    EXPECT_EQ((std::vector<int>(eight.levelValues[0].begin(), eight.levelValues[0].begin() + 9)),
-              (std::vector<int>{0, 36, 72, 108, 144, 180, 216, 255, 0}));
-    const auto seven = builtCube(7, table);
-    EXPECT_EQ((std::vector<int>(seven.levelValues[2].begin(), seven.levelValues[2].begin() + 7)),
-              (std::vector<int>{0, 42, 84, 126, 168, 210, 255}));
-    EXPECT_EQ(builtCube(2, table).levelValues[1][1], 255);
-    EXPECT_EQ(builtCube(18, table).levelValues[0][16], 240);
-}
-
-TEST(Cube, LevelCountsOutsideTwoToTwentyAreRefusedBeforeAnythingChanges) {
-    QuantisationCube cube;
-    const auto table = chart_test::cornerTable();
-    EXPECT_NE(buildCube(cube, LevelCounts{1, 1, 1}, table, ColourDistance(10)), "");
-    EXPECT_NE(buildCube(cube, LevelCounts{8, 8, 21}, table, ColourDistance(10)), "");
-    EXPECT_EQ(cube.codes.atOffset(0), kNoCode);
-    EXPECT_EQ(cube.codes.size(), 1u);
 }
 
 TEST(Cube, PlainQuantiserRoundsHalvesToEven) {
@@ -99,45 +79,34 @@ TEST(Cube, CodesAreKeptUntilAskedForAgain) {
     EXPECT_FALSE(recomputed(table, 12, 3));
 }
 
+// The carry is seen through the cells that follow: with two levels a value goes to level 1 only above
+// 128, since the half goes to the even level 0.
 TEST(Cube, DiffusionCarriesTheErrorOfThePreviousCellOnly) {
+    struct Case {
+        const char* what;
+        std::vector<Rgb> before;
+        Rgb last;
+        CubeCell lastCell;
+    };
+    const Case cases[] = {
+        // 120 goes to black and carries 120 div 15 = 8.
+        {"carried error", {{120, 120, 120}}, {121, 121, 121}, {1, 1, 1}},
+        {"the half goes to the even level", {{120, 120, 120}}, {120, 120, 120}, {0, 0, 0}},
+        // 241 goes to red: (241 - 255) div 15 truncates to 0.
+        {"negative error truncates toward zero", {{241, 0, 0}}, {129, 0, 0}, {1, 0, 0}},
+        // Black shows its own colour exactly, so it passes nothing on, whatever it received.
+        {"errors do not add up", {{120, 120, 120}, {0, 0, 0}}, {128, 128, 128}, {0, 0, 0}},
+    };
     const auto table = chart_test::cornerTable();
+    for (const Case& c : cases) {
+        QuantisationCube cube = builtCube(2, table);
+        for (Rgb colour : c.before) quantiseWithDiffusion(cube, table, colour);
+        EXPECT_EQ(quantiseWithDiffusion(cube, table, c.last), c.lastCell) << c.what;
+    }
+
+    // A cube cell without a code colour has nothing to measure the error against and passes none.
     QuantisationCube cube = builtCube(2, table);
-    // Own colour equals the code colour: nothing is carried.
-    EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{255, 0, 0}), (CubeCell{1, 0, 0}));
-    EXPECT_EQ(cube.carry, (std::array<int, 3>{0, 0, 0}));
-    // (100, 100, 100) goes to black: the carry is 100 div 15 = 6 per channel.
-    EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{100, 100, 100}), (CubeCell{0, 0, 0}));
-    EXPECT_EQ(cube.carry, (std::array<int, 3>{6, 6, 6}));
-    // 122 + 6 = 128 is half a step (256): the half goes to the even level 0.
-    EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{122, 0, 0}), (CubeCell{0, 0, 0}));
-    EXPECT_EQ(cube.carry, (std::array<int, 3>{8, 0, 0}));
-    // Negative errors truncate toward zero.
-    EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{241, 0, 0}), (CubeCell{1, 0, 0}));
-    EXPECT_EQ(cube.carry, (std::array<int, 3>{0, 0, 0}));  // (241 - 255) / 15 = 0
-}
-
-TEST(Cube, DiffusionAbove255ScalesTheWholeColourDown) {
-    // Three levels: step 128. A carry of +17 pushes 250 to 267; the colour is scaled so that 267 -> 255.
-    const palette::ColourTable table{chart_test::entry("K", 0, 0, 0)};
-    QuantisationCube cube = builtCube(3, table);
-    cube.carry = {17, 17, 17};
-    // 267 -> 255 (level 2); 77 -> rnd(77 / 267 * 255) = 74 -> level 1 (74/128 = 0.58); 0 + 17 = 17 -> 16 -> level 0.
-    EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{250, 60, 0}), (CubeCell{2, 1, 0}));
-}
-
-TEST(Cube, DiffusionBelowZeroLiftsTheColourFromTheBottom) {
-    const palette::ColourTable table{chart_test::entry("W", 255, 255, 255)};
-    QuantisationCube cube = builtCube(3, table);
-    cube.carry = {-17, -17, -17};
-    // (-7, 113, 183): mn = -7; -7 -> 0, 113 -> 255 - rnd(142 / 262 * 255) = 117, 183 -> 255 - rnd(72 / 262 * 255) = 185.
-    EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{10, 130, 200}), (CubeCell{0, 1, 1}));
-}
-
-TEST(Cube, DiffusionIntoACellWithoutCodePassesNoCarry) {
-    const auto table = chart_test::cornerTable();
-    QuantisationCube cube = builtCube(2, table);
-    cube.codes.at(0, 0, 0) = -2;
-    cube.carry = {5, 5, 5};
-    EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{60, 60, 60}), (CubeCell{0, 0, 0}));
-    EXPECT_EQ(cube.carry, (std::array<int, 3>{0, 0, 0}));
+    cube.codes.at(0, 0, 0) = kEmptyWindow;
+    EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{120, 120, 120}), (CubeCell{0, 0, 0}));
+    EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{121, 121, 121}), (CubeCell{0, 0, 0}));
 }

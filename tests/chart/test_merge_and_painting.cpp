@@ -63,17 +63,6 @@ TEST(MergePass, AReceiverWithoutCountLeadsToTheFirstCubeCell) {
     EXPECT_EQ(model.cellColour(1, 1), (Rgb{0, 0, 0}));
 }
 
-TEST(MergePass, AChainLongerThanTheLimitStopsWhereItIs) {
-    // A loop never ends on a count: the pass gives up after its steps and keeps the cell it reached.
-    ChartModel model = smallChart();
-    model.cube.counts.at(1, 1, 1) = mergeMarker(pack(1, 0, 0));
-    model.cube.counts.at(1, 0, 0) = mergeMarker(pack(0, 1, 0));
-    model.cube.counts.at(0, 1, 0) = mergeMarker(pack(1, 0, 0));
-    applyMerges(model);
-    const CubeCell reached = unpack(model.cell(0, 0));
-    EXPECT_TRUE(reached == (CubeCell{1, 0, 0}) || reached == (CubeCell{0, 1, 0}));
-}
-
 TEST(CodePainting, CellsTakeTheirCodeColourAndCellsWithoutOneBecomeEmptyAndWhite) {
     const auto table = chart_test::cornerTable();
     ChartModel model = smallChart();

@@ -63,28 +63,29 @@ TEST(Pipeline, FailedReductionKeepsTheCubeColours) {
     EXPECT_EQ(model.cellColour(15, 15), (Rgb{36, 36, 36}));  // the level colour, not black
 }
 
+// Each refusal is checked before anything changes: the model keeps its unbuilt cube and no cells.
 TEST(Pipeline, RefusesWhatCannotMakeAChart) {
-    auto table = chart_test::cornerTable();
-    palette::ColourTable empty;
-    const ChartModel fresh = chart_test::modelFor(quarters(48), 3, 3);
-
-    ChartModel model = fresh;
-    EXPECT_NE(makeChart(model, empty, request(10)).message, "");
-    model = fresh;
-    EXPECT_NE(makeChart(model, table, request(0)).message, "");
-    model = fresh;
-    auto oneLevel = request(10);
-    oneLevel.levels = LevelCounts{1, 1, 1};
-    EXPECT_NE(makeChart(model, table, oneLevel).message, "");
-    EXPECT_EQ(model.cube.codes.size(), 1u);  // refused before the cube was built
-    model = fresh;
-    model.displayWidth = 201 * 3;
-    EXPECT_NE(makeChart(model, table, request(10)).message, "");
-    model = fresh;
-    model.source = Bitmap();
-    EXPECT_NE(makeChart(model, table, request(10)).message, "");
-    // Cube codes are 16-bit: a longer table would send cells to wrapped, wrong entries.
-    model = fresh;
-    palette::ColourTable huge(32768, chart_test::entry("K", 0, 0, 0));
-    EXPECT_NE(makeChart(model, huge, request(10)).message, "");
+    struct Case {
+        const char* what;
+        void (*spoil)(ChartModel&, palette::ColourTable&, ChartRequest&);
+    };
+    const Case cases[] = {
+        {"empty table", [](ChartModel&, palette::ColourTable& t, ChartRequest&) { t.clear(); }},
+        // Cube codes are 16-bit: a longer table would send cells to wrapped, wrong entries.
+        {"table too long", [](ChartModel&, palette::ColourTable& t, ChartRequest&) { t.resize(32768, t[0]); }},
+        {"no colours", [](ChartModel&, palette::ColourTable&, ChartRequest& r) { r.maxColours = 0; }},
+        {"one level", [](ChartModel&, palette::ColourTable&, ChartRequest& r) { r.levels.blue = 1; }},
+        {"too many cells", [](ChartModel& m, palette::ColourTable&, ChartRequest&) { m.displayWidth = 201 * 3; }},
+        {"too few cells", [](ChartModel& m, palette::ColourTable&, ChartRequest&) { m.displayHeight = 7 * 3; }},
+        {"no picture", [](ChartModel& m, palette::ColourTable&, ChartRequest&) { m.source = Bitmap(); }},
+    };
+    for (const Case& c : cases) {
+        auto table = chart_test::cornerTable();
+        ChartModel model = chart_test::modelFor(quarters(48), 3, 3);
+        ChartRequest r = request(10);
+        c.spoil(model, table, r);
+        EXPECT_NE(makeChart(model, table, r).message, "") << c.what;
+        EXPECT_EQ(model.columns, 0) << c.what;
+        EXPECT_EQ(model.cube.codes.size(), 1u) << c.what;
+    }
 }

@@ -50,13 +50,6 @@ Bitmap nineSamples(int first, Rgb a, Rgb b) {
 
 }  // namespace
 
-TEST(Sampling, NoPictureChangesNothing) {
-    ChartModel model;
-    model.columns = 5;
-    EXPECT_NE(makeMosaic(model, chart_test::cornerTable(), SamplingMode::Smooth, false), "");
-    EXPECT_EQ(model.columns, 5);
-}
-
 TEST(Sampling, DominantShareIsSevenOfNineOrFourWithBoundaryEmphasis) {
     // Three levels (0, 128, 255). Red is (2, 0, 0); 6 red and 3 blue average to (170, 0, 85) = (1, 0, 1).
     EXPECT_EQ(unpack(sampled(nineSamples(7, kRed, kBlue), 3, 3, false).cell(0, 0)), (CubeCell{2, 0, 0}));

@@ -31,33 +31,18 @@ TEST(CodeSystemList, DefaultIndexOutsideTheListCountsAsZero) {
     EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nIni_No=-1\n")).defaultIndex, 0);
 }
 
-TEST(CodeSystemSettings, MissingSectionGivesEveryDefault) {
-    const auto s = readCodeSystemSettings(IniFile::parse(""), "X");
-    EXPECT_EQ(s.title, "");
-    EXPECT_EQ(s.tableFile, "");
-    EXPECT_EQ(s.hueWeight, 10);
-    EXPECT_EQ(s.maxColours, 56);
-    EXPECT_EQ(s.defaultColours, 56);
-    EXPECT_EQ(s.cubeSize, 512);
-    EXPECT_FALSE(s.smoothing);
-    EXPECT_FALSE(s.boundary);
-}
-
 TEST(CodeSystemSettings, OutOfRangeValuesAreCorrected) {
     const auto s = readCodeSystemSettings(
         IniFile::parse("[X]\nC_Wight=-3\nC_max=80\nC_def=0\nT_num=4\nop1=2\nop2=1\n"), "x");
-    EXPECT_EQ(s.hueWeight, 10);
-    EXPECT_EQ(s.maxColours, 56);
-    EXPECT_EQ(s.defaultColours, 56);
-    EXPECT_EQ(s.cubeSize, 512);
+    EXPECT_EQ(std::tie(s.hueWeight, s.maxColours, s.defaultColours, s.cubeSize),
+              std::make_tuple(palette::kDefaultHueWeight, palette::kMostColours, palette::kMostColours,
+                              palette::kDefaultCubeSize));
     EXPECT_FALSE(s.smoothing);
     EXPECT_TRUE(s.boundary);
 
+    // The default count may not exceed the maximum; a weight of 0 and a large cube size are kept.
     const auto t = readCodeSystemSettings(IniFile::parse("[X]\nC_Wight=0\nC_max=16\nC_def=17\nT_num=6000\n"), "X");
-    EXPECT_EQ(t.hueWeight, 0);
-    EXPECT_EQ(t.maxColours, 16);
-    EXPECT_EQ(t.defaultColours, 16);
-    EXPECT_EQ(t.cubeSize, 6000);
+    EXPECT_EQ(std::tie(t.hueWeight, t.maxColours, t.defaultColours, t.cubeSize), std::make_tuple(0, 16, 16, 6000));
 }
 
 class CatalogueFolder : public ::testing::Test {
