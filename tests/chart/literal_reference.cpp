@@ -38,6 +38,15 @@ Rgb levelColour(const QuantisationCube& cube, CubeCell c) {
                static_cast<std::uint8_t>(cube.levelValues[2][c.b])};
 }
 
+// Every cell of a cube with these level counts, red level outermost and blue level innermost.
+std::vector<CubeCell> cubeCells(LevelCounts n) {
+    std::vector<CubeCell> cells;
+    for (int r = 0; r < n.red; ++r)
+        for (int g = 0; g < n.green; ++g)
+            for (int b = 0; b < n.blue; ++b) cells.push_back(CubeCell{r, g, b});
+    return cells;
+}
+
 // ---- colour distance ----
 
 // A channel's rank is 1 + the number of distinct values larger than its own.
@@ -157,11 +166,10 @@ void buildCube(QuantisationCube& cube, LevelCounts n, const palette::ColourTable
     if (cube.rebuildCodes || cube.codes.atOffset(0) == -1 || !sameLevels(origin.levels, n) ||
         origin.hueWeight != hueWeight || origin.searched != searched) {
         cube.codes = CubeArray<std::int16_t>(n, -1);
-        for (int r = 0; r < n.red; ++r)
-            for (int g = 0; g < n.green; ++g)
-                for (int b = 0; b < n.blue; ++b)
-                    cube.codes.at(r, g, b) = static_cast<std::int16_t>(nearestCode(
-                        table, hueWeight, cube.levelValues[0][r], cube.levelValues[1][g], cube.levelValues[2][b]));
+        for (CubeCell c : cubeCells(n)) {
+            const Rgb v = levelColour(cube, c);
+            cube.codes.at(c) = static_cast<std::int16_t>(nearestCode(table, hueWeight, v.r, v.g, v.b));
+        }
         origin = CodesOrigin{std::move(searched), hueWeight, n};
     }
 }
@@ -247,17 +255,14 @@ Rgb sampleCell(ChartModel& model, const palette::ColourTable& table, int column,
         }
     }
 
-    int chosen[3];
-    if ((boundary && m >= n / 2) || m >= static_cast<int>(std::trunc(n * 0.8))) {
-        chosen[0] = cube.levelValues[0][dominant.r];
-        chosen[1] = cube.levelValues[1][dominant.g];
-        chosen[2] = cube.levelValues[2][dominant.b];
-    } else {
-        for (int c = 0; c < 3; ++c) chosen[c] = static_cast<int>(sums[c] / n);
-    }
+    // A dominant cube cell stands for the cell in its level colour, otherwise the average colour does.
+    Rgb chosen = levelColour(cube, dominant);
+    if (!((boundary && m >= n / 2) || m >= static_cast<int>(std::trunc(n * 0.8))))
+        chosen = Rgb{static_cast<std::uint8_t>(sums[0] / n), static_cast<std::uint8_t>(sums[1] / n),
+                     static_cast<std::uint8_t>(sums[2] / n)};
 
-    const CubeCell cell = diffusion ? quantiseWithDiffusion(cube, table, chosen[0], chosen[1], chosen[2])
-                                    : quantise(cube, chosen[0], chosen[1], chosen[2]);
+    const CubeCell cell = diffusion ? quantiseWithDiffusion(cube, table, chosen.r, chosen.g, chosen.b)
+                                    : quantise(cube, chosen.r, chosen.g, chosen.b);
     cube.counts.at(cell) += 1;
     model.cell(column, row) = packed(cell);
     return levelColour(cube, cell);
@@ -279,43 +284,31 @@ int countColours(ChartModel& model, palette::ColourTable& table) {
     for (palette::ColourEntry& entry : table) entry.symbol = "";
     model.colourList.rows.fill(chart::ColourListRow{});
 
-    std::vector<Triple> colours;
-    const QuantisationCube& cube = model.cube;
-    for (int r = 0; r < cube.levels.red; ++r) {
-        for (int g = 0; g < cube.levels.green; ++g) {
-            for (int b = 0; b < cube.levels.blue; ++b) {
-                const std::int32_t count = cube.counts.at(r, g, b);
-                if (count <= 0) continue;
-                const int code = cube.codes.at(r, g, b);
-                palette::ColourEntry* entry = code >= 0 ? &table[static_cast<std::size_t>(code)] : nullptr;
-                const Triple colour = entry != nullptr ? Triple{entry->r, entry->g, entry->b} : Triple{255, 255, 255};
-
-                std::size_t k = 0;
-                while (k < colours.size() &&
-                       !(colours[k].r == colour.r && colours[k].g == colour.g && colours[k].b == colour.b))
-                    ++k;
-                if (k == colours.size()) {
-                    colours.push_back(colour);
-                    if (k <= 55) {
-                        chart::ColourListRow& line = model.colourList.rows[k];
-                        line.count = count;
-                        line.r = colour.r;
-                        line.g = colour.g;
-                        line.b = colour.b;
-                        line.code = entry != nullptr ? entry->code : "";
-                        line.name = entry != nullptr ? entry->name : "";
-                        const bool white = colour.r == 255 && colour.g == 255 && colour.b == 255;
-                        line.symbol = white ? " " : chart::kChartSymbols[k];
-                        if (entry != nullptr) entry->symbol = line.symbol;
-                    }
-                } else if (k <= 55) {
-                    model.colourList.rows[k].count += count;
-                }
-            }
+    std::vector<Rgb> colours;
+    for (CubeCell c : cubeCells(model.cube.levels)) {
+        const std::int32_t count = model.cube.counts.at(c);
+        if (count <= 0) continue;
+        const int code = model.cube.codes.at(c);
+        palette::ColourEntry* entry = code >= 0 ? &table[static_cast<std::size_t>(code)] : nullptr;
+        const Rgb colour = entry != nullptr ? Rgb{static_cast<std::uint8_t>(entry->r), static_cast<std::uint8_t>(entry->g),
+                                                  static_cast<std::uint8_t>(entry->b)}
+                                            : Rgb{255, 255, 255};
+        const std::size_t k = static_cast<std::size_t>(std::find(colours.begin(), colours.end(), colour) - colours.begin());
+        const bool firstMet = k == colours.size();
+        if (firstMet) colours.push_back(colour);
+        if (k > 55) continue;
+        chart::ColourListRow& line = model.colourList.rows[k];
+        if (!firstMet) {
+            line.count += count;
+            continue;
         }
+        const bool white = colour == Rgb{255, 255, 255};
+        line = chart::ColourListRow{white ? " " : chart::kChartSymbols[k], entry != nullptr ? entry->code : "",
+                                    entry != nullptr ? entry->name : "", count, colour.r, colour.g, colour.b};
+        if (entry != nullptr) entry->symbol = line.symbol;
     }
     model.colourList.coloursInUse = static_cast<int>(colours.size());
-    return static_cast<int>(colours.size());
+    return model.colourList.coloursInUse;
 }
 
 // ---- reduction ----
@@ -340,21 +333,18 @@ bool keyBefore(const Key& a, const Key& b) {
 std::vector<Key> keysInUse(const QuantisationCube& cube) {
     std::vector<Key> keys;
     char text[64];
-    for (int r = 0; r < cube.levels.red; ++r)
-        for (int g = 0; g < cube.levels.green; ++g)
-            for (int b = 0; b < cube.levels.blue; ++b)
-                if (const int count = cube.counts.at(r, g, b); count > 0) {
-                    std::snprintf(text, sizeof text, "%.6d:%d:%d:%d", count, r, g, b);
-                    keys.push_back(Key{text, count, CubeCell{r, g, b}});
-                }
+    for (CubeCell c : cubeCells(cube.levels)) {
+        if (const int count = cube.counts.at(c); count > 0) {
+            std::snprintf(text, sizeof text, "%.6d:%d:%d:%d", count, c.r, c.g, c.b);
+            keys.push_back(Key{text, count, c});
+        }
+    }
     return keys;
 }
 
 int cellsInUse(const QuantisationCube& cube) {
     int used = 0;
-    for (int r = 0; r < cube.levels.red; ++r)
-        for (int g = 0; g < cube.levels.green; ++g)
-            for (int b = 0; b < cube.levels.blue; ++b) used += cube.counts.at(r, g, b) > 0;
+    for (CubeCell c : cubeCells(cube.levels)) used += cube.counts.at(c) > 0;
     return used;
 }
 

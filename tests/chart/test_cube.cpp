@@ -18,23 +18,19 @@ QuantisationCube builtCube(int levels, const palette::ColourTable& table) {
 
 }  // namespace
 
-TEST(CubeSize, SmallestItemAtLeastTheSystemsSize) {
-    EXPECT_EQ(selectCubeSizeItem(512), "512");
-    EXPECT_EQ(selectCubeSizeItem(0), "512");
-    EXPECT_EQ(selectCubeSizeItem(8), "8");
-    EXPECT_EQ(selectCubeSizeItem(300), "323");
-    EXPECT_EQ(selectCubeSizeItem(513), "729");
-    EXPECT_EQ(selectCubeSizeItem(6000), "5832");
+TEST(CubeSize, SmallestItemAtLeastTheSystemsSizeElseTheLast) {
+    // A size of 0 is no size: the default's item.
+    for (const auto& [size, item] : {std::pair<int, std::string_view>{512, "512"}, {0, "512"}, {8, "8"}, {300, "323"},
+                                     {513, "729"}, {6000, "5832"}}) {
+        EXPECT_EQ(selectCubeSizeItem(size), item) << size;
+    }
 }
 
-TEST(CubeSize, ItemTextsGiveLevelsAndNumbers) {
-    EXPECT_EQ(levelsForCubeSize("323"), 7);
-    EXPECT_EQ(levelsForCubeSize("5832"), 18);
-    EXPECT_EQ(levelsForCubeSize("8000"), 20);
+TEST(CubeSize, TextsThatNameNoItem) {
+    EXPECT_EQ(levelsForCubeSize("8000"), kMostLevels);  // only ever the product of edited level counts
     EXPECT_FALSE(levelsForCubeSize("343").has_value());
     EXPECT_FALSE(levelsForCubeSize(" 512").has_value());
-    EXPECT_EQ(cubeSizeNumber("323"), 323);
-    EXPECT_EQ(cubeSizeNumber("abc"), 512);
+    EXPECT_EQ(cubeSizeNumber("abc"), palette::kDefaultCubeSize);
 }
 
 TEST(Cube, PlainQuantiserRoundsHalvesToEven) {

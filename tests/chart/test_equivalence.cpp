@@ -395,16 +395,6 @@ TEST(ChartEquivalenceEdges, UnequalAndLargestLevelCounts) {
     }
 }
 
-TEST(ChartEquivalenceEdges, HueWeights) {
-    const TableSetup& hand = tables()[2];
-    for (int weight : {0, 4, 7, 10, 23}) {
-        ChartRequest request = requestFor(hand, 7, 2, false, false);
-        request.hueWeight = weight;
-        Pair pair(scenes()[0], hand.table);
-        EXPECT_EQ(pair.make(request), "") << "W " << weight;
-    }
-}
-
 // Charts in a row on the same model: codes kept while nothing they came from changed, recomputed
 // otherwise, and grid cells outside a smaller chart keep what the bigger one left there.
 TEST(ChartEquivalenceEdges, ChartsInARowOnOneModel) {

@@ -32,27 +32,27 @@ ChartModel smallChart() {
 
 }  // namespace
 
-TEST(MergePass, UnmergedChartIsNeitherChangedNorRepainted) {
-    ChartModel model = smallChart();
-    model.cell(2, 1) = kEmptyCell;
-    applyMerges(model);
-    EXPECT_EQ(model.cell(0, 0), pack(1, 1, 1));
-    EXPECT_EQ(model.cell(2, 1), kEmptyCell);
-    EXPECT_EQ(model.cellColour(0, 0), kMarked);
-}
-
 TEST(MergePass, CellsFollowTheChainToItsEndAndTakeItsLevelColour) {
     ChartModel model = smallChart();
+    model.cell(2, 1) = kEmptyCell;
     // (1,1,1) -> (1,0,0) -> (0,1,0), which holds the count.
     model.cube.counts.at(1, 1, 1) = mergeMarker(pack(1, 0, 0));
     model.cube.counts.at(1, 0, 0) = mergeMarker(pack(0, 1, 0));
     model.cube.counts.at(0, 1, 0) = 6;
     applyMerges(model);
     EXPECT_EQ(model.cell(0, 0), pack(0, 1, 0));
-    EXPECT_EQ(model.cellColour(2, 1), (Rgb{0, 255, 0}));
-    // Beyond the chart's columns and rows nothing is touched.
+    EXPECT_EQ(model.cellColour(1, 1), (Rgb{0, 255, 0}));
+    // Empty cells, and cells beyond the chart's columns and rows, are not touched.
+    EXPECT_EQ(model.cell(2, 1), kEmptyCell);
+    EXPECT_EQ(model.cellColour(2, 1), kMarked);
     EXPECT_EQ(model.cell(3, 0), pack(1, 1, 1));
     EXPECT_EQ(model.cellColour(0, 2), kMarked);
+
+    // An unmerged chart is neither changed nor repainted.
+    ChartModel unmerged = smallChart();
+    applyMerges(unmerged);
+    EXPECT_EQ(unmerged.cell(0, 0), pack(1, 1, 1));
+    EXPECT_EQ(unmerged.cellColour(0, 0), kMarked);
 }
 
 TEST(MergePass, AReceiverWithoutCountLeadsToTheFirstCubeCell) {

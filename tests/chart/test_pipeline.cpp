@@ -52,17 +52,6 @@ TEST(Pipeline, MakesAChartInCodeColoursAndRecordsItsOptions) {
     EXPECT_FALSE(model.cube.rebuildCodes);
 }
 
-TEST(Pipeline, FailedReductionKeepsTheCubeColours) {
-    auto table = chart_test::cornerTable();
-    ChartModel model = chart_test::modelFor(quarters(48), 3, 3);
-    const auto outcome = makeChart(model, table, request(1));
-    ASSERT_EQ(outcome.message, "");
-    EXPECT_FALSE(outcome.reduction.success);
-    EXPECT_EQ(outcome.reduction.colours, 4);
-    EXPECT_EQ(model.cellColour(0, 0), (Rgb{255, 0, 0}));
-    EXPECT_EQ(model.cellColour(15, 15), (Rgb{36, 36, 36}));  // the level colour, not black
-}
-
 // Each refusal is checked before anything changes: the model keeps its unbuilt cube and no cells.
 TEST(Pipeline, RefusesWhatCannotMakeAChart) {
     struct Case {

@@ -79,40 +79,6 @@ TEST(Sampling, AnEvenSplitGoesToTheCubeCellVisitedFirst) {
     EXPECT_EQ(cellOf(false), (CubeCell{0, 0, 0}));
 }
 
-TEST(Sampling, DisplayShrinksToWholeCellsAndCountsEveryCell) {
-    ChartModel model = chart_test::modelFor(Bitmap(10, 7, kGreen), 3, 3);
-    model = sampled(model, 2, false);  // shown at 80 x 56
-    EXPECT_EQ(model.columns, 26);
-    EXPECT_EQ(model.rows, 18);
-    EXPECT_EQ(model.displayWidth, 78);
-    EXPECT_EQ(model.displayHeight, 54);
-    EXPECT_EQ(model.cube.counts.at(0, 1, 0), 26 * 18);
-    EXPECT_EQ(model.cell(25, 17), pack(0, 1, 0));
-    EXPECT_EQ(model.cellColour(25, 17), kGreen);
-}
-
-TEST(Sampling, EnlargedPictureCountsRepeatedPixelsAndShrunkPictureSkipsPixels) {
-    // A 2x2 bitmap shown at 6x6: every display point of a 3x3 cell maps to the same pixel.
-    Bitmap small(2, 2, kRed);
-    small.set(1, 0, kGreen);
-    small.set(0, 1, kBlue);
-    ChartModel enlarged = chart_test::modelFor(small, 3, 3);
-    enlarged.displayWidth = enlarged.displayHeight = 6;
-    enlarged = sampled(enlarged, 2, false);
-    EXPECT_EQ(unpack(enlarged.cell(0, 0)), (CubeCell{1, 0, 0}));
-    EXPECT_EQ(unpack(enlarged.cell(1, 0)), (CubeCell{0, 1, 0}));
-    EXPECT_EQ(unpack(enlarged.cell(0, 1)), (CubeCell{0, 0, 1}));
-
-    // A 6x6 bitmap shown at 3x3: only the pixels at even coordinates are read.
-    Bitmap large(6, 6, kBlue);
-    for (int x = 0; x < 6; x += 2) {
-        for (int y = 0; y < 6; y += 2) large.set(x, y, kRed);
-    }
-    ChartModel shrunk = chart_test::modelFor(large, 3, 3);
-    shrunk.displayWidth = shrunk.displayHeight = 3;
-    EXPECT_EQ(unpack(sampled(shrunk, 2, false).cell(0, 0)), (CubeCell{1, 0, 0}));
-}
-
 TEST(Sampling, DiffusionCarriesErrorDownTheColumn) {
     // Cells of 1 x 5 samples, mixed so that the average is taken. The first averages (100, 100, 100),
     // goes to black and carries 6; the second averages (125, 125, 125), which rounds to black on its
