@@ -5,6 +5,7 @@
 #include "chart/literal_reference.h"
 #include "chart/pipeline.h"
 #include "chart/test_pictures.h"
+#include "chart_test_support.h"
 #include "palette/catalogue.h"
 
 #include <gtest/gtest.h>
@@ -41,18 +42,14 @@ TableSetup shippedTable(const std::string& shortName, const std::string& system)
     return TableSetup{shortName, loaded.system.settings.hueWeight, loaded.system.table};
 }
 
-// An entry whose sum and match colour may differ from the colour it shows.
-ColourEntry entry(std::string code, std::array<int, 3> shown, int sum, std::array<int, 3> match) {
-    ColourEntry e;
-    e.code = code;
-    e.name = "name " + code;
-    std::tie(e.r, e.g, e.b) = std::tie(shown[0], shown[1], shown[2]);
-    std::tie(e.matchR, e.matchG, e.matchB) = std::tie(match[0], match[1], match[2]);
-    e.sum = sum;
+using chart_test::entry;
+
+// An entry whose sum and match colour differ from the colour it shows.
+ColourEntry matchedEntry(std::string code, int r, int g, int b, int sum, int mr, int mg, int mb) {
+    ColourEntry e = entry(code, r, g, b);
+    std::tie(e.sum, e.matchR, e.matchG, e.matchB) = std::tie(sum, mr, mg, mb);
     return e;
 }
-
-ColourEntry plainEntry(std::string code, int r, int g, int b) { return entry(code, {r, g, b}, r + g + b, {r, g, b}); }
 
 // Tables are read in file order, brightest first.
 ColourTable brightestFirst(ColourTable t) {
@@ -60,49 +57,41 @@ ColourTable brightestFirst(ColourTable t) {
     return t;
 }
 
-// Small and wide-windowed; match colours and sums that differ from the shown colour, and two
-// entries that show the same white so that they share a colour-list row.
-TableSetup handMadeTable() {
-    return TableSetup{"handmade", 15,
-                      brightestFirst({entry("H01", {255, 255, 255}, 765, {250, 250, 250}), plainEntry("H02", 255, 255, 255),
-                                      entry("H03", {250, 230, 60}, 600, {245, 235, 50}), plainEntry("H04", 230, 80, 120),
-                                      entry("H05", {60, 170, 70}, 330, {70, 160, 60}), plainEntry("H06", 150, 75, 80),
-                                      plainEntry("H07", 40, 90, 160), plainEntry("H08", 128, 128, 128),
-                                      entry("H09", {120, 60, 20}, 190, {110, 60, 30}), plainEntry("H10", 30, 30, 90),
-                                      plainEntry("H11", 0, 0, 0)})};
-}
-
 // Entries numbered prefix0, prefix1, … in the colours colourOf(i) gives.
 template <typename ColourOf>
 void addNumberedEntries(ColourTable& t, const std::string& prefix, int count, ColourOf colourOf) {
     for (int i = 0; i < count; ++i) {
         const auto [r, g, b] = colourOf(i);
-        t.push_back(plainEntry(prefix + std::to_string(i), r, g, b));
+        t.push_back(entry(prefix + std::to_string(i), r, g, b));
     }
 }
 
-// Near-white and near-black entries only: mid-brightness cube cells find no entry in their window.
-TableSetup gapTable() {
-    ColourTable t;
-    addNumberedEntries(t, "W", 80, [](int i) {
+std::vector<TableSetup> makeTables() {
+    // Small and wide-windowed; match colours and sums that differ from the shown colour, and two
+    // entries that show the same white so that they share a colour-list row.
+    const ColourTable handMade = brightestFirst(
+        {matchedEntry("H01", 255, 255, 255, 765, 250, 250, 250), entry("H02", 255, 255, 255),
+         matchedEntry("H03", 250, 230, 60, 600, 245, 235, 50), entry("H04", 230, 80, 120),
+         matchedEntry("H05", 60, 170, 70, 330, 70, 160, 60), entry("H06", 150, 75, 80), entry("H07", 40, 90, 160),
+         entry("H08", 128, 128, 128), matchedEntry("H09", 120, 60, 20, 190, 110, 60, 30), entry("H10", 30, 30, 90),
+         entry("H11", 0, 0, 0)});
+    // Near-white and near-black entries only: mid-brightness cube cells find no entry in their window.
+    ColourTable gap;
+    addNumberedEntries(gap, "W", 80, [](int i) {
         return std::array<int, 3>{255 - (i % 5) * 5, 255 - (i / 5 % 4) * 6, 255 - (i / 20) * 7};
     });
-    addNumberedEntries(t, "K", 40, [](int i) { return std::array<int, 3>{(i % 4) * 5, (i / 4 % 5) * 4, (i / 20) * 10}; });
-    return TableSetup{"gap", 10, brightestFirst(t)};
-}
-
-// Only light entries: dark cube cells, black among them, are darker than every window.
-TableSetup brightOnlyTable() {
-    ColourTable t;
-    addNumberedEntries(t, "L", 60, [](int i) {
+    addNumberedEntries(gap, "K", 40, [](int i) { return std::array<int, 3>{(i % 4) * 5, (i / 4 % 5) * 4, (i / 20) * 10}; });
+    // Only light entries: dark cube cells, black among them, are darker than every window.
+    ColourTable bright;
+    addNumberedEntries(bright, "L", 60, [](int i) {
         return std::array<int, 3>{255 - (i % 6) * 20, 255 - (i / 6 % 5) * 25, 255 - (i / 30) * 60};
     });
-    return TableSetup{"bright", 7, brightestFirst(t)};
+    return {shippedTable("dmc", "DMC(刺繍糸)"), shippedTable("icon", "アイコン"), TableSetup{"handmade", 15, handMade},
+            TableSetup{"gap", 10, brightestFirst(gap)}, TableSetup{"bright", 7, brightestFirst(bright)}};
 }
 
 const std::vector<TableSetup>& tables() {
-    static const std::vector<TableSetup> all{shippedTable("dmc", "DMC(刺繍糸)"), shippedTable("icon", "アイコン"),
-                                             handMadeTable(), gapTable(), brightOnlyTable()};
+    static const std::vector<TableSetup> all = makeTables();
     return all;
 }
 const TableSetup& dmc() { return tables()[0]; }
@@ -356,8 +345,8 @@ TEST(ChartEquivalenceEdges, MergeChainsReachTheirEnd) {
 
     // The same ending in black, whose packed index is 0; each cell has its own exact code colour.
     const TableSetup exact{"exact", 10,
-                           {plainEntry("G", 0, 255, 0), plainEntry("U", 0, 0, 255), plainEntry("A", 30, 0, 0),
-                            plainEntry("B", 15, 0, 0), plainEntry("K", 0, 0, 0)}};
+                           {entry("G", 0, 255, 0), entry("U", 0, 0, 255), entry("A", 30, 0, 0),
+                            entry("B", 15, 0, 0), entry("K", 0, 0, 0)}};
     Pair dark(countedScene({{2, 0, 0, 2}, {0, 0, 17, 5}, {0, 17, 0, 10}, {1, 0, 0, 16}, {0, 0, 0, 47}}), exact.table);
     EXPECT_EQ(dark.make(requestFor(exact, 18, 3, true, false)), "");
     EXPECT_EQ(dark.reference.cube.counts.at(1, 0, 0), literal::mergeMarker(0));
@@ -368,8 +357,8 @@ TEST(ChartEquivalenceEdges, MergeChainsReachTheirEnd) {
 // takes it, and "000020:10:…" sorts after "000020:1:…" because the colon sorts before the digits.
 TEST(ChartEquivalenceEdges, EqualCountsPreferTheLaterKey) {
     const TableSetup exact{"exact", 0,
-                           {plainEntry("P2", 150, 225, 225), plainEntry("A", 75, 225, 180), plainEntry("P1", 15, 225, 225),
-                            plainEntry("F", 0, 0, 255), plainEntry("Q", 255, 0, 0)}};
+                           {entry("P2", 150, 225, 225), entry("A", 75, 225, 180), entry("P1", 15, 225, 225),
+                            entry("F", 0, 0, 255), entry("Q", 255, 0, 0)}};
     Pair pair(countedScene({{5, 15, 12, 2}, {17, 0, 0, 3}, {1, 15, 15, 20}, {10, 15, 15, 20}, {0, 0, 17, 35}}),
               exact.table);
     EXPECT_EQ(pair.make(requestFor(exact, 18, 4, true, false)), "");

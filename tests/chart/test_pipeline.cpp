@@ -37,18 +37,15 @@ TEST(Pipeline, MakesAChartInCodeColoursAndRecordsItsOptions) {
     ChartModel model = chart_test::modelFor(quarters(48), 3, 3);
     const auto outcome = makeChart(model, table, request(10));
     ASSERT_EQ(outcome.message, "");
-    EXPECT_TRUE(outcome.reduction.success);
-    EXPECT_FALSE(outcome.reduction.merged);
-    EXPECT_EQ(outcome.reduction.colours, 4);
-    EXPECT_EQ(model.columns, 16);
-    EXPECT_EQ(model.rows, 16);
+    EXPECT_EQ(std::make_tuple(outcome.reduction.success, outcome.reduction.merged, outcome.reduction.colours),
+              std::make_tuple(true, false, 4));
+    EXPECT_EQ(std::make_pair(model.columns, model.rows), std::make_pair(16, 16));
     EXPECT_EQ(model.cellColour(0, 0), (Rgb{255, 0, 0}));
     EXPECT_EQ(model.cellColour(15, 0), (Rgb{0, 255, 0}));
     EXPECT_EQ(model.cellColour(0, 15), (Rgb{0, 0, 255}));
     EXPECT_EQ(model.cellColour(15, 15), (Rgb{0, 0, 0}));
-    EXPECT_EQ(model.options.codeSystem, "corners");
-    EXPECT_EQ(model.options.maxColours, 10);
-    EXPECT_TRUE(model.options.smoothing);
+    EXPECT_EQ(std::make_tuple(model.options.codeSystem, model.options.maxColours, model.options.smoothing),
+              std::make_tuple("corners", 10, true));
     EXPECT_FALSE(model.cube.rebuildCodes);
 }
 
