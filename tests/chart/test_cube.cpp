@@ -44,28 +44,24 @@ TEST(Cube, CodesAreKeptUntilAskedForAgain) {
     QuantisationCube cube = builtCube(2, table);
     EXPECT_EQ(cube.codes.at(1, 1, 1), 0);
     EXPECT_EQ(cube.codes.at(0, 0, 0), 7);
-
-    // Kept while the flag is clear and nothing they came from changed: another display colour is not
-    // read by the search.
-    cube.rebuildCodes = false;
-    cube.codes.at(0, 0, 0) = 3;  // so that a recomputation would show
-    table[7].name = "renamed";
-    table[7].r = 10;
-    ASSERT_EQ(buildCube(cube, LevelCounts{2, 2, 2}, table, ColourDistance(10)), "");
-    EXPECT_EQ(cube.codes.at(0, 0, 0), 3);
-    // The flag recomputes them.
-    cube.rebuildCodes = true;
-    ASSERT_EQ(buildCube(cube, LevelCounts{2, 2, 2}, table, ColourDistance(10)), "");
-    EXPECT_EQ(cube.codes.at(0, 0, 0), 7);
-
-    // With the flag clear, so does whatever would leave stale codes: another table (the old indices
-    // would point past a shorter one), another hue weight, another shape.
-    const auto recomputed = [&](const palette::ColourTable& t, int weight, int levels) {
-        cube.rebuildCodes = false;
+    // Builds the cube again over a planted code, so that a recomputation shows.
+    const auto recomputed = [&](const palette::ColourTable& t, int weight, int levels, bool rebuild = false) {
+        cube.rebuildCodes = rebuild;
         cube.codes.at(0, 0, 0) = 3;
         EXPECT_EQ(buildCube(cube, LevelCounts{levels, levels, levels}, t, ColourDistance(weight)), "");
         return cube.codes.at(0, 0, 0) != 3;
     };
+
+    // Kept while the flag is clear and nothing they came from changed: another display colour is not
+    // read by the search.
+    table[7].name = "renamed";
+    table[7].r = 10;
+    EXPECT_FALSE(recomputed(table, 10, 2));
+    EXPECT_TRUE(recomputed(table, 10, 2, true));
+    EXPECT_EQ(cube.codes.at(0, 0, 0), 7);
+
+    // With the flag clear, so does whatever would leave stale codes: another table (the old indices
+    // would point past a shorter one), another hue weight, another shape.
     table.insert(table.begin(), chart_test::entry("W2", 255, 255, 255));
     EXPECT_TRUE(recomputed(table, 10, 2));
     EXPECT_EQ(cube.codes.at(0, 0, 0), 8);

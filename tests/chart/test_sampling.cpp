@@ -29,11 +29,11 @@ ChartModel repeated(ChartModel model, int times = chart::kMinCells) {
 }
 
 // Samples the model into a cube with the corner table.
-ChartModel sampled(ChartModel model, int levels, bool boundary, SamplingMode mode = SamplingMode::Smooth) {
+ChartModel sampled(ChartModel model, int levels, bool boundary) {
     const auto table = chart_test::cornerTable();
     model = repeated(model);
     EXPECT_EQ(buildCube(model.cube, LevelCounts{levels, levels, levels}, table, ColourDistance(10)), "");
-    EXPECT_EQ(makeMosaic(model, table, mode, boundary), "");
+    EXPECT_EQ(makeMosaic(model, table, SamplingMode::Smooth, boundary), "");
     return model;
 }
 
@@ -77,20 +77,4 @@ TEST(Sampling, AnEvenSplitGoesToTheCubeCellVisitedFirst) {
     };
     EXPECT_EQ(cellOf(true), (CubeCell{0, 0, 1}));
     EXPECT_EQ(cellOf(false), (CubeCell{0, 0, 0}));
-}
-
-TEST(Sampling, DiffusionCarriesErrorDownTheColumn) {
-    // Cells of 1 x 5 samples, mixed so that the average is taken. The first averages (100, 100, 100),
-    // goes to black and carries 6; the second averages (125, 125, 125), which rounds to black on its
-    // own but to white with the carry (131).
-    Bitmap picture(1, 10, Rgb{0, 0, 0});
-    for (int y = 3; y < 5; ++y) picture.set(0, y, Rgb{250, 250, 250});
-    for (int y = 5; y < 7; ++y) picture.set(0, y, Rgb{5, 5, 5});
-    for (int y = 7; y < 10; ++y) picture.set(0, y, Rgb{205, 205, 205});
-    const ChartModel smooth = sampled(chart_test::modelFor(picture, 1, 5), 2, false, SamplingMode::Smooth);
-    const ChartModel diffused = sampled(chart_test::modelFor(picture, 1, 5), 2, false, SamplingMode::Diffuse);
-    EXPECT_EQ(unpack(smooth.cell(0, 0)), (CubeCell{0, 0, 0}));
-    EXPECT_EQ(unpack(diffused.cell(0, 0)), (CubeCell{0, 0, 0}));
-    EXPECT_EQ(unpack(smooth.cell(0, 1)), (CubeCell{0, 0, 0}));
-    EXPECT_EQ(unpack(diffused.cell(0, 1)), (CubeCell{1, 1, 1}));
 }

@@ -11,24 +11,28 @@ using palette::readCodeSystemList;
 using palette::readCodeSystemSettings;
 using platform::IniFile;
 
-TEST(CodeSystemList, NamesStopAtTheFirstMissingOrEmptyOne) {
-    EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nName1=B\nName3=D\n")).names,
-              (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nName1=\nName2=C\n")).names,
-              (std::vector<std::string>{"A"}));
-    EXPECT_TRUE(readCodeSystemList(IniFile::parse("[code]\nName1=B\n")).names.empty());
-}
-
-TEST(CodeSystemList, AtMostTwentyOneSystems) {
-    std::string text = "[code]\n";
-    for (int i = 0; i < 25; ++i) text += "Name" + std::to_string(i) + "=S" + std::to_string(i) + "\n";
-    EXPECT_EQ(readCodeSystemList(IniFile::parse(text)).names.size(), 21u);
-}
-
-TEST(CodeSystemList, DefaultIndexOutsideTheListCountsAsZero) {
-    EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nName1=B\nIni_No=1\n")).defaultIndex, 1);
-    EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nName1=B\nIni_No=2\n")).defaultIndex, 0);
-    EXPECT_EQ(readCodeSystemList(IniFile::parse("[code]\nName0=A\nIni_No=-1\n")).defaultIndex, 0);
+TEST(CodeSystemList, NamesStopAtTheFirstGapAndTheDefaultIndexFallsInsideThem) {
+    struct Case {
+        std::string ini;
+        std::vector<std::string> names;
+        int defaultIndex;
+    };
+    std::string many = "[code]\n";
+    for (int i = 0; i < 25; ++i) many += "Name" + std::to_string(i) + "=S" + std::to_string(i) + "\n";
+    std::vector<std::string> first21;
+    for (int i = 0; i < 21; ++i) first21.push_back("S" + std::to_string(i));
+    const Case cases[] = {
+        {"[code]\nName0=A\nName1=B\nName3=D\nIni_No=1\n", {"A", "B"}, 1},
+        {"[code]\nName0=A\nName1=\nName2=C\nIni_No=1\n", {"A"}, 0},
+        {"[code]\nName0=A\nIni_No=-1\n", {"A"}, 0},
+        {"[code]\nName1=B\n", {}, 0},
+        {many, first21, 0},  // at most 21 systems
+    };
+    for (const Case& c : cases) {
+        const auto list = readCodeSystemList(IniFile::parse(c.ini));
+        EXPECT_EQ(list.names, c.names) << c.ini;
+        EXPECT_EQ(list.defaultIndex, c.defaultIndex) << c.ini;
+    }
 }
 
 TEST(CodeSystemSettings, OutOfRangeValuesAreCorrected) {
