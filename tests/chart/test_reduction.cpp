@@ -8,7 +8,7 @@ using namespace chart;
 
 namespace {
 
-struct CubeCellSpec {
+struct CountedCell {
     CubeCell cell;
     int count;
 };
@@ -16,7 +16,7 @@ struct CubeCellSpec {
 // An 18-level cube in which each listed cell has its own code colour (entry i for cell i) and the
 // grid holds one row of cells, `count` of them per cube cell.
 struct ReductionFixture {
-    explicit ReductionFixture(const std::vector<CubeCellSpec>& cells) {
+    explicit ReductionFixture(const std::vector<CountedCell>& cells) {
         const LevelCounts levels{18, 18, 18};
         model.cube.levels = levels;
         model.cube.counts = CubeArray<std::int32_t>(levels, 0);

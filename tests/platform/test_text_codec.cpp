@@ -7,28 +7,21 @@ using platform::parseWholeNumber;
 using platform::splitLines;
 using platform::trimBlanks;
 
-TEST(TextCodec, Utf8IsKeptAndLosesItsByteOrderMark) {
-    EXPECT_EQ(decodeTextFile("DMC(刺繍糸)"), "DMC(刺繍糸)");
-    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBF[code]"), "[code]");
-    EXPECT_EQ(decodeTextFile(""), "");
-}
-
-TEST(TextCodec, Cp932IsDecoded) {
-    // "アイコン" and "刺繍糸" as the Japanese Windows code page writes them.
-    EXPECT_EQ(decodeTextFile("\x83\x41\x83\x43\x83\x52\x83\x93"), "アイコン");
-    EXPECT_EQ(decodeTextFile("DMC(\x8E\x68\x8F\x4A\x8E\x85)"), "DMC(刺繍糸)");
-    // Half-width katakana is a single byte in CP932.
-    EXPECT_EQ(decodeTextFile("\xB1"), "ｱ");
-}
-
-TEST(TextCodec, UndecodableBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(decodeTextFile("a\x80z"), "a\xEF\xBF\xBDz");
-    // A lead byte cut off at the end of the file.
-    EXPECT_EQ(decodeTextFile("ab\x83"), "ab\xEF\xBF\xBD");
-}
-
-TEST(TextCodec, OverlongOrSurrogateUtf8IsNotTakenAsUtf8) {
-    // 0xC0 0x80 is an overlong NUL; 0xED 0xA0 0x80 a surrogate: both fall back to CP932.
+TEST(TextCodec, Utf8IsKeptAndAnythingElseIsDecodedAsCp932) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"DMC(刺繍糸)", "DMC(刺繍糸)"},
+        {"\xEF\xBB\xBF[code]", "[code]"},  // the byte-order mark goes
+        {"", ""},
+        // "アイコン" and "刺繍糸" as the Japanese Windows code page writes them.
+        {"\x83\x41\x83\x43\x83\x52\x83\x93", "アイコン"},
+        {"DMC(\x8E\x68\x8F\x4A\x8E\x85)", "DMC(刺繍糸)"},
+        {"\xB1", "ｱ"},  // half-width katakana is a single byte
+        // Undecodable bytes, and a lead byte cut off at the end, become replacement characters.
+        {"a\x80z", "a\xEF\xBF\xBDz"},
+        {"ab\x83", "ab\xEF\xBF\xBD"},
+    };
+    for (const auto& [bytes, text] : cases) EXPECT_EQ(decodeTextFile(bytes), text) << bytes;
+    // An overlong NUL and a surrogate are not UTF-8, so they are read as CP932 too.
     EXPECT_NE(decodeTextFile("\xC0\x80"), std::string("\xC0\x80"));
     EXPECT_NE(decodeTextFile("\xED\xA0\x80"), std::string("\xED\xA0\x80"));
 }
