@@ -35,13 +35,15 @@ ChartModel smallChart() {
 TEST(MergePass, CellsFollowTheChainToItsEndAndTakeItsLevelColour) {
     ChartModel model = smallChart();
     model.cell(2, 1) = kEmptyCell;
-    // (1,1,1) -> (1,0,0) -> (0,1,0), which holds the count.
+    // (1,1,1) -> (1,0,0) -> (0,1,0) -> (0,0,1), which holds the count: a merge pass of several rare
+    // thresholds can leave chains this long.
     model.cube.counts.at(1, 1, 1) = mergeMarker(pack(1, 0, 0));
     model.cube.counts.at(1, 0, 0) = mergeMarker(pack(0, 1, 0));
-    model.cube.counts.at(0, 1, 0) = 6;
+    model.cube.counts.at(0, 1, 0) = mergeMarker(pack(0, 0, 1));
+    model.cube.counts.at(0, 0, 1) = 6;
     applyMerges(model);
-    EXPECT_EQ(model.cell(0, 0), pack(0, 1, 0));
-    EXPECT_EQ(model.cellColour(1, 1), (Rgb{0, 255, 0}));
+    EXPECT_EQ(model.cell(0, 0), pack(0, 0, 1));
+    EXPECT_EQ(model.cellColour(1, 1), (Rgb{0, 0, 255}));
     // Empty cells, and cells beyond the chart's columns and rows, are not touched.
     EXPECT_EQ(model.cell(2, 1), kEmptyCell);
     EXPECT_EQ(model.cellColour(2, 1), kMarked);
