@@ -8,7 +8,6 @@
 #include "cli/error_line.h"
 #include "cli/exit_codes.h"
 #include "cli/output_batch.h"
-#include "cli/silenced_stderr.h"
 #include "palette/catalogue.h"
 #include "palette/code_system.h"
 #include "platform/picture_decoder.h"
@@ -102,11 +101,7 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
     const std::string cubeItem = arguments.cube.value_or(std::string(chart::selectCubeSizeItem(settings.cubeSize)));
     const int levels = chart::levelsForCubeSize(cubeItem).value_or(0);
 
-    platform::DecodedPicture picture;
-    {
-        const SilencedStderr quiet;
-        picture = platform::loadPicture(arguments.picture);
-    }
+    platform::DecodedPicture picture = platform::loadPicture(arguments.picture);
     if (!picture.message.empty()) return Failure{kExitBadInput, arguments.picture + ": " + picture.message};
 
     const view::AreaSize display = displaySize(arguments, picture.bitmap);
