@@ -8,10 +8,12 @@ packages=(
     qt6-base-dev
     libqt6gui6                 # the JPEG reader plugin (libqjpeg.so) and the offscreen platform
     qt6-image-formats-plugins
+    libjpeg62-turbo-dev libpng-dev   # JPEGs and plain PNGs are decoded straight into the bitmap
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev   # the fuzzers: libFuzzer and the sanitizers
     fonts-ipafont-gothic       # Japanese text in the window
     time                       # bench/peak_memory.sh measures the peak memory of a run
+    imagemagick hyperfine mate-backgrounds   # bench/end_to_end_vs_imagemagick.sh and its photograph
 )
 
 missing=()

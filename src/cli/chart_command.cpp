@@ -7,7 +7,6 @@
 #include "cli/error_line.h"
 #include "cli/exit_codes.h"
 #include "cli/output_batch.h"
-#include "cli/silenced_stderr.h"
 #include "palette/catalogue.h"
 #include "palette/code_system.h"
 #include "platform/picture_decoder.h"
@@ -107,11 +106,7 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
                                           " for " + system.name};
     }
 
-    platform::DecodedPicture picture;
-    {
-        const SilencedStderr quiet;
-        picture = platform::loadPicture(arguments.picture);
-    }
+    platform::DecodedPicture picture = platform::loadPicture(arguments.picture);
     if (!picture.message.empty()) return Failure{kExitBadInput, arguments.picture + ": " + picture.message};
 
     const view::AreaSize display = displaySize(arguments, picture.bitmap);
