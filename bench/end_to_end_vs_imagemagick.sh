@@ -11,6 +11,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The comparison program and the photograph are needed only here, not to build or test.
+bash tools/ensure_packages.sh imagemagick hyperfine mate-backgrounds
+
 build=${1:-build}
 runs=${2:-30}
 cli=$build/bin/tessaly-cli
@@ -20,7 +23,7 @@ magick=/usr/bin/convert-im6.q16
 photo=/usr/share/backgrounds/mate/nature/Storm.jpg
 for program in "$cli" "$writer" "$magick"; do
     if [[ ! -x $program ]]; then
-        echo "end_to_end_vs_imagemagick.sh: $program is missing (build, or apt-get install imagemagick)" >&2
+        echo "end_to_end_vs_imagemagick.sh: $program is missing (build first)" >&2
         exit 1
     fi
 done
