@@ -37,10 +37,11 @@ struct Failure {
 std::optional<Failure> chooseSystem(const ChartArguments& arguments, const std::string& defaultCfgDir,
                                     palette::LoadedCodeSystem& system) {
     const std::string cfgDir = arguments.cfgDir.value_or(defaultCfgDir);
-    const auto ini = palette::loadSettingsFile(cfgDir);
-    if (!ini) return Failure{kExitBadInput, "Tessaly.iniなし (" + cfgDir + ")"};
+    const palette::SettingsFileResult settingsFile = palette::loadSettingsFile(cfgDir);
+    if (!settingsFile.message.empty()) return Failure{kExitBadInput, settingsFile.message + " (" + cfgDir + ")"};
+    const platform::IniFile& ini = settingsFile.ini;
 
-    const palette::CodeSystemList list = palette::readCodeSystemList(*ini);
+    const palette::CodeSystemList list = palette::readCodeSystemList(ini);
     if (list.names.empty()) {
         return Failure{kExitBadInput, cfgDir + "/" + palette::kSettingsFileName + " lists no colour-code systems"};
     }
@@ -49,9 +50,13 @@ std::optional<Failure> chooseSystem(const ChartArguments& arguments, const std::
         return Failure{kExitBadInput, "unknown colour-code system: " + name};
     }
 
-    palette::LoadResult loaded = palette::loadCodeSystem(cfgDir, *ini, name);
+    palette::LoadResult loaded = palette::loadCodeSystem(cfgDir, ini, name);
     if (!loaded.message.empty()) {
-        return Failure{kExitBadInput, loaded.message + " (" + cfgDir + "/" + loaded.system.settings.tableFile + ")"};
+        const std::string& tableFile = loaded.system.settings.tableFile;
+        const std::string where =
+            tableFile.empty() ? palette::kSettingsFileName + std::string(" names no colour table file for ") + name
+                              : cfgDir + "/" + tableFile;
+        return Failure{kExitBadInput, loaded.message + " (" + where + ")"};
     }
     system = std::move(loaded.system);
     return std::nullopt;
