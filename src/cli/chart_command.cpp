@@ -70,23 +70,26 @@ view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitm
                            cellHeight);
 }
 
-std::optional<Failure> addPng(OutputBatch& batch, const std::string& path, const platform::Bitmap& bitmap) {
+std::optional<Failure> addPng(OutputBatch& batch, const char* option, const std::string& path,
+                              const platform::Bitmap& bitmap) {
     std::optional<std::string> png = platform::encodePng(bitmap);
     if (!png) return Failure{kExitBadInput, "cannot encode " + path};
-    batch.add(path, std::move(*png));
+    batch.add(option, path, std::move(*png));
     return std::nullopt;
 }
 
 std::optional<Failure> writeOutputs(const ChartArguments& arguments, const chart::ChartModel& model,
                                     const palette::ColourTable& table) {
     OutputBatch batch;
-    if (arguments.codesPath) batch.add(*arguments.codesPath, codesCsv(model, table));
-    if (arguments.keyPath) batch.add(*arguments.keyPath, keyCsv(model));
+    if (arguments.codesPath) batch.add("--codes", *arguments.codesPath, codesCsv(model, table));
+    if (arguments.keyPath) batch.add("--key", *arguments.keyPath, keyCsv(model));
     if (arguments.pngPath) {
-        if (auto failure = addPng(batch, *arguments.pngPath, chartPicture(model))) return failure;
+        if (auto failure = addPng(batch, "--png", *arguments.pngPath, chartPicture(model))) return failure;
     }
     if (arguments.iconPath) {
-        if (auto failure = addPng(batch, *arguments.iconPath, chart::iconBitmap(model, table))) return failure;
+        if (auto failure = addPng(batch, "--icon", *arguments.iconPath, chart::iconBitmap(model, table))) {
+            return failure;
+        }
     }
     const std::string error = batch.commit();
     if (!error.empty()) return Failure{kExitBadInput, error};
