@@ -5,6 +5,7 @@
 #include "platform/text_codec.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace cli {
 namespace {
@@ -82,10 +83,23 @@ public:
     std::string conflicts() const {
         if (smoothingGiven_[0] && smoothingGiven_[1]) return "--smooth and --no-smooth cannot be given together";
         if (boundaryGiven_[0] && boundaryGiven_[1]) return "--boundary and --no-boundary cannot be given together";
-        return {};
+        return standardOutputConflict();
     }
 
 private:
+    // Two texts on one standard output would run into each other past telling apart.
+    std::string standardOutputConflict() const {
+        std::vector<std::string> users;
+        const std::pair<const char*, const std::optional<std::string>&> outputs[] = {
+            {"--codes", a_.codesPath}, {"--key", a_.keyPath}, {"--png", a_.pngPath}, {"--icon", a_.iconPath}};
+        for (const auto& [option, path] : outputs) {
+            if (path == "-") users.push_back(std::string(option) + " -");
+        }
+        if (a_.json) users.push_back("--json");
+        if (users.size() < 2) return {};
+        return users[0] + " and " + users[1] + " cannot both write to standard output";
+    }
+
     static std::string badValue(const std::string& option, const std::string& value) {
         return "bad value for " + option + ": " + value;
     }
@@ -116,6 +130,10 @@ ParsedChartArguments parseChartArguments(const std::vector<std::string>& words) 
     bool havePicture = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
+        if (word == "--help" || word == "-h") {
+            parsed.help = true;
+            return parsed;
+        }
         if (isValuedOption(word)) {
             // An option in the value's place means the value was left out.
             if (i + 1 >= words.size() || words[i + 1].rfind("--", 0) == 0) {

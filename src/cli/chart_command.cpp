@@ -35,10 +35,11 @@ struct Failure {
 std::optional<Failure> chooseSystem(const ChartArguments& arguments, const std::string& defaultCfgDir,
                                     palette::LoadedCodeSystem& system) {
     const std::string cfgDir = arguments.cfgDir.value_or(defaultCfgDir);
-    const auto ini = palette::loadSettingsFile(cfgDir);
-    if (!ini) return Failure{kExitBadInput, "Tessaly.iniなし (" + cfgDir + ")"};
+    const palette::SettingsFileResult settingsFile = palette::loadSettingsFile(cfgDir);
+    if (!settingsFile.message.empty()) return Failure{kExitBadInput, settingsFile.message + " (" + cfgDir + ")"};
+    const platform::IniFile& ini = settingsFile.ini;
 
-    const palette::CodeSystemList list = palette::readCodeSystemList(*ini);
+    const palette::CodeSystemList list = palette::readCodeSystemList(ini);
     if (list.names.empty()) {
         return Failure{kExitBadInput, cfgDir + "/" + palette::kSettingsFileName + " lists no colour-code systems"};
     }
@@ -47,9 +48,13 @@ std::optional<Failure> chooseSystem(const ChartArguments& arguments, const std::
         return Failure{kExitBadInput, "unknown colour-code system: " + name};
     }
 
-    palette::LoadResult loaded = palette::loadCodeSystem(cfgDir, *ini, name);
+    palette::LoadResult loaded = palette::loadCodeSystem(cfgDir, ini, name);
     if (!loaded.message.empty()) {
-        return Failure{kExitBadInput, loaded.message + " (" + cfgDir + "/" + loaded.system.settings.tableFile + ")"};
+        const std::string& tableFile = loaded.system.settings.tableFile;
+        const std::string where =
+            tableFile.empty() ? palette::kSettingsFileName + std::string(" names no colour table file for ") + name
+                              : cfgDir + "/" + tableFile;
+        return Failure{kExitBadInput, loaded.message + " (" + where + ")"};
     }
     system = std::move(loaded.system);
     return std::nullopt;
@@ -62,23 +67,26 @@ view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitm
     return view::pictureArea(picture.width(), picture.height(), cellWidth, cellHeight);
 }
 
-std::optional<Failure> addPng(OutputBatch& batch, const std::string& path, const platform::Bitmap& bitmap) {
+std::optional<Failure> addPng(OutputBatch& batch, const char* option, const std::string& path,
+                              const platform::Bitmap& bitmap) {
     std::optional<std::string> png = platform::encodePng(bitmap);
     if (!png) return Failure{kExitBadInput, "cannot encode " + path};
-    batch.add(path, std::move(*png));
+    batch.add(option, path, std::move(*png));
     return std::nullopt;
 }
 
 std::optional<Failure> writeOutputs(const ChartArguments& arguments, const chart::ChartModel& model,
                                     const palette::ColourTable& table) {
     OutputBatch batch;
-    if (arguments.codesPath) batch.add(*arguments.codesPath, codesCsv(model, table));
-    if (arguments.keyPath) batch.add(*arguments.keyPath, keyCsv(model));
+    if (arguments.codesPath) batch.add("--codes", *arguments.codesPath, codesCsv(model, table));
+    if (arguments.keyPath) batch.add("--key", *arguments.keyPath, keyCsv(model));
     if (arguments.pngPath) {
-        if (auto failure = addPng(batch, *arguments.pngPath, chart::chartBitmap(model))) return failure;
+        if (auto failure = addPng(batch, "--png", *arguments.pngPath, chart::chartBitmap(model))) return failure;
     }
     if (arguments.iconPath) {
-        if (auto failure = addPng(batch, *arguments.iconPath, chart::iconBitmap(model, table))) return failure;
+        if (auto failure = addPng(batch, "--icon", *arguments.iconPath, chart::iconBitmap(model, table))) {
+            return failure;
+        }
     }
     const std::string error = batch.commit();
     if (!error.empty()) return Failure{kExitBadInput, error};

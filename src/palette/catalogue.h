@@ -4,7 +4,6 @@
 #include "palette/colour_table.h"
 #include "platform/ini_file.h"
 
-#include <optional>
 #include <string>
 
 namespace palette {
@@ -21,14 +20,20 @@ struct LoadResult {
     LoadedCodeSystem system;
 };
 
-// Tessaly.ini in cfgDir; nullopt when it is missing or cannot be read ("Tessaly.iniなし").
-std::optional<platform::IniFile> loadSettingsFile(const std::string& cfgDir);
+struct SettingsFileResult {
+    // Empty on success; "Tessaly.iniなし" when there is no such file, otherwise why it cannot be read.
+    std::string message;
+    platform::IniFile ini;
+};
+
+// Tessaly.ini in cfgDir.
+SettingsFileResult loadSettingsFile(const std::string& cfgDir);
 
 // Reads the system's settings from the settings file and loads its colour table from cfgDir. Fails
 // with "カラーコードファイルなし" as the user knows it.
 LoadResult loadCodeSystem(const std::string& cfgDir, const platform::IniFile& settings, const std::string& systemName);
 
-// The same, reading Tessaly.ini first; fails with "Tessaly.iniなし" when it is missing.
+// The same, reading Tessaly.ini first; fails as loadSettingsFile does.
 LoadResult loadCodeSystem(const std::string& cfgDir, const std::string& systemName);
 
 }  // namespace palette
