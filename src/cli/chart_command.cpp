@@ -13,7 +13,6 @@
 #include "platform/picture_encoder.h"
 #include "view/picture_area.h"
 
-#include <algorithm>
 #include <optional>
 #include <ostream>
 
@@ -30,35 +29,6 @@ struct Failure {
     int exitCode;
     std::string message;
 };
-
-// Loads the colour-code system the chart is made with, as the arguments and Tessaly.ini choose it.
-std::optional<Failure> chooseSystem(const ChartArguments& arguments, const std::string& defaultCfgDir,
-                                    palette::LoadedCodeSystem& system) {
-    const std::string cfgDir = arguments.cfgDir.value_or(defaultCfgDir);
-    const palette::SettingsFileResult settingsFile = palette::loadSettingsFile(cfgDir);
-    if (!settingsFile.message.empty()) return Failure{kExitBadInput, settingsFile.message + " (" + cfgDir + ")"};
-    const platform::IniFile& ini = settingsFile.ini;
-
-    const palette::CodeSystemList list = palette::readCodeSystemList(ini);
-    if (list.names.empty()) {
-        return Failure{kExitBadInput, cfgDir + "/" + palette::kSettingsFileName + " lists no colour-code systems"};
-    }
-    const std::string name = arguments.system.value_or(list.names[static_cast<std::size_t>(list.defaultIndex)]);
-    if (std::find(list.names.begin(), list.names.end(), name) == list.names.end()) {
-        return Failure{kExitBadInput, "unknown colour-code system: " + name};
-    }
-
-    palette::LoadResult loaded = palette::loadCodeSystem(cfgDir, ini, name);
-    if (!loaded.message.empty()) {
-        const std::string& tableFile = loaded.system.settings.tableFile;
-        const std::string where =
-            tableFile.empty() ? palette::kSettingsFileName + std::string(" names no colour table file for ") + name
-                              : cfgDir + "/" + tableFile;
-        return Failure{kExitBadInput, loaded.message + " (" + where + ")"};
-    }
-    system = std::move(loaded.system);
-    return std::nullopt;
-}
 
 view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitmap& picture) {
     const int cellWidth = arguments.cellSize.first;
@@ -105,8 +75,9 @@ chart::ChartChoices choicesOf(const ChartArguments& arguments, const palette::Co
 
 std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::string& defaultCfgDir,
                                     std::ostream& out) {
-    palette::LoadedCodeSystem system;
-    if (auto failure = chooseSystem(arguments, defaultCfgDir, system)) return failure;
+    palette::LoadResult loaded = palette::chooseCodeSystem(arguments.cfgDir.value_or(defaultCfgDir), arguments.system);
+    if (!loaded.message.empty()) return Failure{kExitBadInput, loaded.message};
+    palette::LoadedCodeSystem& system = loaded.system;
 
     const chart::ChartChoices choices = choicesOf(arguments, system.settings);
     if (choices.maxColours < 1 || choices.maxColours > system.settings.maxColours) {

@@ -2,12 +2,19 @@
 
 #include "platform/text_codec.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 namespace palette {
 namespace {
+
+LoadResult failure(std::string message) {
+    LoadResult result;
+    result.message = std::move(message);
+    return result;
+}
 
 SettingsFileResult unreadable(const std::string& why) {
     SettingsFileResult result;
@@ -40,14 +47,26 @@ SettingsFileResult loadSettingsFile(const std::string& cfgDir) {
     return result;
 }
 
-LoadResult loadCodeSystem(const std::string& cfgDir, const std::string& systemName) {
-    const SettingsFileResult settings = loadSettingsFile(cfgDir);
-    if (!settings.message.empty()) {
-        LoadResult failed;
-        failed.message = settings.message;
-        return failed;
+LoadResult chooseCodeSystem(const std::string& cfgDir, const std::optional<std::string>& systemName) {
+    const SettingsFileResult settingsFile = loadSettingsFile(cfgDir);
+    if (!settingsFile.message.empty()) return failure(settingsFile.message + " (" + cfgDir + ")");
+
+    const CodeSystemList list = readCodeSystemList(settingsFile.ini);
+    if (list.names.empty()) return failure(cfgDir + "/" + kSettingsFileName + " lists no colour-code systems");
+    const std::string name = systemName.value_or(list.names[static_cast<std::size_t>(list.defaultIndex)]);
+    if (std::find(list.names.begin(), list.names.end(), name) == list.names.end()) {
+        return failure("unknown colour-code system: " + name);
     }
-    return loadCodeSystem(cfgDir, settings.ini, systemName);
+
+    LoadResult loaded = loadCodeSystem(cfgDir, settingsFile.ini, name);
+    if (!loaded.message.empty()) {
+        const std::string& tableFile = loaded.system.settings.tableFile;
+        const std::string where = tableFile.empty()
+                                      ? std::string(kSettingsFileName) + " names no colour table file for " + name
+                                      : cfgDir + "/" + tableFile;
+        loaded.message += " (" + where + ")";
+    }
+    return loaded;
 }
 
 LoadResult loadCodeSystem(const std::string& cfgDir, const platform::IniFile& settings, const std::string& systemName) {

@@ -4,6 +4,7 @@
 #include "palette/colour_table.h"
 #include "platform/ini_file.h"
 
+#include <optional>
 #include <string>
 
 namespace palette {
@@ -33,7 +34,9 @@ SettingsFileResult loadSettingsFile(const std::string& cfgDir);
 // with "カラーコードファイルなし" as the user knows it.
 LoadResult loadCodeSystem(const std::string& cfgDir, const platform::IniFile& settings, const std::string& systemName);
 
-// The same, reading Tessaly.ini first; fails as loadSettingsFile does.
-LoadResult loadCodeSystem(const std::string& cfgDir, const std::string& systemName);
+// Loads the system of that name, or the one Tessaly.ini offers first (`Ini_No`) when no name is
+// given, from cfgDir. Every failure names what is wrong and where: the settings file, a name it does
+// not list, the colour table file.
+LoadResult chooseCodeSystem(const std::string& cfgDir, const std::optional<std::string>& systemName);
 
 }  // namespace palette

@@ -30,7 +30,7 @@ TEST(ShippedCfg, ListsBothSystemsWithTheirSettings) {
 }
 
 TEST(ShippedCfg, DmcTableHas455ThreadsBrightestFirst) {
-    const auto loaded = palette::loadCodeSystem(kCfg, "DMC(刺繍糸)");
+    const auto loaded = palette::chooseCodeSystem(kCfg, "DMC(刺繍糸)");
     ASSERT_EQ(loaded.message, "");
     const auto& table = loaded.system.table;
     ASSERT_EQ(table.size(), 455u);
@@ -46,7 +46,7 @@ TEST(ShippedCfg, DmcTableHas455ThreadsBrightestFirst) {
 }
 
 TEST(ShippedCfg, IconTableHasSixteenColours) {
-    const auto loaded = palette::loadCodeSystem(kCfg, "アイコン");
+    const auto loaded = palette::chooseCodeSystem(kCfg, "アイコン");
     ASSERT_EQ(loaded.message, "");
     EXPECT_EQ(loaded.system.table.size(), 16u);
 }
