@@ -137,26 +137,26 @@ ParsedChartArguments parseChartArguments(const std::vector<std::string>& words) 
         if (isValuedOption(word)) {
             // An option in the value's place means the value was left out.
             if (i + 1 >= words.size() || words[i + 1].rfind("--", 0) == 0) {
-                parsed.error = word + " needs a value";
+                parsed.message = word + " needs a value";
                 return parsed;
             }
-            parsed.error = parser.takeValued(word, words[++i]);
-            if (!parsed.error.empty()) return parsed;
+            parsed.message = parser.takeValued(word, words[++i]);
+            if (!parsed.message.empty()) return parsed;
         } else if (looksLikeOption(word)) {
             if (!parser.takeFlag(word)) {
-                parsed.error = "unknown option: " + word;
+                parsed.message = "unknown option: " + word;
                 return parsed;
             }
         } else if (havePicture) {
-            parsed.error = "only one picture can be charted at a time: " + word;
+            parsed.message = "only one picture can be charted at a time: " + word;
             return parsed;
         } else {
             parsed.arguments.picture = word;
             havePicture = true;
         }
     }
-    parsed.error = parser.conflicts();
-    if (parsed.error.empty() && !havePicture) parsed.error = "no picture given";
+    parsed.message = parser.conflicts();
+    if (parsed.message.empty() && !havePicture) parsed.message = "no picture given";
     return parsed;
 }
 

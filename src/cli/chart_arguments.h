@@ -34,7 +34,7 @@ struct ChartArguments {
 };
 
 struct ParsedChartArguments {
-    std::string error;  // empty when the arguments make sense
+    std::string message;  // empty when the arguments make sense, otherwise what is wrong
     bool help = false;  // --help or -h: show the usage and make no chart
     ChartArguments arguments;
 };

@@ -58,8 +58,8 @@ int main(int argc, char* argv[]) {
     }
     const cli::ParsedChartArguments parsed = cli::parseChartArguments(std::vector<std::string>(words.begin() + 1, words.end()));
     if (parsed.help) return showUsage();
-    if (!parsed.error.empty()) {
-        cli::printError(std::cerr, parsed.error);
+    if (!parsed.message.empty()) {
+        cli::printError(std::cerr, parsed.message);
         return cli::kExitBadInput;
     }
     try {

@@ -48,7 +48,7 @@ void OutputBatch::add(std::string option, std::string name, std::string contents
 std::string OutputBatch::findTargets() {
     for (std::size_t i = 0; i < outputs_.size(); ++i) {
         FoundTarget found = findOutputTarget(outputs_[i].name);
-        if (!found.error.empty()) return found.error;
+        if (!found.message.empty()) return found.message;
         outputs_[i].target = std::move(found.target);
         // Two outputs renamed onto one file would leave only the later one.
         for (std::size_t j = 0; j < i; ++j) {

@@ -22,7 +22,7 @@ struct OutputTarget {
 };
 
 struct FoundTarget {
-    std::string error;  // empty when the name can take an output
+    std::string message;  // empty when the name can take an output
     OutputTarget target;
 };
 
