@@ -1,5 +1,6 @@
 #include "palette/catalogue.h"
 
+#include "platform/failure.h"
 #include "platform/text_codec.h"
 
 #include <algorithm>
@@ -10,16 +11,10 @@
 namespace palette {
 namespace {
 
-LoadResult failure(std::string message) {
-    LoadResult result;
-    result.message = std::move(message);
-    return result;
-}
+LoadResult failure(std::string message) { return platform::failure<LoadResult>(std::move(message)); }
 
 SettingsFileResult unreadable(const std::string& why) {
-    SettingsFileResult result;
-    result.message = std::string("cannot read ") + kSettingsFileName + ": " + why;
-    return result;
+    return platform::failure<SettingsFileResult>(std::string("cannot read ") + kSettingsFileName + ": " + why);
 }
 
 }  // namespace
@@ -31,9 +26,7 @@ SettingsFileResult loadSettingsFile(const std::string& cfgDir) {
     // Only a file that is not there is missing; one that is there but unusable (a folder of that
     // name, no permission) would send the user looking for the wrong fault.
     if (status.type() == std::filesystem::file_type::not_found) {
-        SettingsFileResult missing;
-        missing.message = "Tessaly.iniなし";
-        return missing;
+        return platform::failure<SettingsFileResult>("Tessaly.iniなし");
     }
     if (error) return unreadable(error.message());
     if (std::filesystem::is_directory(status)) return unreadable(std::generic_category().message(EISDIR));

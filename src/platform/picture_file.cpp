@@ -1,5 +1,6 @@
 #include "platform/picture_file.h"
 
+#include "platform/failure.h"
 #include "platform/picture_decoder.h"
 
 #include <cerrno>
@@ -26,11 +27,7 @@ private:
     int fd_;
 };
 
-PictureFile failure(std::string message) {
-    PictureFile file;
-    file.message = std::move(message);
-    return file;
-}
+PictureFile failure(std::string message) { return platform::failure<PictureFile>(std::move(message)); }
 
 }  // namespace
 

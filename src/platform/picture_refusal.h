@@ -2,6 +2,7 @@
 
 // The decoders' shared words for a picture they refuse.
 
+#include "platform/failure.h"
 #include "platform/picture_decoder.h"
 
 #include <string>
@@ -10,11 +11,7 @@ namespace platform {
 
 inline constexpr const char* kDamagedPicture = "the picture is damaged or incomplete";
 
-inline DecodedPicture refusal(std::string message) {
-    DecodedPicture picture;
-    picture.message = std::move(message);
-    return picture;
-}
+inline DecodedPicture refusal(std::string message) { return failure<DecodedPicture>(std::move(message)); }
 
 inline bool exceedsPixelLimit(long long width, long long height) { return width * height > kMaxPicturePixels; }
 
