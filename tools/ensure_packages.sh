@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Tessaly need, and only those that
-# are missing, so run.sh and test.sh can call it every time.
+# Installs the Debian packages that building, running and testing Tessaly need, and any more named as
+# arguments, only those that are missing, so that run.sh, test.sh and the benchmarks can call it every time.
 set -euo pipefail
 
 packages=(
@@ -8,10 +8,12 @@ packages=(
     qt6-base-dev
     libqt6gui6                 # the JPEG reader plugin (libqjpeg.so) and the offscreen platform
     qt6-image-formats-plugins
+    libjpeg62-turbo-dev libpng-dev   # JPEGs and plain PNGs are decoded straight into the bitmap
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev   # the fuzzers: libFuzzer and the sanitizers
     fonts-ipafont-gothic       # Japanese text in the window
     time                       # bench/peak_memory.sh measures the peak memory of a run
+    "$@"                       # what the caller needs besides, such as a benchmark's tools
 )
 
 missing=()

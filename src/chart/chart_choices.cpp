@@ -1,6 +1,7 @@
 #include "chart/chart_choices.h"
 
 #include "chart/cube_size.h"
+#include "platform/failure.h"
 
 namespace chart {
 
@@ -11,11 +12,7 @@ ChartChoices defaultChoices(const palette::CodeSystemSettings& settings) {
 
 ChartOutcome makeChart(ChartModel& model, palette::LoadedCodeSystem& system, const ChartChoices& choices) {
     const std::optional<int> levels = levelsForCubeSize(choices.cubeItem);
-    if (!levels) {
-        ChartOutcome refused;
-        refused.message = "there is no cube of size " + choices.cubeItem;
-        return refused;
-    }
+    if (!levels) return platform::failure<ChartOutcome>("there is no cube of size " + choices.cubeItem);
     ChartRequest request;
     request.codeSystem = system.name;
     request.levels = LevelCounts{*levels, *levels, *levels};

@@ -5,6 +5,7 @@
 #include "platform/text_codec.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace cli {
 namespace {
@@ -82,10 +83,23 @@ public:
     std::string conflicts() const {
         if (smoothingGiven_[0] && smoothingGiven_[1]) return "--smooth and --no-smooth cannot be given together";
         if (boundaryGiven_[0] && boundaryGiven_[1]) return "--boundary and --no-boundary cannot be given together";
-        return {};
+        return standardOutputConflict();
     }
 
 private:
+    // Two texts on one standard output would run into each other past telling apart.
+    std::string standardOutputConflict() const {
+        std::vector<std::string> users;
+        const std::pair<const char*, const std::optional<std::string>&> outputs[] = {
+            {"--codes", a_.codesPath}, {"--key", a_.keyPath}, {"--png", a_.pngPath}, {"--icon", a_.iconPath}};
+        for (const auto& [option, path] : outputs) {
+            if (path == "-") users.push_back(std::string(option) + " -");
+        }
+        if (a_.json) users.push_back("--json");
+        if (users.size() < 2) return {};
+        return users[0] + " and " + users[1] + " cannot both write to standard output";
+    }
+
     static std::string badValue(const std::string& option, const std::string& value) {
         return "bad value for " + option + ": " + value;
     }
@@ -116,29 +130,33 @@ ParsedChartArguments parseChartArguments(const std::vector<std::string>& words) 
     bool havePicture = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
+        if (word == "--help" || word == "-h") {
+            parsed.help = true;
+            return parsed;
+        }
         if (isValuedOption(word)) {
             // An option in the value's place means the value was left out.
             if (i + 1 >= words.size() || words[i + 1].rfind("--", 0) == 0) {
-                parsed.error = word + " needs a value";
+                parsed.message = word + " needs a value";
                 return parsed;
             }
-            parsed.error = parser.takeValued(word, words[++i]);
-            if (!parsed.error.empty()) return parsed;
+            parsed.message = parser.takeValued(word, words[++i]);
+            if (!parsed.message.empty()) return parsed;
         } else if (looksLikeOption(word)) {
             if (!parser.takeFlag(word)) {
-                parsed.error = "unknown option: " + word;
+                parsed.message = "unknown option: " + word;
                 return parsed;
             }
         } else if (havePicture) {
-            parsed.error = "only one picture can be charted at a time: " + word;
+            parsed.message = "only one picture can be charted at a time: " + word;
             return parsed;
         } else {
             parsed.arguments.picture = word;
             havePicture = true;
         }
     }
-    parsed.error = parser.conflicts();
-    if (parsed.error.empty() && !havePicture) parsed.error = "no picture given";
+    parsed.message = parser.conflicts();
+    if (parsed.message.empty() && !havePicture) parsed.message = "no picture given";
     return parsed;
 }
 

@@ -34,12 +34,14 @@ struct ChartArguments {
 };
 
 struct ParsedChartArguments {
-    std::string error;  // empty when the arguments make sense
+    std::string message;  // empty when the arguments make sense, otherwise what is wrong
+    bool help = false;  // --help or -h: show the usage and make no chart
     ChartArguments arguments;
 };
 
 // Parses the words after `chart`. Checks everything that needs no settings file; the range of
-// --max depends on the colour-code system and is checked once that is known.
+// --max depends on the colour-code system and is checked once that is known. An output named `-`
+// goes to standard output, which only one output, and not --json as well, can have.
 ParsedChartArguments parseChartArguments(const std::vector<std::string>& words);
 
 }  // namespace cli

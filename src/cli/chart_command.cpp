@@ -7,14 +7,12 @@
 #include "cli/error_line.h"
 #include "cli/exit_codes.h"
 #include "cli/output_batch.h"
-#include "cli/silenced_stderr.h"
 #include "palette/catalogue.h"
 #include "palette/code_system.h"
 #include "platform/picture_decoder.h"
 #include "platform/picture_encoder.h"
 #include "view/picture_area.h"
 
-#include <algorithm>
 #include <optional>
 #include <ostream>
 
@@ -32,30 +30,6 @@ struct Failure {
     std::string message;
 };
 
-// Loads the colour-code system the chart is made with, as the arguments and Tessaly.ini choose it.
-std::optional<Failure> chooseSystem(const ChartArguments& arguments, const std::string& defaultCfgDir,
-                                    palette::LoadedCodeSystem& system) {
-    const std::string cfgDir = arguments.cfgDir.value_or(defaultCfgDir);
-    const auto ini = palette::loadSettingsFile(cfgDir);
-    if (!ini) return Failure{kExitBadInput, "Tessaly.iniなし (" + cfgDir + ")"};
-
-    const palette::CodeSystemList list = palette::readCodeSystemList(*ini);
-    if (list.names.empty()) {
-        return Failure{kExitBadInput, cfgDir + "/" + palette::kSettingsFileName + " lists no colour-code systems"};
-    }
-    const std::string name = arguments.system.value_or(list.names[static_cast<std::size_t>(list.defaultIndex)]);
-    if (std::find(list.names.begin(), list.names.end(), name) == list.names.end()) {
-        return Failure{kExitBadInput, "unknown colour-code system: " + name};
-    }
-
-    palette::LoadResult loaded = palette::loadCodeSystem(cfgDir, *ini, name);
-    if (!loaded.message.empty()) {
-        return Failure{kExitBadInput, loaded.message + " (" + cfgDir + "/" + loaded.system.settings.tableFile + ")"};
-    }
-    system = std::move(loaded.system);
-    return std::nullopt;
-}
-
 view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitmap& picture) {
     const int cellWidth = arguments.cellSize.first;
     const int cellHeight = arguments.cellSize.second;
@@ -63,23 +37,26 @@ view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitm
     return view::pictureArea(picture.width(), picture.height(), cellWidth, cellHeight);
 }
 
-std::optional<Failure> addPng(OutputBatch& batch, const std::string& path, const platform::Bitmap& bitmap) {
+std::optional<Failure> addPng(OutputBatch& batch, const char* option, const std::string& path,
+                              const platform::Bitmap& bitmap) {
     std::optional<std::string> png = platform::encodePng(bitmap);
     if (!png) return Failure{kExitBadInput, "cannot encode " + path};
-    batch.add(path, std::move(*png));
+    batch.add(option, path, std::move(*png));
     return std::nullopt;
 }
 
 std::optional<Failure> writeOutputs(const ChartArguments& arguments, const chart::ChartModel& model,
                                     const palette::ColourTable& table) {
     OutputBatch batch;
-    if (arguments.codesPath) batch.add(*arguments.codesPath, codesCsv(model, table));
-    if (arguments.keyPath) batch.add(*arguments.keyPath, keyCsv(model));
+    if (arguments.codesPath) batch.add("--codes", *arguments.codesPath, codesCsv(model, table));
+    if (arguments.keyPath) batch.add("--key", *arguments.keyPath, keyCsv(model));
     if (arguments.pngPath) {
-        if (auto failure = addPng(batch, *arguments.pngPath, chart::chartBitmap(model))) return failure;
+        if (auto failure = addPng(batch, "--png", *arguments.pngPath, chart::chartBitmap(model))) return failure;
     }
     if (arguments.iconPath) {
-        if (auto failure = addPng(batch, *arguments.iconPath, chart::iconBitmap(model, table))) return failure;
+        if (auto failure = addPng(batch, "--icon", *arguments.iconPath, chart::iconBitmap(model, table))) {
+            return failure;
+        }
     }
     const std::string error = batch.commit();
     if (!error.empty()) return Failure{kExitBadInput, error};
@@ -98,8 +75,9 @@ chart::ChartChoices choicesOf(const ChartArguments& arguments, const palette::Co
 
 std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::string& defaultCfgDir,
                                     std::ostream& out) {
-    palette::LoadedCodeSystem system;
-    if (auto failure = chooseSystem(arguments, defaultCfgDir, system)) return failure;
+    palette::LoadResult loaded = palette::chooseCodeSystem(arguments.cfgDir.value_or(defaultCfgDir), arguments.system);
+    if (!loaded.message.empty()) return Failure{kExitBadInput, loaded.message};
+    palette::LoadedCodeSystem& system = loaded.system;
 
     const chart::ChartChoices choices = choicesOf(arguments, system.settings);
     if (choices.maxColours < 1 || choices.maxColours > system.settings.maxColours) {
@@ -107,11 +85,7 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
                                           " for " + system.name};
     }
 
-    platform::DecodedPicture picture;
-    {
-        const SilencedStderr quiet;
-        picture = platform::loadPicture(arguments.picture);
-    }
+    platform::DecodedPicture picture = platform::loadPicture(arguments.picture);
     if (!picture.message.empty()) return Failure{kExitBadInput, arguments.picture + ": " + picture.message};
 
     const view::AreaSize display = displaySize(arguments, picture.bitmap);

@@ -1,5 +1,11 @@
 #pragma once
 
+// How the command line words its messages: the frame is English ("cannot write ...", "unknown
+// option: ..."), while the texts the program itself shows its users keep their own Japanese words
+// ("減色できませんでした", "Tessaly.iniなし", "カラーコードファイルなし"), so that they read as the
+// window will show them; what the frame adds (a folder, a file, a system's name) follows them in
+// brackets.
+
 #include <iosfwd>
 #include <string_view>
 

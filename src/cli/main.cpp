@@ -30,6 +30,17 @@ std::string cfgBesideProgram(const char* argv0) {
     return (program.parent_path() / "cfg").string();
 }
 
+int showUsage() {
+    std::cout << kUsage << std::flush;
+    return cli::kExitSuccess;
+}
+
+// A word where the command belongs: named on the one error line, with where to find the usage.
+int refuseCommand(const std::string& problem) {
+    cli::printError(std::cerr, problem + " (see tessaly-cli --help)");
+    return cli::kExitBadInput;
+}
+
 // Qt's image plugins report oddities of a file (an unusual colour profile, say) as warnings on
 // standard error; a failure reaches the user through our own message instead, on one line.
 void dropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
@@ -38,13 +49,17 @@ void dropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(dropQtMessages);
-    if (argc < 2 || std::string(argv[1]) != "chart") {
-        std::cerr << kUsage;
-        return cli::kExitBadInput;
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (!words.empty() && (words[0] == "--help" || words[0] == "-h")) return showUsage();
+    if (words.empty()) return refuseCommand("no command given");
+    if (words[0] != "chart") {
+        return refuseCommand((words[0].rfind('-', 0) == 0 ? "options go after the command: " : "unknown command: ") +
+                             words[0]);
     }
-    const cli::ParsedChartArguments parsed = cli::parseChartArguments(std::vector<std::string>(argv + 2, argv + argc));
-    if (!parsed.error.empty()) {
-        cli::printError(std::cerr, parsed.error);
+    const cli::ParsedChartArguments parsed = cli::parseChartArguments(std::vector<std::string>(words.begin() + 1, words.end()));
+    if (parsed.help) return showUsage();
+    if (!parsed.message.empty()) {
+        cli::printError(std::cerr, parsed.message);
         return cli::kExitBadInput;
     }
     try {

@@ -1,27 +1,38 @@
 #pragma once
 
+#include "cli/output_target.h"
+
 #include <string>
 #include <vector>
 
 namespace cli {
 
-// Output files written all or nothing: each goes to a temporary file in its own folder first, and
-// only when every one has been written are they renamed into place. A failed run thus never leaves
-// a half-written file, nor a fresh file beside a stale one from an earlier run.
+// Output files written all or nothing. Every name is checked first; then each file goes to a
+// temporary file in its target's folder; then standard output, devices and FIFOs are written;
+// only when all of that has worked are the temporaries renamed into place. A failed run thus leaves
+// every old file as it was and no temporary behind, and never a fresh file beside a stale one from
+// an earlier run. The renames come last because they are the step least likely to fail once the
+// names have been checked, while a device can be full and a pipe's reader can go away.
 class OutputBatch {
 public:
-    void add(std::string path, std::string contents);
+    // `option` names the output in messages; `name` is where it goes, `-` for standard output.
+    void add(std::string option, std::string name, std::string contents);
 
-    // Returns an error text naming the file that could not be written, empty on success.
+    // Returns an error text naming the output that could not be written, empty on success.
     std::string commit();
 
 private:
     struct Output {
-        std::string path;
+        std::string option;
+        std::string name;
         std::string contents;
+        OutputTarget target;
         std::string temporary;
     };
+    std::string findTargets();
     std::string writeTemporary(Output& output);
+    std::string writeStream(const Output& output);
+    std::string renameTemporaries();
     void removeTemporaries();
 
     std::vector<Output> outputs_;

@@ -21,14 +21,22 @@ struct LoadResult {
     LoadedCodeSystem system;
 };
 
-// Tessaly.ini in cfgDir; nullopt when it is missing or cannot be read ("Tessaly.iniなし").
-std::optional<platform::IniFile> loadSettingsFile(const std::string& cfgDir);
+struct SettingsFileResult {
+    // Empty on success; "Tessaly.iniなし" when there is no such file, otherwise why it cannot be read.
+    std::string message;
+    platform::IniFile ini;
+};
+
+// Tessaly.ini in cfgDir.
+SettingsFileResult loadSettingsFile(const std::string& cfgDir);
 
 // Reads the system's settings from the settings file and loads its colour table from cfgDir. Fails
 // with "カラーコードファイルなし" as the user knows it.
 LoadResult loadCodeSystem(const std::string& cfgDir, const platform::IniFile& settings, const std::string& systemName);
 
-// The same, reading Tessaly.ini first; fails with "Tessaly.iniなし" when it is missing.
-LoadResult loadCodeSystem(const std::string& cfgDir, const std::string& systemName);
+// Loads the system of that name, or the one Tessaly.ini offers first (`Ini_No`) when no name is
+// given, from cfgDir. Every failure names what is wrong and where: the settings file, a name it does
+// not list, the colour table file.
+LoadResult chooseCodeSystem(const std::string& cfgDir, const std::optional<std::string>& systemName);
 
 }  // namespace palette

@@ -13,6 +13,8 @@ struct Rgb {
 };
 
 inline constexpr Rgb kWhite{255, 255, 255};
+// Decoders write 8-bit RGB rows straight into a bitmap's pixels.
+static_assert(sizeof(Rgb) == 3);
 
 // A plain picture of 8-bit RGB pixels, row by row. Widgets and decoders convert at the edge.
 class Bitmap {
@@ -28,6 +30,9 @@ public:
 
     Rgb at(int x, int y) const { return pixels_[index(x, y)]; }
     void set(int x, int y, Rgb colour) { pixels_[index(x, y)] = colour; }
+
+    Rgb* row(int y) { return pixels_.data() + index(0, y); }
+    const Rgb* row(int y) const { return pixels_.data() + index(0, y); }
 
 private:
     std::size_t index(int x, int y) const {

@@ -1,153 +1,95 @@
 #include "platform/picture_decoder.h"
 
-#include "platform/text_codec.h"
+#include "platform/bmp_header.h"
+#include "platform/jpeg_decoder.h"
+#include "platform/picture_file.h"
+#include "platform/picture_refusal.h"
+#include "platform/png_decoder.h"
+#include "platform/qimage_bitmap.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QImageReader>
-#include <QRgba64>
 
-#include <array>
-#include <cstdint>
+#include <algorithm>
 
 namespace platform {
 namespace {
-
-constexpr std::array<const char*, 3> kAcceptedFormats{"png", "jpeg", "bmp"};
 
 // Room for the widest form Qt reads a picture into (four 16-bit samples per pixel), so that its own
 // limit never refuses a picture that ours lets through.
 constexpr int kAllocationLimitMiB = static_cast<int>(kMaxPicturePixels * 8 / (1024 * 1024)) + 1;
 
-bool isAcceptedFormat(const QByteArray& format) {
-    for (const char* accepted : kAcceptedFormats) {
-        if (format == accepted) return true;
+enum class Format { Png, Jpeg, Bmp, Other };
+
+Format formatOf(std::string_view bytes) {
+    if (bytes.starts_with("\x89PNG\r\n\x1a\n")) return Format::Png;
+    if (bytes.starts_with("\xFF\xD8")) return Format::Jpeg;
+    if (bytes.starts_with("BM")) return Format::Bmp;
+    return Format::Other;
+}
+
+void reverseRows(Bitmap& bitmap) {
+    for (int top = 0, bottom = bitmap.height() - 1; top < bottom; ++top, --bottom) {
+        std::swap_ranges(bitmap.row(top), bitmap.row(top) + bitmap.width(), bitmap.row(bottom));
     }
-    return false;
 }
 
-std::uint8_t onWhite(unsigned colour, unsigned alpha) {
-    return static_cast<std::uint8_t>((colour * alpha + 255 * (255 - alpha) + 127) / 255);
-}
+// The PNGs and BMPs that the libraries' own decoders leave: Qt reads them, and bitmapFromImage
+// narrows what it read.
+DecodedPicture decodeWithQt(std::string_view bytes, const char* format) {
+    QImageReader::setAllocationLimit(kAllocationLimitMiB);
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    if (!reader.canRead()) return refusal("the picture cannot be read");
 
-// Premultiplied samples already hold colour × alpha / 255, so white only has to be added.
-std::uint8_t premultipliedOnWhite(unsigned premultiplied, unsigned alpha) {
-    const unsigned sum = premultiplied + 255 - alpha;
-    return static_cast<std::uint8_t>(sum > 255 ? 255 : sum);
-}
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) return refusal("the picture has no readable size");
+    if (exceedsPixelLimit(size.width(), size.height())) return tooLarge(size.width(), size.height());
 
-template <typename PixelToRgb>
-Bitmap convert(const QImage& image, PixelToRgb pixelToRgb) {
-    Bitmap bitmap(image.width(), image.height());
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) bitmap.set(x, y, pixelToRgb(image, x, y));
-    }
-    return bitmap;
-}
+    const QImage image = reader.read();
+    if (image.isNull()) return refusal("the picture cannot be read: " + reader.errorString().toStdString());
+    // The header's size was checked; a decoder could still produce another one.
+    if (exceedsPixelLimit(image.width(), image.height())) return tooLarge(image.width(), image.height());
 
-// Qt rounds 16-bit samples when it narrows them; the chart keeps their high byte instead.
-Bitmap fromSixteenBit(const QImage& image) {
-    const bool premultiplied = image.format() == QImage::Format_RGBA64_Premultiplied;
-    return convert(image, [premultiplied](const QImage& img, int x, int y) {
-        QRgba64 pixel = reinterpret_cast<const QRgba64*>(img.constScanLine(y))[x];
-        if (premultiplied) pixel = pixel.unpremultiplied();
-        const unsigned alpha = pixel.alpha() >> 8;
-        return Rgb{onWhite(pixel.red() >> 8, alpha), onWhite(pixel.green() >> 8, alpha),
-                          onWhite(pixel.blue() >> 8, alpha)};
-    });
-}
-
-Bitmap fromGrey16(const QImage& image) {
-    return convert(image, [](const QImage& img, int x, int y) {
-        const auto grey = static_cast<std::uint8_t>(reinterpret_cast<const std::uint16_t*>(img.constScanLine(y))[x] >> 8);
-        return Rgb{grey, grey, grey};
-    });
-}
-
-Bitmap fromPremultiplied(const QImage& image) {
-    return convert(image, [](const QImage& img, int x, int y) {
-        const QRgb pixel = reinterpret_cast<const QRgb*>(img.constScanLine(y))[x];
-        const unsigned alpha = static_cast<unsigned>(qAlpha(pixel));
-        return Rgb{premultipliedOnWhite(qRed(pixel), alpha), premultipliedOnWhite(qGreen(pixel), alpha),
-                          premultipliedOnWhite(qBlue(pixel), alpha)};
-    });
-}
-
-Bitmap fromStraight(const QImage& image) {
-    return convert(image, [](const QImage& img, int x, int y) {
-        const QRgb pixel = reinterpret_cast<const QRgb*>(img.constScanLine(y))[x];
-        const unsigned alpha = static_cast<unsigned>(qAlpha(pixel));
-        return Rgb{onWhite(qRed(pixel), alpha), onWhite(qGreen(pixel), alpha), onWhite(qBlue(pixel), alpha)};
-    });
-}
-
-Bitmap toBitmap(const QImage& image) {
-    switch (image.format()) {
-    case QImage::Format_RGBX64:
-    case QImage::Format_RGBA64:
-    case QImage::Format_RGBA64_Premultiplied:
-        return fromSixteenBit(image);
-    case QImage::Format_Grayscale16:
-        return fromGrey16(image);
-    case QImage::Format_ARGB32_Premultiplied:
-        return fromPremultiplied(image);
-    default:
-        break;
-    }
-    // Every other form holds 8-bit samples, or fewer: widening them to 32 bits loses nothing, and a
-    // premultiplied one stays premultiplied so that no sample is rounded on the way.
-    if (image.pixelFormat().premultiplied() == QPixelFormat::Premultiplied) {
-        return fromPremultiplied(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    }
-    return fromStraight(image.convertToFormat(QImage::Format_ARGB32));
-}
-
-DecodedPicture refuse(std::string message) {
     DecodedPicture picture;
-    picture.message = std::move(message);
+    picture.bitmap = bitmapFromImage(image);
+    return picture;
+}
+
+DecodedPicture decodeBmp(std::string_view bytes) {
+    const BmpCheck check = checkBmp(bytes);
+    if (check.refusal) return refusal(*check.refusal);
+    if (!check.layout.topDown) return decodeWithQt(bytes, "bmp");
+    DecodedPicture picture = decodeWithQt(asBottomUp(bytes), "bmp");
+    reverseRows(picture.bitmap);
     return picture;
 }
 
 }  // namespace
 
 DecodedPicture decodePicture(std::string_view bytes) {
-    QImageReader::setAllocationLimit(kAllocationLimitMiB);
-
-    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-
-    if (!reader.canRead() || !isAcceptedFormat(reader.format())) {
-        return refuse("not a PNG, JPEG or BMP picture");
+    switch (formatOf(bytes)) {
+    case Format::Jpeg:
+        return decodeJpeg(bytes);
+    case Format::Png:
+        if (std::optional<DecodedPicture> plain = decodePlainPng(bytes)) return std::move(*plain);
+        return decodeWithQt(bytes, "png");
+    case Format::Bmp:
+        return decodeBmp(bytes);
+    case Format::Other:
+        break;
     }
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty()) return refuse("the picture has no readable size");
-    if (static_cast<long long>(size.width()) * size.height() > kMaxPicturePixels) {
-        return refuse("the picture is too large (" + std::to_string(size.width()) + " x " +
-                      std::to_string(size.height()) + " pixels; at most " + std::to_string(kMaxPicturePixels) +
-                      " pixels)");
-    }
-
-    const QImage image = reader.read();
-    if (image.isNull()) return refuse("the picture cannot be read: " + reader.errorString().toStdString());
-    // The header's size was checked; a decoder could still produce another one.
-    if (static_cast<long long>(image.width()) * image.height() > kMaxPicturePixels) {
-        return refuse("the picture is too large");
-    }
-
-    DecodedPicture picture;
-    picture.bitmap = toBitmap(image);
-    return picture;
+    return refusal("not a PNG, JPEG or BMP picture");
 }
 
 DecodedPicture loadPicture(const std::string& path) {
-    const std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) return refuse("cannot read the file");
-    return decodePicture(*bytes);
+    const PictureFile file = readPictureFile(path);
+    if (!file.message.empty()) return refusal(file.message);
+    return decodePicture(file.bytes);
 }
 
 }  // namespace platform

@@ -38,12 +38,12 @@ std::string Workspace::writeFile(const QString& name, const std::string& content
 }
 
 QStringList Workspace::leftovers() const {
-    QStringList names = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList names = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     names.removeAll("cfg");
     return names;
 }
 
-RunResult Workspace::run(std::vector<std::string> arguments, bool withCfg) const {
+RunResult Workspace::run(std::vector<std::string> arguments, bool withCfg, int stdoutFd) const {
     arguments.insert(arguments.begin(), TESSALY_CLI);
     if (withCfg) {
         arguments.push_back("--cfg");
@@ -54,11 +54,18 @@ RunResult Workspace::run(std::vector<std::string> arguments, bool withCfg) const
     argv.push_back(nullptr);
 
     // The captured output goes outside the workspace, which the tests inspect.
-    const std::string outPath = dir_.path().toStdString() + ".out";
-    const std::string errPath = dir_.path().toStdString() + ".err";
+    const std::string workspace = dir_.path().toStdString();
+    const std::string outPath = workspace + ".out";
+    const std::string errPath = workspace + ".err";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // Started in the workspace, so that relative output names land there too.
+    posix_spawn_file_actions_addchdir_np(&actions, workspace.c_str());
+    if (stdoutFd >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, stdoutFd, 1);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
     RunResult run;
@@ -68,13 +75,22 @@ RunResult Workspace::run(std::vector<std::string> arguments, bool withCfg) const
     if (spawned != 0) return run;
     int status = 0;
     waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status)) << "tessaly-cli did not exit normally";
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     run.out = readFile(outPath);
     run.err = readFile(errPath);
     std::filesystem::remove(outPath);
     std::filesystem::remove(errPath);
     return run;
+}
+
+QImage blackOverWhite() {
+    QImage image(30, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < 15; ++y) {
+        for (int x = 0; x < 30; ++x) image.setPixel(x, y, qRgb(0, 0, 0));
+    }
+    return image;
 }
 
 std::string readFile(const std::string& path) {
@@ -107,6 +123,14 @@ QJsonObject parseJson(const std::string& text) {
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
     return document.object();
+}
+
+void expectRefused(const RunResult& run, int exitCode, const std::string& mention, const std::string& context) {
+    EXPECT_EQ(run.exitCode, exitCode) << context << "\n" << run.err;
+    EXPECT_EQ(run.out, "") << context;
+    EXPECT_EQ(lines(run.err).size(), 1u) << context << "\n" << run.err;
+    EXPECT_EQ(run.err.rfind("tessaly-cli: ", 0), 0u) << context << "\n" << run.err;
+    EXPECT_NE(run.err.find(mention), std::string::npos) << context << "\n" << run.err;
 }
 
 }  // namespace cli_test

@@ -15,7 +15,8 @@
 namespace cli_test {
 
 struct RunResult {
-    int exitCode = -1;
+    int exitCode = -1;  // -1 when a signal ended the run
+    int signal = 0;
     std::string out;
     std::string err;
 };
@@ -34,16 +35,24 @@ public:
     // Every entry of the workspace folder but cfg, for checking that nothing was left behind.
     QStringList leftovers() const;
 
-    // Runs tessaly-cli with these arguments and, unless one is given, --cfg pointing at the copy.
-    RunResult run(std::vector<std::string> arguments, bool withCfg = true) const;
+    // Runs tessaly-cli in the workspace folder with these arguments and, unless one is given, --cfg pointing at the copy.
+    // Its standard output is caught in `out`, or is `stdoutFd` when one is given.
+    RunResult run(std::vector<std::string> arguments, bool withCfg = true, int stdoutFd = -1) const;
 
 private:
     QTemporaryDir dir_;
 };
 
+// 30 x 30 pixels, black above white: a 10 x 10 chart of two exact thread colours.
+QImage blackOverWhite();
+
 std::string readFile(const std::string& path);
 std::vector<std::string> lines(const std::string& text);
 std::vector<std::string> fields(const std::string& csvLine);  // plain split on ','
 QJsonObject parseJson(const std::string& text);
+
+// The run made nothing: it ended with this exit code, printed nothing on standard output and one
+// line on standard error that starts with the program's name and mentions `mention`.
+void expectRefused(const RunResult& run, int exitCode, const std::string& mention, const std::string& context);
 
 }  // namespace cli_test

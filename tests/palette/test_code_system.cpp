@@ -64,17 +64,20 @@ protected:
 };
 
 TEST_F(CatalogueFolder, MissingSettingsFileOrTableFileIsReportedAsTheUserKnowsIt) {
-    EXPECT_EQ(palette::loadCodeSystem(dir.string(), "S").message, "Tessaly.iniなし");
+    const std::string folder = dir.string();
+    EXPECT_EQ(palette::chooseCodeSystem(folder, "S").message, "Tessaly.iniなし (" + folder + ")");
     write("Tessaly.ini", "[code]\nName0=S\n[S]\nFile=absent.txt\n");
-    EXPECT_EQ(palette::loadCodeSystem(dir.string(), "S").message, "カラーコードファイルなし");
+    EXPECT_EQ(palette::chooseCodeSystem(folder, "S").message, "カラーコードファイルなし (" + folder + "/absent.txt)");
+    EXPECT_EQ(palette::chooseCodeSystem(folder, "T").message, "unknown colour-code system: T");
     write("Tessaly.ini", "[code]\nName0=S\n[S]\n");
-    EXPECT_EQ(palette::loadCodeSystem(dir.string(), "S").message, "カラーコードファイルなし");
+    EXPECT_EQ(palette::chooseCodeSystem(folder, std::nullopt).message,
+              "カラーコードファイルなし (Tessaly.ini names no colour table file for S)");
 }
 
 TEST_F(CatalogueFolder, LoadsTheSystemsSettingsAndTable) {
     write("Tessaly.ini", "[code]\nName0=S\n[S]\nName=Title\nFile=t.txt\nC_max=20\n");
     write("t.txt", "1\tone\t200\t200\t200\t\n2\ttwo\t0\t0\t0\t\n");
-    const auto loaded = palette::loadCodeSystem(dir.string(), "S");
+    const auto loaded = palette::chooseCodeSystem(dir.string(), std::nullopt);
     ASSERT_EQ(loaded.message, "");
     EXPECT_EQ(loaded.system.name, "S");
     EXPECT_EQ(loaded.system.settings.title, "Title");

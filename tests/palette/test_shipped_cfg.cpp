@@ -1,5 +1,5 @@
 #include "palette/catalogue.h"
-#include "platform/ini_file.h"
+#include "palette/code_system.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 // must keep its entries brightest first, with sums that are the channel totals.
 TEST(ShippedCfg, EverySystemLoadsWithItsTableBrightestFirst) {
     const std::string cfg = std::string(TESSALY_SOURCE_DIR) + "/cfg";
-    const auto ini = platform::IniFile::load(cfg + "/" + palette::kSettingsFileName);
-    ASSERT_TRUE(ini.has_value());
-    const auto names = palette::readCodeSystemList(*ini).names;
+    const auto settings = palette::loadSettingsFile(cfg);
+    ASSERT_EQ(settings.message, "");
+    const auto names = palette::readCodeSystemList(settings.ini).names;
     ASSERT_FALSE(names.empty());
     for (const std::string& name : names) {
-        const auto loaded = palette::loadCodeSystem(cfg, name);
+        const auto loaded = palette::loadCodeSystem(cfg, settings.ini, name);
         ASSERT_EQ(loaded.message, "") << name;
         const auto& table = loaded.system.table;
         ASSERT_FALSE(table.empty()) << name;

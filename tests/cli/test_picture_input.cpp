@@ -1,0 +1,142 @@
+// PICTURE files that must be refused without hanging, running out of memory or charting damage, and
+// forms of BMP that must be charted the right way up.
+
+#include "cli_harness.h"
+#include "platform/picture_decoder.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace cli_test {
+namespace {
+
+QImage photoLike(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x * y) % 256));
+    }
+    return image;
+}
+
+std::string encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format));
+    return bytes.toStdString();
+}
+
+void put32(std::string& bytes, std::size_t offset, qint32 value) { std::memcpy(bytes.data() + offset, &value, 4); }
+
+// A BMP with the pixel rows stored from the top, as a negative height says; the top half is red.
+std::string topDownBmp(int bitsPerPixel) {
+    const int width = 3;
+    const int height = 2;
+    const int rowBytes = (width * bitsPerPixel / 8 + 3) / 4 * 4;
+    std::string bytes(54 + rowBytes * height, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(bytes, 2, static_cast<qint32>(bytes.size()));
+    put32(bytes, 10, 54);
+    put32(bytes, 14, 40);
+    put32(bytes, 18, width);
+    put32(bytes, 22, -height);
+    bytes[26] = 1;
+    bytes[28] = static_cast<char>(bitsPerPixel);
+    for (int x = 0; x < width; ++x) bytes[54 + x * bitsPerPixel / 8 + 2] = '\xFF';  // red, stored as B G R
+    return bytes;
+}
+
+void expectRefused(const RunResult& run, const std::string& path, const std::string& mention) {
+    EXPECT_EQ(run.exitCode, 2) << path << "\n" << run.err;
+    ASSERT_EQ(lines(run.err).size(), 1u) << run.err;
+    EXPECT_EQ(run.err.rfind("tessaly-cli: " + path + ": ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(mention), std::string::npos) << run.err;
+}
+
+TEST(CliPictureInput, RefusesWhatIsNoRegularFileBeforeReadingIt) {
+    Workspace ws;
+    const std::string fifo = ws.path("pipe.png");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string link = ws.path("link.png");
+    std::filesystem::create_symlink("/dev/zero", link);
+    const std::string folder = ws.path("folder.png");
+    std::filesystem::create_directory(folder);
+
+    // Each of these used to hang, grow without bound or fail without naming the file.
+    expectRefused(ws.run({"chart", fifo}), fifo, "not a regular file");
+    expectRefused(ws.run({"chart", link}), link, "not a regular file");
+    expectRefused(ws.run({"chart", folder}), folder, "folder");
+}
+
+TEST(CliPictureInput, RefusesAFileTooLargeForAnyPictureBeforeReadingIt) {
+    Workspace ws;
+    const std::string path = ws.writeFile("padded.png", encoded(photoLike(100, 100), "PNG"));
+    // Sparse: the size is there without the disk space.
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, platform::kMaxPictureFileBytes + 1), 0);
+    ::close(fd);
+    expectRefused(ws.run({"chart", path}), path, "too large");
+}
+
+TEST(CliPictureInput, RefusesDamagedOrIncompletePicturesOnOneLine) {
+    Workspace ws;
+    const std::string jpeg = encoded(photoLike(64, 64), "JPEG");
+    const std::string bmp = encoded(photoLike(64, 64), "BMP");
+    std::string pixelsPastTheEnd = bmp;
+    put32(pixelsPastTheEnd, 10, static_cast<qint32>(bmp.size()) - 100);
+    const std::string cases[][2] = {
+        {"half.jpg", jpeg.substr(0, jpeg.size() / 2)},
+        {"noend.jpg", jpeg.substr(0, jpeg.size() - 2)},
+        {"short.bmp", bmp.substr(0, bmp.size() - 64)},
+        {"header.bmp", bmp.substr(0, 30)},
+        {"offset.bmp", pixelsPastTheEnd},
+    };
+    for (const auto& [name, contents] : cases) {
+        const std::string path = ws.writeFile(QString::fromStdString(name), contents);
+        expectRefused(ws.run({"chart", path}), path, "the picture is damaged or incomplete");
+    }
+}
+
+TEST(CliPictureInput, SaysTooLargeForHeadersThatDeclareTooManyPixels) {
+    Workspace ws;
+    std::string jpeg = encoded(photoLike(16, 16), "JPEG");
+    const std::size_t frame = jpeg.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    jpeg.replace(frame + 5, 4, "\xFF\xFF\xFF\xFF");  // height and width of 65535
+    std::string bmp = encoded(photoLike(4, 4), "BMP");
+    put32(bmp, 18, 100000);
+    put32(bmp, 22, 100000);
+    for (const auto& [name, contents] : {std::pair{"huge.jpg", jpeg}, std::pair{"huge.bmp", bmp}}) {
+        const std::string path = ws.writeFile(name, contents);
+        expectRefused(ws.run({"chart", path}), path, "too large");
+    }
+}
+
+TEST(CliPictureInput, ChartsTopDownBmpsTheRightWayUp) {
+    Workspace ws;
+    for (const int bits : {24, 32}) {
+        const std::string path = ws.writeFile(QString("top%1.bmp").arg(bits), topDownBmp(bits));
+        const std::string png = ws.path(QString("top%1.png").arg(bits));
+        const RunResult run = ws.run({"chart", path, "--png", png, "--cells", "10x10", "--cell-size", "1x1"});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const QImage chart(QString::fromStdString(png));
+        ASSERT_FALSE(chart.isNull());
+        // The chart keeps the picture's layout: red at the top, black below.
+        EXPECT_GT(qRed(chart.pixel(5, 0)), 150) << bits;
+        EXPECT_LT(qRed(chart.pixel(5, chart.height() - 1)), 100) << bits;
+    }
+}
+
+}  // namespace
+}  // namespace cli_test
