@@ -8,15 +8,9 @@
 // Small tables and models for the chart tests.
 namespace chart_test {
 
+// An entry that is compared in the colour it shows, and whose sum is its channel total.
 inline palette::ColourEntry entry(const std::string& code, int r, int g, int b) {
-    palette::ColourEntry e;
-    e.code = code;
-    e.name = "name " + code;
-    e.r = e.matchR = r;
-    e.g = e.matchG = g;
-    e.b = e.matchB = b;
-    e.sum = r + g + b;
-    return e;
+    return palette::ColourEntry{code, "name " + code, r, g, b, r + g + b, r, g, b, ""};
 }
 
 // The eight corners of the colour cube, brightest first: every 2-level cube cell matches one exactly.

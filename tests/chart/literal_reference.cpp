@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace literal {
@@ -150,8 +151,6 @@ std::vector<std::int32_t> searchedFields(const palette::ColourTable& table) {
     return fields;
 }
 
-bool sameLevels(LevelCounts a, LevelCounts b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
-
 void buildCube(QuantisationCube& cube, LevelCounts n, const palette::ColourTable& table, int hueWeight,
                CodesOrigin& origin) {
     for (auto& channel : cube.levelValues) channel.fill(0);
@@ -163,7 +162,7 @@ void buildCube(QuantisationCube& cube, LevelCounts n, const palette::ColourTable
     cube.counts = CubeArray<std::int32_t>(n, 0);
 
     std::vector<std::int32_t> searched = searchedFields(table);
-    if (cube.rebuildCodes || cube.codes.atOffset(0) == -1 || !sameLevels(origin.levels, n) ||
+    if (cube.rebuildCodes || cube.codes.atOffset(0) == -1 || origin.levels != n ||
         origin.hueWeight != hueWeight || origin.searched != searched) {
         cube.codes = CubeArray<std::int16_t>(n, -1);
         for (CubeCell c : cubeCells(n)) {
@@ -174,20 +173,11 @@ void buildCube(QuantisationCube& cube, LevelCounts n, const palette::ColourTable
     }
 }
 
-int channelLevels(const QuantisationCube& cube, int channel) {
-    return channel == 0 ? cube.levels.red : channel == 1 ? cube.levels.green : cube.levels.blue;
-}
-
-CubeCell levelsOf(const QuantisationCube& cube, const int v[3]) {
-    const int step = 256 / (cube.levels.red - 1);
-    int level[3];
-    for (int c = 0; c < 3; ++c) level[c] = std::clamp(rnd(static_cast<double>(v[c]) / step), 0, channelLevels(cube, c) - 1);
-    return CubeCell{level[0], level[1], level[2]};
-}
-
+// Plain rounding, halves to the even level, with one step (from the red count) for all channels.
 CubeCell quantise(const QuantisationCube& cube, int r, int g, int b) {
-    const int v[3] = {r, g, b};
-    return levelsOf(cube, v);
+    const int step = 256 / (cube.levels.red - 1);
+    const auto level = [step](int v, int levels) { return std::clamp(rnd(static_cast<double>(v) / step), 0, levels - 1); };
+    return CubeCell{level(r, cube.levels.red), level(g, cube.levels.green), level(b, cube.levels.blue)};
 }
 
 CubeCell quantiseWithDiffusion(QuantisationCube& cube, const palette::ColourTable& table, int r, int g, int b) {
@@ -204,7 +194,7 @@ CubeCell quantiseWithDiffusion(QuantisationCube& cube, const palette::ColourTabl
         for (int& x : v)
             if (x < 255) x = 255 - rnd(static_cast<double>(255 - x) / (255 - mn) * 255);
 
-    const CubeCell cell = levelsOf(cube, v);
+    const CubeCell cell = quantise(cube, v[0], v[1], v[2]);
     const int code = cube.codes.at(cell);
     if (code < 0) {
         cube.carry = {0, 0, 0};
@@ -218,11 +208,7 @@ CubeCell quantiseWithDiffusion(QuantisationCube& cube, const palette::ColourTabl
 
 // ---- sampling ----
 
-bool visitedBefore(CubeCell a, CubeCell b) {
-    if (a.r != b.r) return a.r < b.r;
-    if (a.g != b.g) return a.g < b.g;
-    return a.b < b.b;
-}
+bool visitedBefore(CubeCell a, CubeCell b) { return std::tie(a.r, a.g, a.b) < std::tie(b.r, b.g, b.b); }
 
 Rgb sampleCell(ChartModel& model, const palette::ColourTable& table, int column, int row, bool diffusion, bool boundary) {
     QuantisationCube& cube = model.cube;
@@ -446,10 +432,7 @@ std::int32_t pack(int r, int g, int b) { return r * 10000 + g * 100 + b; }
 
 std::int32_t mergeMarker(std::int32_t packedTarget) { return -(packedTarget + 1); }
 
-int levelValue(int level, int levels) {
-    if (level == levels - 1) return 255;
-    return level * (256 / (levels - 1));
-}
+int levelValue(int level, int levels) { return level == levels - 1 ? 255 : level * (256 / (levels - 1)); }
 
 chart::ChartOutcome makeChart(ChartModel& model, palette::ColourTable& table, const chart::ChartRequest& request,
                               CodesOrigin& origin) {

@@ -19,14 +19,6 @@ TEST(RankPattern, LargestIsOneAndEqualValuesShareARank) {
     for (const auto& [triple, pattern] : cases) EXPECT_EQ(patternOf(triple), pattern) << triple.a << triple.b << triple.c;
 }
 
-TEST(ColourDistance, GreenAndBlueSnapToRedOnly) {
-    const ColourDistance d(10);  // tolerance 3
-    EXPECT_EQ(patternOf(d.snapped({200, 203, 100})), "112");
-    EXPECT_EQ(patternOf(d.snapped({200, 204, 100})), "213");
-    // Green and blue within the tolerance of each other but not of red stay apart.
-    EXPECT_EQ(patternOf(d.snapped({100, 150, 152})), "321");
-}
-
 TEST(ColourDistance, IsEuclideanTimesTheFactorAndNotSymmetric) {
     const ColourDistance d(10);
     const Triple grey{100, 100, 100};
@@ -34,8 +26,12 @@ TEST(ColourDistance, IsEuclideanTimesTheFactorAndNotSymmetric) {
     EXPECT_DOUBLE_EQ(d(grey, grey), 0.0);
     EXPECT_DOUBLE_EQ(d(red, grey), 60.0 * 1.8);  // grey candidate
     EXPECT_DOUBLE_EQ(d(grey, red), 60.0 * 3.0);  // grey reference
-    // The raw values make the distance even when snapping hides the difference in the pattern.
+    // Green and blue snap to red within the tolerance (3 for this weight), so (200, 203, 100) reads as
+    // "112" like (200, 200, 100), but the raw values make the distance. (200, 204, 100) is "213": 1.1.
     EXPECT_DOUBLE_EQ(d({200, 203, 100}, {200, 200, 100}), 3.0);
+    EXPECT_DOUBLE_EQ(d({200, 204, 100}, {200, 200, 100}), 4.0 * 1.1);
+    // Green and blue within the tolerance of each other but not of red stay apart.
+    EXPECT_EQ(patternOf(d.snapped({100, 150, 152})), "321");
 }
 
 TEST(ColourDistance, ProductIsRoundedOnceAsWritten) {

@@ -44,23 +44,3 @@ TEST(NearestCode, OnlyEntriesWithinTheBrightnessWindowAreSearched) {
     // One step darker and black is inside the window again.
     EXPECT_EQ(nearestCode(table, d, 199, 200, 200), 9);
 }
-
-TEST(NearestCode, NoEntryInReachGivesNegativeAnswers) {
-    const ColourDistance d(10);
-    // Every entry brighter than the window.
-    ColourTable bright{entry("a", 255, 255, 255), entry("b", 250, 250, 250)};
-    for (auto& e : bright) e.sum = 5000;
-    EXPECT_EQ(nearestCode(bright, d, 0, 0, 0), chart::kNoEntryBelowWindow);
-
-    // Thirty entries give the window 400; a gap from 2000 down to 0 leaves white with nothing in (365, 1165].
-    ColourTable gap;
-    for (int i = 0; i < 15; ++i) {
-        gap.push_back(entry("high", 255, 255, 255));
-        gap.back().sum = 2000;
-    }
-    gap.push_back(entry("skipped", 255, 255, 255));
-    gap.back().sum = -10;
-    for (int i = 0; i < 14; ++i) gap.push_back(entry("black", 0, 0, 0));
-    EXPECT_EQ(nearestCode(gap, d, 255, 255, 255), chart::kEmptyWindow);
-    EXPECT_EQ(nearestCode(gap, d, 0, 0, 0), 16);
-}

@@ -29,29 +29,30 @@ void fillDisc(Bitmap& bitmap, int cx, int cy, int radius, Rgb colour) {
             if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius) bitmap.set(x, y, colour);
 }
 
+// A picture whose pixel (x, y) is colourAt(x, y), painted column by column.
+template <typename ColourAt>
+Bitmap painted(int width, int height, ColourAt colourAt) {
+    Bitmap bitmap(width, height);
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y) bitmap.set(x, y, colourAt(x, y));
+    return bitmap;
+}
+
 }  // namespace
 
 Bitmap gradient(int width, int height) {
-    Bitmap bitmap(width, height);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y)
-            bitmap.set(x, y,
-                       Rgb{channel(ramp(x, width - 1)), channel(ramp(y, height - 1)),
-                           channel(255 - ramp(x + y, width + height - 2))});
-    return bitmap;
+    return painted(width, height, [&](int x, int y) {
+        return Rgb{channel(ramp(x, width - 1)), channel(ramp(y, height - 1)), channel(255 - ramp(x + y, width + height - 2))};
+    });
 }
 
 Bitmap noise(int width, int height, std::uint32_t seed) {
     std::mt19937 random(seed);
-    Bitmap bitmap(width, height);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y) {
-            const int r = noiseByte(random);
-            const int g = noiseByte(random);
-            const int b = noiseByte(random);
-            bitmap.set(x, y, Rgb{channel(r), channel(g), channel(b)});
-        }
-    return bitmap;
+    return painted(width, height, [&](int, int) {
+        const int r = noiseByte(random);
+        const int g = noiseByte(random);
+        return Rgb{channel(r), channel(g), channel(noiseByte(random))};
+    });
 }
 
 Bitmap shapes(int width, int height) {
@@ -68,19 +69,15 @@ Bitmap shapes(int width, int height) {
 
 Bitmap photoLike(int width, int height, std::uint32_t seed) {
     std::mt19937 random(seed);
-    Bitmap bitmap(width, height);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y) {
-            // Sky above, ground below, both shaded, with grain.
-            const bool sky = y < height * 2 / 5;
-            const int shade = ramp(y, height - 1);
-            const int grain = noiseByte(random) % 25 - 12;
-            const Rgb base = sky ? Rgb{channel(110 + shade / 3 + grain), channel(160 + shade / 4 + grain),
-                                       channel(230 - shade / 5 + grain)}
-                                 : Rgb{channel(70 + ramp(x, width - 1) / 4 + grain), channel(110 - shade / 4 + grain),
-                                       channel(40 + grain)};
-            bitmap.set(x, y, base);
+    Bitmap bitmap = painted(width, height, [&](int x, int y) {
+        // Sky above, ground below, both shaded, with grain.
+        const int shade = ramp(y, height - 1);
+        const int grain = noiseByte(random) % 25 - 12;
+        if (y < height * 2 / 5) {
+            return Rgb{channel(110 + shade / 3 + grain), channel(160 + shade / 4 + grain), channel(230 - shade / 5 + grain)};
         }
+        return Rgb{channel(70 + ramp(x, width - 1) / 4 + grain), channel(110 - shade / 4 + grain), channel(40 + grain)};
+    });
     fillDisc(bitmap, width * 3 / 4, height / 6, std::max(2, height / 10), Rgb{255, 240, 200});
     fillRect(bitmap, width / 5, height / 3, width / 5 + width / 8, height * 4 / 5, Rgb{150, 40, 35});
     fillRect(bitmap, width / 2, height / 2, width / 2 + width / 6, height / 2 + height / 4, Rgb{240, 240, 235});
@@ -89,35 +86,25 @@ Bitmap photoLike(int width, int height, std::uint32_t seed) {
 
 Bitmap fewFlatColours(int width, int height) {
     const Rgb colours[] = {{255, 255, 255}, {220, 20, 60}, {0, 100, 0}, {30, 30, 120}, {255, 200, 0}};
-    Bitmap bitmap(width, height);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y) {
-            const int band = x * 5 / std::max(1, width) + y * 2 / std::max(1, height);
-            bitmap.set(x, y, colours[band % 5]);
-        }
-    return bitmap;
+    return painted(width, height, [&](int x, int y) {
+        return colours[(x * 5 / std::max(1, width) + y * 2 / std::max(1, height)) % 5];
+    });
 }
 
 Bitmap flat(int width, int height, Rgb colour) { return Bitmap(width, height, colour); }
 
 Bitmap greyRamp(int width, int height) {
-    Bitmap bitmap(width, height);
-    for (int x = 0; x < width; ++x) {
+    return painted(width, height, [&](int x, int) {
         const std::uint8_t v = channel(ramp(x, width - 1));
-        for (int y = 0; y < height; ++y) bitmap.set(x, y, Rgb{v, v, v});
-    }
-    return bitmap;
+        return Rgb{v, v, v};
+    });
 }
 
 Bitmap primaries(int width, int height) {
     const Rgb colours[] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}, {0, 255, 255}, {255, 0, 255}};
-    Bitmap bitmap(width, height);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y) {
-            const int band = x * 3 / std::max(1, width) + (y * 2 / std::max(1, height)) * 3;
-            bitmap.set(x, y, colours[band % 6]);
-        }
-    return bitmap;
+    return painted(width, height, [&](int x, int y) {
+        return colours[(x * 3 / std::max(1, width) + (y * 2 / std::max(1, height)) * 3) % 6];
+    });
 }
 
 std::vector<Scene> standardScenes() {

@@ -22,12 +22,7 @@ Bitmap quarters(int size) {
 }
 
 ChartRequest request(int maxColours) {
-    ChartRequest r;
-    r.codeSystem = "corners";
-    r.levels = LevelCounts{8, 8, 8};
-    r.maxColours = maxColours;
-    r.smoothing = true;
-    return r;
+    return ChartRequest{"corners", LevelCounts{8, 8, 8}, palette::kDefaultHueWeight, maxColours, true, false};
 }
 
 }  // namespace
@@ -40,10 +35,9 @@ TEST(Pipeline, MakesAChartInCodeColoursAndRecordsItsOptions) {
     EXPECT_EQ(std::make_tuple(outcome.reduction.success, outcome.reduction.merged, outcome.reduction.colours),
               std::make_tuple(true, false, 4));
     EXPECT_EQ(std::make_pair(model.columns, model.rows), std::make_pair(16, 16));
-    EXPECT_EQ(model.cellColour(0, 0), (Rgb{255, 0, 0}));
-    EXPECT_EQ(model.cellColour(15, 0), (Rgb{0, 255, 0}));
-    EXPECT_EQ(model.cellColour(0, 15), (Rgb{0, 0, 255}));
-    EXPECT_EQ(model.cellColour(15, 15), (Rgb{0, 0, 0}));
+    // The four quarters in the corners' code colours; the dark grey is black's.
+    EXPECT_EQ((std::array{model.cellColour(0, 0), model.cellColour(15, 0), model.cellColour(0, 15), model.cellColour(15, 15)}),
+              (std::array{Rgb{255, 0, 0}, Rgb{0, 255, 0}, Rgb{0, 0, 255}, Rgb{0, 0, 0}}));
     EXPECT_EQ(std::make_tuple(model.options.codeSystem, model.options.maxColours, model.options.smoothing),
               std::make_tuple("corners", 10, true));
     EXPECT_FALSE(model.cube.rebuildCodes);

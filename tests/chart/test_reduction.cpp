@@ -13,17 +13,14 @@ struct CountedCell {
     int count;
 };
 
-// An 18-level cube in which each listed cell has its own code colour (entry i for cell i) and the
-// grid holds one row of cells, `count` of them per cube cell.
+// An 18-level cube in which each listed cell is counted as given and has its own code colour (entry i
+// for cell i). The reduction reads only the counts, the codes and the cells' level numbers.
 struct ReductionFixture {
     explicit ReductionFixture(const std::vector<CountedCell>& cells) {
         const LevelCounts levels{18, 18, 18};
         model.cube.levels = levels;
         model.cube.counts = CubeArray<std::int32_t>(levels, 0);
         model.cube.codes = CubeArray<std::int16_t>(levels, kNoCode);
-        for (int i = 0; i < 18; ++i) {
-            model.cube.levelValues[0][i] = model.cube.levelValues[1][i] = model.cube.levelValues[2][i] = i * 15;
-        }
         for (std::size_t i = 0; i < cells.size(); ++i) {
             table.push_back(chart_test::entry("c" + std::to_string(i), static_cast<int>(i) * 20, 100, 50));
             model.cube.counts.at(cells[i].cell) = cells[i].count;
@@ -39,15 +36,6 @@ struct ReductionFixture {
 };
 
 }  // namespace
-
-TEST(Reduction, AChartWithinTheMaximumIsLeftAsItIs) {
-    ReductionFixture f({{{1, 2, 3}, 5}, {{4, 5, 6}, 7}});
-    const auto result = f.reduce(2);
-    EXPECT_TRUE(result.success);
-    EXPECT_FALSE(result.merged);
-    EXPECT_EQ(result.colours, 2);
-    EXPECT_EQ(f.count({1, 2, 3}), 5);
-}
 
 TEST(Reduction, RareCellMergesIntoACloseFrequentOne) {
     // Pivot 40 (the smaller of the two most used): rare below 60, partners from 60 up.

@@ -12,27 +12,18 @@ using palette::readCodeSystemSettings;
 using platform::IniFile;
 
 TEST(CodeSystemList, NamesStopAtTheFirstGapAndTheDefaultIndexFallsInsideThem) {
-    struct Case {
-        std::string ini;
-        std::vector<std::string> names;
-        int defaultIndex;
-    };
-    std::string many = "[code]\n";
-    for (int i = 0; i < 25; ++i) many += "Name" + std::to_string(i) + "=S" + std::to_string(i) + "\n";
-    std::vector<std::string> first21;
-    for (int i = 0; i < 21; ++i) first21.push_back("S" + std::to_string(i));
-    const Case cases[] = {
-        {"[code]\nName0=A\nName1=B\nName3=D\nIni_No=1\n", {"A", "B"}, 1},
-        {"[code]\nName0=A\nName1=\nName2=C\nIni_No=1\n", {"A"}, 0},
-        {"[code]\nName0=A\nIni_No=-1\n", {"A"}, 0},
-        {"[code]\nName1=B\n", {}, 0},
-        {many, first21, 0},  // at most 21 systems
-    };
-    for (const Case& c : cases) {
-        const auto list = readCodeSystemList(IniFile::parse(c.ini));
-        EXPECT_EQ(list.names, c.names) << c.ini;
-        EXPECT_EQ(list.defaultIndex, c.defaultIndex) << c.ini;
-    }
+    const auto list = [](const std::string& code) { return readCodeSystemList(IniFile::parse("[code]\n" + code)); };
+    const auto gap = list("Name0=A\nName1=B\nName3=D\nIni_No=1\n");
+    EXPECT_EQ(gap.names, (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(gap.defaultIndex, 1);
+    const auto empty = list("Name0=A\nName1=\nName2=C\nIni_No=1\n");
+    EXPECT_EQ(empty.names, (std::vector<std::string>{"A"}));
+    EXPECT_EQ(empty.defaultIndex, 0);
+    EXPECT_EQ(list("Name0=A\nIni_No=-1\n").defaultIndex, 0);
+    EXPECT_TRUE(list("Name1=B\n").names.empty());
+    std::string many;
+    for (int i = 0; i < 25; ++i) many += "Name" + std::to_string(i) + "=S\n";
+    EXPECT_EQ(list(many).names.size(), 21u);  // at most 21 systems
 }
 
 TEST(CodeSystemSettings, OutOfRangeValuesAreCorrected) {

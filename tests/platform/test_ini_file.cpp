@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 using platform::IniFile;
 
 TEST(IniFile, NamesCompareWithoutCaseAndValuesAreTrimmed) {
@@ -43,10 +45,7 @@ TEST(IniFile, Cp932FileIsDecoded) {
     // [アイコン] / Name=アイコン16色 in CP932.
     const std::string bytes = "[\x83\x41\x83\x43\x83\x52\x83\x93]\r\nName=\x83\x41\x83\x43\x83\x52\x83\x93" "16\x90\x46\r\n";
     const std::string path = ::testing::TempDir() + "/cp932.ini";
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    std::ofstream(path, std::ios::binary) << bytes;
     const auto ini = IniFile::load(path);
     ASSERT_TRUE(ini.has_value());
     EXPECT_EQ(ini->readString("アイコン", "Name", ""), "アイコン16色");
