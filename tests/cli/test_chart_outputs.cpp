@@ -175,27 +175,6 @@ TEST(CliChart, FindsTheCfgFolderBesideTheProgram) {
     EXPECT_EQ(parseJson(run.out)["system"].toString(), "DMC(刺繍糸)");
 }
 
-TEST(CliChart, ReadsEveryPictureForm) {
-    Workspace ws;
-    QImage palette(30, 30, QImage::Format_Indexed8);
-    palette.setColorTable({qRgb(200, 30, 30), qRgb(30, 30, 200)});
-    palette.fill(0);
-    QImage deep = gradient(30, 30).convertToFormat(QImage::Format_RGBA64);
-    const std::vector<std::string> pictures = {
-        ws.savePicture("grey.png", gradient(30, 30).convertToFormat(QImage::Format_Grayscale8)),
-        ws.savePicture("grey16.png", gradient(30, 30).convertToFormat(QImage::Format_Grayscale16)),
-        ws.savePicture("palette.png", palette),
-        ws.savePicture("deep.png", deep),
-        ws.savePicture("photo.jpg", gradient(30, 30), "JPEG"),
-        ws.savePicture("plain.bmp", gradient(30, 30), "BMP"),
-    };
-    for (const std::string& picture : pictures) {
-        const RunResult run = ws.run({"chart", picture, "--json"});
-        EXPECT_EQ(run.exitCode, 0) << picture << ": " << run.err;
-        EXPECT_EQ(parseJson(run.out)["columns"].toInt(), 10) << picture;
-    }
-}
-
 TEST(CliChart, TransparentPicturesAreLaidOntoWhite) {
     Workspace ws;
     const std::string picture = ws.savePicture("clear.png", flat(24, 24, QColor(0, 0, 0, 0), QImage::Format_ARGB32));
