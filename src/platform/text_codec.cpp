@@ -1,6 +1,8 @@
 #include "platform/text_codec.h"
 
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <climits>
 #include <fstream>
 #include <iconv.h>
@@ -131,6 +133,17 @@ std::optional<std::int32_t> parseWholeNumber(std::string_view text) {
     if (negative) value = -value;
     if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
     return static_cast<std::int32_t>(value);
+}
+
+std::optional<double> parseRealNumber(std::string_view text) {
+    text = trimBlanks(text);
+    if (text.starts_with('+')) text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::optional<std::string> readFileBytes(const std::string& path) {

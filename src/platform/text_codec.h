@@ -27,6 +27,10 @@ std::string_view trimBlanks(std::string_view text);
 // including an empty text or a value out of range, is not a number.
 std::optional<std::int32_t> parseWholeNumber(std::string_view text);
 
+// A decimal real number such as "0.91", "-1" or " 2.50 ", blanks around it allowed; anything else,
+// including an empty text, is not a number.
+std::optional<double> parseRealNumber(std::string_view text);
+
 // Reads a whole file; nullopt when it cannot be opened or read.
 std::optional<std::string> readFileBytes(const std::string& path);
 
