@@ -4,14 +4,13 @@
 #include "cli/chart_command.h"
 #include "cli/error_line.h"
 #include "cli/exit_codes.h"
+#include "platform/program_folder.h"
 
 #include <QtGlobal>
 
 #include <exception>
-#include <filesystem>
 #include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -21,14 +20,6 @@ constexpr const char* kUsage =
     "                          [--smooth | --no-smooth] [--boundary | --no-boundary]\n"
     "                          [--cells COLSxROWS] [--cell-size WxH] [--cube N]\n"
     "                          [--codes FILE] [--key FILE] [--png FILE] [--icon FILE] [--json]\n";
-
-// The shipped data lies in a cfg folder beside the executable, wherever it is started from.
-std::string cfgBesideProgram(const char* argv0) {
-    std::error_code error;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) program = std::filesystem::absolute(argv0, error);
-    return (program.parent_path() / "cfg").string();
-}
 
 int showUsage() {
     std::cout << kUsage << std::flush;
@@ -63,7 +54,8 @@ int main(int argc, char* argv[]) {
         return cli::kExitBadInput;
     }
     try {
-        return cli::runChart(parsed.arguments, cfgBesideProgram(argv[0]), std::cout, std::cerr);
+        const std::string cfgDir = platform::shippedConfigFolder(platform::programFile(argv[0]));
+        return cli::runChart(parsed.arguments, cfgDir, std::cout, std::cerr);
     } catch (const std::exception& e) {
         cli::printError(std::cerr, e.what());
         return cli::kExitBadInput;
