@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <gtest/gtest.h>
 
 using companion::chooseRecordFolder;
@@ -14,15 +15,17 @@ TEST(RecordLocation, AppNameIsTheProgramNameUpToItsFirstDot) {
 }
 
 TEST(RecordLocation, UserFolderFollowsXdgConfigHome) {
-    const char* saved = std::getenv("XDG_CONFIG_HOME");
-    const std::string previous = saved != nullptr ? saved : "";
+    const auto saved = [](const char* name) { const char* v = std::getenv(name); return v != nullptr ? std::optional<std::string>(v) : std::nullopt; };
+    const auto restore = [](const char* name, const std::optional<std::string>& v) { v ? ::setenv(name, v->c_str(), 1) : ::unsetenv(name); };
+    const auto configHome = saved("XDG_CONFIG_HOME");
+    const auto home = saved("HOME");
     ::setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
     EXPECT_EQ(companion::userConfigFolder(), "/somewhere/config/Tessaly");
     ::setenv("XDG_CONFIG_HOME", "relative", 1);
     ::setenv("HOME", "/home/alice", 1);
     EXPECT_EQ(companion::userConfigFolder(), "/home/alice/.config/Tessaly");
-    if (saved != nullptr) ::setenv("XDG_CONFIG_HOME", previous.c_str(), 1);
-    else ::unsetenv("XDG_CONFIG_HOME");
+    restore("XDG_CONFIG_HOME", configHome);
+    restore("HOME", home);
 }
 
 TEST(RecordLocation, UsersOwnRecordFirstThenAWritableCfgFolder) {

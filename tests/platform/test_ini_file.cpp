@@ -1,9 +1,11 @@
 #include "platform/ini_file.h"
 #include "platform/text_codec.h"
 
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -18,20 +20,12 @@ std::string scratchFolder(const std::string& name) {
     return folder;
 }
 
-void writeBytes(const std::string& path, const std::string& bytes) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
+void writeBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string readBytes(const std::string& path) {
-    std::string bytes;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return "<missing>";
-    for (int c; (c = std::fgetc(f)) != EOF;) bytes += static_cast<char>(c);
-    std::fclose(f);
-    return bytes;
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
 }
 
 // Loads the file, lets the change act on it, saves it and returns what was written.
