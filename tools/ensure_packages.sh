@@ -9,6 +9,7 @@ packages=(
     libqt6gui6                 # the JPEG reader plugin (libqjpeg.so) and the offscreen platform
     qt6-image-formats-plugins
     libjpeg62-turbo-dev libpng-dev   # JPEGs and plain PNGs are decoded straight into the bitmap
+    libicu-dev                 # dates with the Japanese era
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev   # the fuzzers: libFuzzer and the sanitizers
     fonts-ipafont-gothic       # Japanese text in the window

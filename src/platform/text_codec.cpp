@@ -48,22 +48,22 @@ bool isValidUtf8(std::string_view s) {
     return true;
 }
 
-class Cp932Decoder {
+// One iconv conversion. A sequence the target cannot hold either becomes the replacement
+// character (reading: a damaged file should still show what it can) or fails the whole text
+// (writing: garbage must not reach a file).
+class Converter {
 public:
-    Cp932Decoder() : cd_(iconv_open("UTF-8", "CP932")) {}
-    ~Cp932Decoder() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (ready()) iconv_close(cd_);
     }
-    Cp932Decoder(const Cp932Decoder&) = delete;
-    Cp932Decoder& operator=(const Cp932Decoder&) = delete;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
 
-    std::string decode(std::string_view bytes) {
+    bool ready() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    std::optional<std::string> convert(std::string_view bytes, bool replaceInvalid) {
         std::string out;
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-            // Without the converter, keep what is plain ASCII readable and mark the rest.
-            for (char c : bytes) out += static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : std::string(kReplacement);
-            return out;
-        }
         out.reserve(bytes.size() * 3 / 2 + 4);
         char* in = const_cast<char*>(bytes.data());
         std::size_t inLeft = bytes.size();
@@ -75,6 +75,7 @@ public:
             out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
             if (rc != static_cast<std::size_t>(-1)) continue;
             if (errno == E2BIG) continue;
+            if (!replaceInvalid) return std::nullopt;
             // An undecodable or cut-off byte: mark it and go on with the next one.
             out += kReplacement;
             ++in;
@@ -90,12 +91,31 @@ private:
 
 }  // namespace
 
+bool isUtf8Text(std::string_view bytes) { return isValidUtf8(bytes); }
+
 std::string decodeTextFile(std::string_view bytes) {
     if (isValidUtf8(bytes)) {
         if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
         return std::string(bytes);
     }
-    return Cp932Decoder().decode(bytes);
+    return decodeCp932(bytes);
+}
+
+std::string decodeCp932(std::string_view bytes) {
+    Converter decoder("UTF-8", "CP932");
+    if (!decoder.ready()) {
+        // Without the converter, keep what is plain ASCII readable and mark the rest.
+        std::string out;
+        for (char c : bytes) out += static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : std::string(kReplacement);
+        return out;
+    }
+    return *decoder.convert(bytes, true);
+}
+
+std::optional<std::string> encodeCp932(std::string_view utf8) {
+    Converter encoder("CP932", "UTF-8");
+    if (!encoder.ready()) return std::nullopt;
+    return encoder.convert(utf8, false);
 }
 
 std::vector<std::string> splitLines(std::string_view text) {

@@ -15,6 +15,15 @@ namespace platform {
 // is decoded as CP932, each undecodable byte becoming U+FFFD.
 std::string decodeTextFile(std::string_view bytes);
 
+// Whether decodeTextFile takes these bytes as UTF-8.
+bool isUtf8Text(std::string_view bytes);
+
+// Decodes CP932, each undecodable byte becoming U+FFFD.
+std::string decodeCp932(std::string_view bytes);
+
+// Encodes UTF-8 text as CP932; nullopt when the text holds a character CP932 has no code for.
+std::optional<std::string> encodeCp932(std::string_view utf8);
+
 // Lines end at CR, LF or CR LF. A final line break does not start another line, so an empty text
 // has no lines and "a\n" has one.
 std::vector<std::string> splitLines(std::string_view text);
