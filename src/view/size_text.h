@@ -1,0 +1,16 @@
+#pragma once
+
+#include "view/cell_geometry.h"
+#include "view/fabric.h"
+
+#include <string>
+
+namespace view {
+
+// The fabric and the stitched size of a chart of that many cells, for example
+// "1センチ11目(#0.91mm) ＜横:9.1cm (100) × 縦:10.9cm (120)＞". A count size of zero or less — a
+// free-size fabric whose size the user has not given yet — is taken as 1.0 in the fabric's unit,
+// so that no negative lengths are shown.
+std::string sizeText(const Fabric& fabric, CellCounts cells);
+
+}  // namespace view

@@ -1,0 +1,117 @@
+#include "view/picture_area_view.h"
+#include "view/rulers.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace view;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The rulers and the picture area wired as the main window wires them, on a clock the test moves.
+class PictureAreaWidgets : public ::testing::Test {
+protected:
+    PictureAreaWidgets() {
+        rulers = new Rulers(&box);
+        area = new PictureAreaView(&box, [this] { return now; });
+        QObject::connect(area, &PictureAreaView::cellCountsChanged, rulers, &Rulers::showCellCounts);
+        reading = rulers->draw();
+        area->setCellSize(rulers->cellSize());
+        area->showCells(CellCounts{150, 130});
+        area->move(rulers->zeroMark() - area->clientOffset());
+    }
+
+    QString text(const char* label) const { return box.findChild<QLabel*>(label)->text(); }
+
+    std::chrono::steady_clock::time_point now{};
+    QWidget box;
+    Rulers* rulers;
+    PictureAreaView* area;
+    RulerReading reading;
+};
+
+TEST_F(PictureAreaWidgets, FirstRunIsThreePixelCellsAnd150By130Cells) {
+    EXPECT_TRUE(reading.refusal.empty());
+    EXPECT_EQ(rulers->cellSize(), (CellSize{3, 3}));
+    EXPECT_EQ(area->panel()->frame(), 8);
+    EXPECT_EQ(area->panel()->size(), QSize(458, 398));
+    EXPECT_EQ(text("La_mx"), "150");
+    EXPECT_EQ(text("La_my"), "130");
+    // The chart's client corner sits on count 0 of both rulers.
+    EXPECT_EQ(area->panel()->mapTo(&box, area->panel()->contentsRect().topLeft()), rulers->zeroMark());
+}
+
+TEST_F(PictureAreaWidgets, CellCountsAreKeptWithin8To200) {
+    area->showCells(CellCounts{300, 5});
+    EXPECT_EQ(area->cellCounts(), (CellCounts{200, 8}));
+    EXPECT_EQ(area->panel()->size(), QSize(608, 32));
+}
+
+TEST_F(PictureAreaWidgets, DraggingTheRightEdgeResizesAtThePaceAndSnapsOnRelease) {
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    PicturePanel* panel = area->panel();
+    QSignalSpy resized(area, &PictureAreaView::areaResized);
+
+    QTest::mouseMove(panel, QPoint(453, 100));
+    EXPECT_EQ(panel->cursor().shape(), Qt::SizeHorCursor);
+    EXPECT_EQ(panel->statusTip(), "ドラッグすると、図案の横の大きさを変更できます。");
+
+    QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, QPoint(453, 100));
+    now += 150ms;
+    QTest::mouseMove(panel, QPoint(520, 100));
+    EXPECT_EQ(resized.count(), 0);
+    now += 100ms;
+    QTest::mouseMove(panel, QPoint(520, 100));
+    EXPECT_EQ(panel->width(), 526);
+    EXPECT_EQ(area->cellCounts(), (CellCounts{172, 130}));  // (526 - 8) / 3, the part cell dropped
+    EXPECT_EQ(text("La_mx"), "172");
+    now += 10ms;
+    QTest::mouseMove(panel, QPoint(580, 100));
+    EXPECT_EQ(panel->width(), 526);
+    // Let go within three pixels of 200 cells: the edge goes the rest of the way.
+    QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, QPoint(600, 100));
+    EXPECT_EQ(panel->size(), QSize(608, 398));
+    EXPECT_EQ(resized.count(), 2);
+}
+
+TEST_F(PictureAreaWidgets, SizeTextFollowsTheFabricAndSitsUnderTheArea) {
+    area->setFabric(Fabric{0.91, "mm", "cm", "1センチ11目"});
+    EXPECT_EQ(text("L_size"), "1センチ11目(#0.91mm) ＜横:13.6cm (150) × 縦:11.8cm (130)＞");
+    area->setFabric(Fabric{-1.0, "mm", "cm", "フリー"});
+    EXPECT_EQ(text("L_size"), "フリー(#1.00mm) ＜横:15.0cm (150) × 縦:13.0cm (130)＞");
+    EXPECT_EQ(box.findChild<QWidget*>("P_size")->y(), area->panel()->geometry().bottom() + 1);
+}
+
+TEST_F(PictureAreaWidgets, RestoreBringsBackTheSizeTheChartWasMadeAt) {
+    QSignalSpy availability(area, &PictureAreaView::restoreAvailabilityChanged);
+    area->recordChartSize();
+    EXPECT_FALSE(area->canRestoreSize());
+    area->showCells(CellCounts{180, 130});
+    EXPECT_TRUE(area->canRestoreSize());
+    area->restoreSize();
+    EXPECT_EQ(area->cellCounts(), (CellCounts{150, 130}));
+    EXPECT_EQ(area->panel()->size(), QSize(458, 398));
+    EXPECT_FALSE(area->canRestoreSize());
+    ASSERT_EQ(availability.count(), 2);
+
+    area->forgetChartSize();
+    area->showCells(CellCounts{180, 130});
+    area->restoreSize();
+    EXPECT_EQ(area->cellCounts(), (CellCounts{180, 130}));
+}
+
+}  // namespace
+
+// The widgets need an application that outlives every test and is gone before the program exits.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
