@@ -3,8 +3,6 @@
 #include "platform/ini_file.h"
 #include "platform/text_codec.h"
 
-#include <cmath>
-#include <cstdio>
 #include <string_view>
 
 namespace app {
@@ -34,35 +32,26 @@ CurrentFabric chooseFabric(const std::vector<FabricEntry>& fabrics, int defaultI
     if (fabrics.empty()) return current;
     // A default that names no fabric falls back to the first.
     current.index = defaultIndex >= 0 && defaultIndex < static_cast<int>(fabrics.size()) ? defaultIndex : 0;
-    current.countSize = fabrics[static_cast<std::size_t>(current.index)].countSize;
+    view::Fabric& fabric = current.fabric;
+    fabric.countSize = fabrics[static_cast<std::size_t>(current.index)].countSize;
 
     const std::optional<double> size = platform::parseRealNumber(savedSize);
     const std::string_view unit = platform::trimBlanks(savedUnit);
     for (std::size_t i = 0; size && i < fabrics.size(); ++i) {
-        const FabricEntry& fabric = fabrics[i];
-        if (fabric.unit != unit || (fabric.countSize != *size && fabric.countSize != kFreeSize)) continue;
+        const FabricEntry& entry = fabrics[i];
+        if (entry.unit != unit || (entry.countSize != *size && entry.countSize != kFreeSize)) continue;
         current.index = static_cast<int>(i);
-        current.countSize = fabric.countSize == kFreeSize ? *size : fabric.countSize;
+        fabric.countSize = entry.countSize == kFreeSize ? *size : entry.countSize;
         break;
     }
     // A free size nobody has set yet would give negative lengths: one count is one unit until it is set.
-    if (current.countSize <= 0) current.countSize = 1.0;
+    if (fabric.countSize <= 0) fabric.countSize = 1.0;
 
     const FabricEntry& chosen = fabrics[static_cast<std::size_t>(current.index)];
-    current.name = chosen.name;
-    current.unit = chosen.unit;
-    current.largeUnit = chosen.unit == "mm" ? "cm" : "m";
+    fabric.name = chosen.name;
+    fabric.unit = chosen.unit;
+    fabric.largeUnit = chosen.unit == "mm" ? "cm" : "m";
     return current;
-}
-
-std::string formatCountSize(double countSize) {
-    char digits[64];
-    std::snprintf(digits, sizeof digits, "%.2f", std::fabs(countSize));
-    std::string text(digits);
-    // Thousands separators in the whole part, as the saved format has always written them.
-    for (auto at = static_cast<long>(text.find('.')) - 3; at > 0; at -= 3) text.insert(static_cast<std::size_t>(at), ",");
-    if (countSize < 0 && text.find_first_not_of("0.,") != std::string::npos) text.insert(0, "-");
-    return text.size() < 6 ? std::string(6 - text.size(), ' ') + text : text;
 }
 
 }  // namespace app

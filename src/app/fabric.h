@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/fabric.h"
+
 #include <string>
 #include <vector>
 
@@ -21,13 +23,10 @@ struct FabricEntry {
     std::string unit = "mm";
 };
 
-// The fabric charts are sized for now.
+// The fabric charts are sized for now, and its place in the list.
 struct CurrentFabric {
     int index = 0;
-    double countSize = 1.0;
-    std::string unit = "mm";
-    std::string largeUnit = "cm";  // the unit for whole-chart lengths
-    std::string name;
+    view::Fabric fabric;
 };
 
 // Section `size` of the settings file: the named fabrics of Name0..Name19 in key order, without gaps.
@@ -37,9 +36,5 @@ std::vector<FabricEntry> readFabricList(const platform::IniFile& settings);
 // size takes the saved size), otherwise the settings' default fabric.
 CurrentFabric chooseFabric(const std::vector<FabricEntry>& fabrics, int defaultIndex, const std::string& savedSize,
                            const std::string& savedUnit);
-
-// A count size as the saved option `size_size` holds it: two decimals, right-aligned in six
-// characters, thousands separated.
-std::string formatCountSize(double countSize);
 
 }  // namespace app

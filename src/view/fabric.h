@@ -13,4 +13,8 @@ struct Fabric {
     std::string name;
 };
 
+// A count size as the program writes it, in the saved options and in the size texts: two decimals,
+// thousands grouped, right-aligned in six characters.
+std::string formatCountSize(double countSize);
+
 }  // namespace view

@@ -6,18 +6,14 @@
 namespace view {
 namespace {
 
+std::string trimmed(const std::string& text) { return text.substr(text.find_first_not_of(' ')); }
+
 std::string formatted(const char* format, double value) {
     char text[64];
     std::snprintf(text, sizeof text, format, value);
     return text;
 }
 
-// Two decimals with the thousands grouped, as the count size is written everywhere else.
-std::string countSizeText(double countSize) {
-    std::string text = formatted("%.2f", countSize);
-    for (std::size_t at = text.find('.'); at > 3; at -= 3) text.insert(at - 3, ",");
-    return text;
-}
 
 // Millimetres are shown as centimetres to one decimal and centimetres as metres to two: the stitched
 // length in the fabric's unit is first rounded to whole units, halves to even.
@@ -31,7 +27,7 @@ std::string lengthText(int cells, double countSize, bool centimetres) {
 std::string sizeText(const Fabric& fabric, CellCounts cells) {
     const double countSize = fabric.countSize > 0 ? fabric.countSize : 1.0;
     const bool centimetres = fabric.unit == "cm";
-    return fabric.name + "(#" + countSizeText(countSize) + fabric.unit + ") ＜横:" +
+    return fabric.name + "(#" + trimmed(formatCountSize(countSize)) + fabric.unit + ") ＜横:" +
            lengthText(cells.across, countSize, centimetres) + fabric.largeUnit + " (" + std::to_string(cells.across) +
            ") × 縦:" + lengthText(cells.down, countSize, centimetres) + fabric.largeUnit + " (" +
            std::to_string(cells.down) + ")＞";

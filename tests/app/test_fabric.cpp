@@ -44,27 +44,19 @@ TEST(FabricList, SavedSizeAndUnitChooseTheFabric) {
          }) {
         const app::CurrentFabric fabric = chooseFabric(fabrics, 1, c.size, c.unit);
         EXPECT_EQ(fabric.index, c.index) << c.size << c.unit;
-        EXPECT_EQ(fabric.countSize, c.countSize) << c.size << c.unit;
-        EXPECT_EQ(fabric.largeUnit, c.largeUnit) << c.size << c.unit;
-        EXPECT_EQ(fabric.name, fabrics[static_cast<std::size_t>(c.index)].name);
+        EXPECT_EQ(fabric.fabric.countSize, c.countSize) << c.size << c.unit;
+        EXPECT_EQ(fabric.fabric.largeUnit, c.largeUnit) << c.size << c.unit;
+        EXPECT_EQ(fabric.fabric.name, fabrics[static_cast<std::size_t>(c.index)].name);
     }
 }
 
 TEST(FabricList, AnUnsetFreeSizeOrABadDefaultStillGivesAUsableFabric) {
     const auto fabrics = app::readFabricList(kSettings);
     // A free size with nothing saved would measure the chart in negative lengths.
-    EXPECT_EQ(chooseFabric(fabrics, 3, "", "").countSize, 1.0);
-    EXPECT_EQ(chooseFabric(fabrics, 3, "", "").unit, "cm");
+    EXPECT_EQ(chooseFabric(fabrics, 3, "", "").fabric.countSize, 1.0);
+    EXPECT_EQ(chooseFabric(fabrics, 3, "", "").fabric.unit, "cm");
     EXPECT_EQ(chooseFabric(fabrics, 17, "", "").index, 0);
-    EXPECT_EQ(chooseFabric({}, 0, "0.91", "mm").countSize, 1.0);
-}
-
-TEST(FabricList, CountSizeIsWrittenInTheSavedFormat) {
-    EXPECT_EQ(app::formatCountSize(0.91), "  0.91");
-    EXPECT_EQ(app::formatCountSize(2.5), "  2.50");
-    EXPECT_EQ(app::formatCountSize(0.909), "  0.91");
-    EXPECT_EQ(app::formatCountSize(-1), " -1.00");
-    EXPECT_EQ(app::formatCountSize(1234.5), "1,234.50");
+    EXPECT_EQ(chooseFabric({}, 0, "0.91", "mm").fabric.countSize, 1.0);
 }
 
 }  // namespace

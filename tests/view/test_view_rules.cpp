@@ -78,3 +78,10 @@ TEST(SizeText, FreeSizeFabricWithoutAUserSizeCountsOneUnit) {
     const Fabric free{-1.0, "cm", "m", "フリーサイズ"};
     EXPECT_EQ(sizeText(free, CellCounts{150, 130}), "フリーサイズ(#1.00cm) ＜横:1.50m (150) × 縦:1.30m (130)＞");
 }
+
+TEST(SizeText, CountSizeIsWrittenInTheSavedFormat) {
+    EXPECT_EQ(view::formatCountSize(0.91), "  0.91");
+    EXPECT_EQ(view::formatCountSize(0.909), "  0.91");
+    EXPECT_EQ(view::formatCountSize(-1), " -1.00");
+    EXPECT_EQ(view::formatCountSize(1234.5), "1,234.50");
+}
