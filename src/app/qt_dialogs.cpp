@@ -61,7 +61,6 @@ ModalResult runBox(const QString& caption, const QString& text, BoxKind kind, Bo
     for (const ButtonLook& look : buttonLooks) {
         if (!buttons.testFlag(look.button)) continue;
         QPushButton* button = box.addButton(QString::fromUtf8(look.caption), look.role);
-        button->setAccessibleName(button->text());
         results.insert(button, look.result);
     }
     box.exec();
