@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QColor>
+
+namespace app {
+
+// The main window's background, also the face of the message boxes and the text of a faded caption.
+inline const QColor cream{255, 251, 240};
+// The window's backdrop panel behind the page control.
+inline const QColor teal{0, 128, 128};
+// Captions of the tab that is not active.
+inline const QColor tabGrey{128, 128, 128};
+
+}  // namespace app

@@ -1,0 +1,25 @@
+#include "app/dialogs.h"
+
+#include "app/qt_dialogs.h"
+
+namespace app {
+
+namespace {
+
+Dialogs* installed = nullptr;
+
+}  // namespace
+
+Dialogs& dialogs() {
+    if (installed) return *installed;
+    static QtDialogs real;
+    return real;
+}
+
+Dialogs* installDialogs(Dialogs* replacement) {
+    Dialogs* previous = installed;
+    installed = replacement;
+    return previous;
+}
+
+}  // namespace app

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+namespace app {
+
+// The dialogs a user sees: message boxes on the cream face of the program, and the platform's
+// file dialogs, each modal over the active window.
+class QtDialogs final : public Dialogs {
+public:
+    void showMessage(const Message& message) override;
+    ModalResult ask(const Question& question) override;
+    QString openFileName(const FileRequest& request) override;
+    QString saveFileName(const FileRequest& request) override;
+};
+
+}  // namespace app

@@ -1,0 +1,53 @@
+#include "app/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+ScriptedDialogs::ScriptedDialogs() : replaced_(app::installDialogs(this)) {}
+
+ScriptedDialogs::~ScriptedDialogs() {
+    app::installDialogs(replaced_);
+    EXPECT_TRUE(answers_.empty()) << answers_.size() << " answers were never asked for";
+    EXPECT_TRUE(files_.empty()) << files_.size() << " file choices were never asked for";
+}
+
+void ScriptedDialogs::answer(app::ModalResult result) {
+    answers_.push_back(result);
+}
+
+void ScriptedDialogs::chooseFile(const QString& path) {
+    files_.push_back(path);
+}
+
+void ScriptedDialogs::showMessage(const app::Message& message) {
+    messages_.push_back(message);
+}
+
+app::ModalResult ScriptedDialogs::ask(const app::Question& question) {
+    questions_.push_back(question);
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unanswered question: " << question.text.toStdString();
+        return app::ModalResult::None;
+    }
+    const app::ModalResult result = answers_.front();
+    answers_.pop_front();
+    return result;
+}
+
+QString ScriptedDialogs::openFileName(const app::FileRequest& request) {
+    return nextFile(request);
+}
+
+QString ScriptedDialogs::saveFileName(const app::FileRequest& request) {
+    return nextFile(request);
+}
+
+QString ScriptedDialogs::nextFile(const app::FileRequest& request) {
+    fileRequests_.push_back(request);
+    if (files_.empty()) {
+        ADD_FAILURE() << "unanswered file dialog: " << request.title.toStdString();
+        return {};
+    }
+    const QString path = files_.front();
+    files_.pop_front();
+    return path;
+}
