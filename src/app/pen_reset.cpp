@@ -1,6 +1,6 @@
 #include "app/pen_reset.h"
 
-#include "app/hint.h"
+#include "view/widget_hint.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,9 +10,9 @@ namespace app {
 
 void resetPenAndHistory(QPlainTextEdit* Memo3, QAbstractButton* BitBtn1, int& penColourIndex,
                         const std::function<void()>& emptyHistory) {
-    setHint(Memo3, noPenSwatchHint);
-    setHint(BitBtn1, noPenPaintHint);
-    Memo3->setPlainText(shortHint(noPenSwatchHint));
+    view::setHint(Memo3, noPenSwatchHint);
+    view::setHint(BitBtn1, noPenPaintHint);
+    Memo3->setPlainText(view::shortHint(noPenSwatchHint));
     QPalette swatch = Memo3->palette();
     swatch.setColor(QPalette::Base, QApplication::palette(Memo3).color(QPalette::Base));
     Memo3->setPalette(swatch);

@@ -1,4 +1,4 @@
-#include "app/hint.h"
+#include "view/widget_hint.h"
 #include "app/pen_reset.h"
 #include "app/screen_switch.h"
 
@@ -33,7 +33,7 @@ TEST(PenReset, ForgetsThePenAndEmptiesTheHistory) {
     swatch.setColor(QPalette::Base, Qt::red);
     Memo3.setPalette(swatch);
     QToolButton BitBtn1;
-    app::setHint(&BitBtn1, "|<塗る> 310 黒");
+    view::setHint(&BitBtn1, "|<塗る> 310 黒");
     int penColourIndex = 30405;
     int historyEmptied = 0;
 
@@ -42,7 +42,7 @@ TEST(PenReset, ForgetsThePenAndEmptiesTheHistory) {
     EXPECT_EQ(Memo3.toolTip(), "ペンの色");
     EXPECT_EQ(Memo3.statusTip(), "準備として、図案から「SHIFT+クリック」で色取得してください。");
     EXPECT_EQ(Memo3.palette().color(QPalette::Base), QApplication::palette(&Memo3).color(QPalette::Base));
-    EXPECT_EQ(BitBtn1.statusTip(), app::longHint(app::noPenPaintHint));
+    EXPECT_EQ(BitBtn1.statusTip(), view::longHint(app::noPenPaintHint));
     EXPECT_EQ(penColourIndex, -1);
     EXPECT_EQ(historyEmptied, 1);
 }

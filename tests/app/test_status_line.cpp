@@ -1,4 +1,4 @@
-#include "app/hint.h"
+#include "view/widget_hint.h"
 #include "app/hint_handler.h"
 #include "app/status_line.h"
 
@@ -12,14 +12,14 @@
 using app::StatusLine;
 
 TEST(Hints, ShortPartBeforeTheFirstBarLongPartAfterIt) {
-    EXPECT_EQ(app::shortHint("ペンの色|準備として"), "ペンの色");
-    EXPECT_EQ(app::longHint("ペンの色|準備として"), "準備として");
-    EXPECT_EQ(app::shortHint("|<塗る> 色を塗ります"), "");
-    EXPECT_EQ(app::longHint("|<塗る> 色を塗ります"), "<塗る> 色を塗ります");
-    EXPECT_EQ(app::shortHint("a|b|c"), "a");
-    EXPECT_EQ(app::longHint("a|b|c"), "b|c");
-    EXPECT_EQ(app::shortHint("ヒント"), "ヒント");
-    EXPECT_EQ(app::longHint("ヒント"), "ヒント");
+    EXPECT_EQ(view::shortHint("ペンの色|準備として"), "ペンの色");
+    EXPECT_EQ(view::longHint("ペンの色|準備として"), "準備として");
+    EXPECT_EQ(view::shortHint("|<塗る> 色を塗ります"), "");
+    EXPECT_EQ(view::longHint("|<塗る> 色を塗ります"), "<塗る> 色を塗ります");
+    EXPECT_EQ(view::shortHint("a|b|c"), "a");
+    EXPECT_EQ(view::longHint("a|b|c"), "b|c");
+    EXPECT_EQ(view::shortHint("ヒント"), "ヒント");
+    EXPECT_EQ(view::longHint("ヒント"), "ヒント");
 }
 
 class StatusLineTest : public testing::Test {
@@ -31,7 +31,7 @@ protected:
 };
 
 TEST_F(StatusLineTest, HoverShowsTheLongHintAndTheDateLeavingClearsIt) {
-    app::setHint(&button, "終了します。|<終了> 画面を閉じて、終了します。");
+    view::setHint(&button, "終了します。|<終了> 画面を閉じて、終了します。");
     EXPECT_EQ(button.toolTip(), "終了します。");
 
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
@@ -46,6 +46,6 @@ TEST_F(StatusLineTest, HoverShowsTheLongHintAndTheDateLeavingClearsIt) {
 
 TEST_F(StatusLineTest, ANewHintUnderTheMouseShowsAtOnce) {
     button.setAttribute(Qt::WA_UnderMouse);
-    app::setHint(&button, "図案作成を設定します。|<図案> 図案作成の各種オプションを設定します。");
+    view::setHint(&button, "図案作成を設定します。|<図案> 図案作成の各種オプションを設定します。");
     EXPECT_EQ(statusLine.panelText(StatusLine::hintPanel), "<図案> 図案作成の各種オプションを設定します。");
 }
