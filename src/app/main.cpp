@@ -1,0 +1,31 @@
+// tessaly: the window that turns a picture into a needlework colour chart.
+
+#include "app/main_window.h"
+#include "app/window_look.h"
+#include "companion/record_location.h"
+#include "platform/program_folder.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <filesystem>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // Message boxes put the program's name in their captions.
+    QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tessaly")));
+    QApplication::setFont(app::windowFont());
+
+    const std::string program = platform::programFile(argc > 0 ? argv[0] : nullptr);
+    app::Startup startup;
+    startup.cfgFolder = platform::shippedConfigFolder(program);
+    startup.appName = companion::recordAppName(std::filesystem::path(program).filename().string());
+    startup.recordFolder =
+        companion::chooseRecordFolder(startup.cfgFolder, companion::userConfigFolder(), startup.appName);
+
+    app::TForm1 window(startup);
+    window.show();
+    return application.exec();
+}

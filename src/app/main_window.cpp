@@ -1,0 +1,361 @@
+#include "app/main_window.h"
+
+#include "app/availability_watch.h"
+#include "app/hint_handler.h"
+#include "app/message_boxes.h"
+#include "app/page_control.h"
+#include "app/pen_reset.h"
+#include "app/saved_choices.h"
+#include "app/screen_switch.h"
+#include "app/status_line.h"
+#include "chart/cube_size.h"
+#include "platform/date_time.h"
+#include "platform/era_date.h"
+#include "view/picture_area_view.h"
+#include "view/picture_panel.h"
+#include "view/rulers.h"
+#include "view/widget_hint.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTimer>
+
+namespace app {
+namespace {
+
+constexpr const char* kCaption = "図案作成ツールTessaly(テサリー) ";
+constexpr const char* kBrokenSystem = "*** システム環境が異常です ***";
+constexpr const char* kBrokenSettings = "＊＊＊環境ファイルが異常です。＊＊＊";
+constexpr int kVersion = 100;
+constexpr const char* kHomepage = "https://tessaly.example.org/";
+constexpr int kEndDelayMs = 4000;
+constexpr int kFirstRunColumns = 150;
+constexpr int kFirstRunRows = 130;
+constexpr int kIconCells = 31;
+constexpr int kScrollMargin = 8;
+
+// The option values of the usage record, in the order they are kept.
+constexpr const char* kOptionKeys[] = {"Ini_No",    "op1",     "op2",     "C_def",    "size_size",
+                                       "size_scale", "count_x", "count_y", "data_dir", "put_op"};
+enum Option { IniNo, Op1, Op2, CDef, SizeSize, SizeScale, CountX, CountY, DataDir, PutOp };
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+QString eraDate() {
+    return text(platform::eraDateText(std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(platform::localNow()))));
+}
+
+int wholeNumberOr(const std::string& value, int fallback) {
+    bool ok = false;
+    const int number = QString::fromStdString(value).trimmed().toInt(&ok);
+    return ok ? number : fallback;
+}
+
+}  // namespace
+
+TForm1::TForm1(const Startup& startup, QWidget* parent) : QWidget(parent) {
+    createControls();
+    FormCreate(startup);
+}
+
+std::string& TForm1::option(int which) { return usageRecord_.OptionValues[static_cast<std::size_t>(which)]; }
+
+void TForm1::FormCreate(const Startup& startup) {
+    Timer_end1->stop();
+    const QSize startSize(ScrollBox1->x() + ScrollBox1->width() + 4,
+                          ScrollBox1->height() + StatusBar1->height() + 8);
+    resize(startSize);
+    setMaximumSize(startSize);
+    Panel2->resize(startSize);
+    StatusBar1->resize(startSize.width() - 6, StatusBar1->height());
+    StatusBar1->setPanelText(StatusLine::datePanel, eraDate());
+
+    cfgFolder_ = startup.cfgFolder;
+    usageRecord_.AppName = startup.appName;
+    usageRecord_.Folder = startup.recordFolder;
+    usageRecord_.Version = kVersion;
+    usageRecord_.HomepageUrl = kHomepage;
+    for (std::size_t i = 0; i < std::size(kOptionKeys); ++i) usageRecord_.OptionKeys[i] = kOptionKeys[i];
+    connect(Bt_End, &QPushButton::clicked, this, &TForm1::Bt_EndClick);
+    Bt_End->installEventFilter(this);
+    connect(Timer_end1, &QTimer::timeout, this, &QWidget::close);
+    if (!companion::loadUsageRecord(usageRecord_)) {
+        PageControl1->setEnabled(false);
+        Bt_Oha->setEnabled(false);
+        Bt_End->setFocus();
+        setWindowTitle(QString::fromUtf8(kBrokenSystem));
+        return;
+    }
+    dataFolder_ = option(DataDir);
+    // The greeting title arrives with the companion window; until then the button is plain help.
+    if (!usageRecord_.GreetingTitle.empty()) Bt_Oha->setText(text(usageRecord_.GreetingTitle));
+
+    new HintHandler(StatusBar1, [] { return eraDate(); }, this);
+    availabilityControls_ = AvailabilityControls{Bt_Put,   Bt2_main,
+                                                 Bt_copy,  Bt_Clr,
+                                                 Bt2_Excel, PopupMenu1->findChild<QAction*>("pop1peast"),
+                                                 PopupMenu1->findChild<QAction*>("pop1Copy"),
+                                                 PopupMenu1->findChild<QAction*>("pop1clr"),
+                                                 PopupMenu1->findChild<QAction*>("pop1chg"),
+                                                 BitBtn1,  BitBtn2,
+                                                 BitBtn3,  BitBtn4};
+    availabilityWatch_ = new AvailabilityWatch(
+        [this](bool clipboardHasPicture) {
+            flags_ = recomputeFlags(facts(clipboardHasPicture));
+            followClipboard(availabilityControls_, flags_);
+        },
+        this);
+
+    setHints();
+    connect(Ck_Bx1, &QCheckBox::clicked, this, &TForm1::Ck_Bx1Click);
+    connect(Ck_Bx2, &QCheckBox::clicked, this, &TForm1::Ck_Bx2Click);
+    connect(Ck_BxP, &QCheckBox::clicked, this, &TForm1::Ck_BxPClick);
+    connect(Ck_BxC, &QCheckBox::clicked, this, &TForm1::Ck_BxCClick);
+    connect(Comb_code, &QComboBox::activated, this, &TForm1::Comb_codeChange);
+    Comb_code->installEventFilter(this);
+    connect(PopupMenu1->findChild<QAction*>("pop1chg"), &QAction::triggered, this, &TForm1::pop1chgClick);
+    ScrollBox1->viewport()->installEventFilter(this);
+    La_max->installEventFilter(this);
+    PageControl1->tabBar()->setMouseTracking(true);
+    PageControl1->tabBar()->installEventFilter(this);
+    Panel2->installEventFilter(this);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::refreshControls);
+    Ck_Bx1->setChecked(false);
+    Ck_Bx2->setChecked(false);
+    Ck_Bx1Click();
+    Ck_Bx2Click();
+
+    const view::RulerReading reading = rulers->draw();
+    if (!reading.refusal.empty()) ShowMessageBox(text(reading.refusal), {});
+    pictureArea->setCellSize(reading.cells);
+    pictureArea->move(rulers->pos() + rulers->zeroMark() - pictureArea->clientOffset());
+    connect(pictureArea, &view::PictureAreaView::cellCountsChanged, rulers, &view::Rulers::showCellCounts);
+    connect(pictureArea, &view::PictureAreaView::restoreAvailabilityChanged, Bt_c05, &QWidget::setEnabled);
+    connect(pictureArea, &view::PictureAreaView::areaResized, this, &TForm1::fitScrolledArea);
+    connect(Bt_c05, &QPushButton::clicked, pictureArea, &view::PictureAreaView::restoreSize);
+
+    if (!readSettings()) {
+        setWindowTitle(QString::fromUtf8(kBrokenSettings));
+        PageControl1->hide();
+        return;
+    }
+    model_.cube.rebuildCodes = true;
+    cubeItem_ = std::string(chart::selectCubeSizeItem(system_.settings.cubeSize));
+
+    view::PicturePanel* panel = pictureArea->panel();
+    panel->sourceLayer()->hide();
+    panel->chartLayer()->hide();
+    panel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(panel, &QWidget::customContextMenuRequested, this,
+            [this, panel](QPoint at) { PopupMenu1->popup(panel->mapToGlobal(at)); });
+    Ed_cnt1->clear();
+
+    Ck_BxCClick();
+    PageControl1->setCurrentIndex(0);
+    resetPenAndHistory(Memo3, BitBtn1, penColourIndex_, [] {});
+    view::setHint(Bt_Clr, QStringLiteral("図案または原画をクリアします。|<クリア> 図案または原画をクリアします。"));
+
+    pictureArea->setFabric(fabric_.fabric);
+    pictureArea->showCells(view::CellCounts{wholeNumberOr(option(CountX), kFirstRunColumns),
+                                            wholeNumberOr(option(CountY), kFirstRunRows)});
+    Bt_c05->setEnabled(pictureArea->canRestoreSize());
+    fitScrolledArea();
+    Ck_BxP->setChecked(option(PutOp) == "1");
+    Ck_BxPClick();
+    refreshControls();
+}
+
+bool TForm1::readSettings() {
+    const palette::SettingsFileResult settings = palette::loadSettingsFile(cfgFolder_);
+    if (!settings.message.empty()) return false;
+    const palette::CodeSystemList list = palette::readCodeSystemList(settings.ini);
+    if (list.names.empty()) return false;
+
+    Comb_code->clear();
+    for (const std::string& name : list.names) Comb_code->addItem(text(name));
+    Comb_code->setCurrentIndex(chosenSystemIndex(list, option(IniNo)));
+    currentCodeSystem_ = chartCodeSystem_ = Comb_code->currentText().toStdString();
+    model_.cube.rebuildCodes = false;
+    model_.options.smoothing = Ck_Bx1->isChecked();
+    model_.options.boundary = Ck_Bx2->isChecked();
+
+    palette::LoadResult loaded = palette::loadCodeSystem(cfgFolder_, settings.ini, currentCodeSystem_);
+    if (!loaded.message.empty()) showPlainMessage(text(loaded.message));
+    system_ = std::move(loaded.system);
+    applySystemSettings();
+
+    const OptionChoices choices = optionChoices(system_.settings, option(Op1), option(Op2), option(CDef));
+    Ck_Bx1->setChecked(choices.smoothing);
+    Ck_Bx2->setChecked(choices.boundary);
+    Ck_Bx1Click();
+    Ck_Bx2Click();
+    Sp_Ed1->setValue(choices.maxColours);
+
+    fabric_ = chooseFabric(readFabricList(settings.ini), settings.ini.readInteger("size", "Ini_No", 0),
+                           option(SizeSize), option(SizeScale));
+    return true;
+}
+
+// What a newly chosen colour-code system brings: the caption, the colour count and its limit, the
+// cube size and the two options.
+void TForm1::applySystemSettings() {
+    const palette::CodeSystemSettings& settings = system_.settings;
+    setWindowTitle(QString::fromUtf8(kCaption) + text(settings.title));
+    Sp_Ed1->setMaximum(settings.maxColours);
+    Sp_Ed1->setValue(settings.defaultColours);
+    cubeItem_ = std::string(chart::selectCubeSizeItem(settings.cubeSize));
+    Ck_Bx1->setChecked(settings.smoothing);
+    Ck_Bx2->setChecked(settings.boundary);
+    Ck_Bx1Click();
+    Ck_Bx2Click();
+}
+
+void TForm1::Comb_codeChange() {
+    currentCodeSystem_ = Comb_code->currentText().toStdString();
+    model_.cube.rebuildCodes = currentCodeSystem_ != chartCodeSystem_;
+    palette::LoadResult loaded = palette::chooseCodeSystem(cfgFolder_, currentCodeSystem_);
+    if (!loaded.message.empty()) {
+        // The table in use stays; with no system chosen the controls keep what they show.
+        currentCodeSystem_.clear();
+        showPlainMessage(text(loaded.message));
+        return;
+    }
+    system_ = std::move(loaded.system);
+    applySystemSettings();
+}
+
+// The scroll box scrolls over the rulers, the picture area and the size line below it, however large
+// the area is dragged.
+void TForm1::fitScrolledArea() {
+    QWidget* scrolled = ScrollBox1->widget();
+    const QRect used = scrolled->childrenRect();
+    scrolled->resize(std::max(used.right(), 0) + kScrollMargin, std::max(used.bottom(), 0) + kScrollMargin);
+}
+
+void TForm1::Comb_codeDblClick() {
+    const QString name = Comb_code->currentText();
+    if (!name.contains(QStringLiteral("ICON")) && !name.contains(QStringLiteral("アイコン"))) return;
+    // Square cells make a square icon: both sides take the cell width.
+    view::PicturePanel* panel = pictureArea->panel();
+    const int side = panel->cellSize().width * kIconCells + panel->frame();
+    panel->setAreaSize(QSize(side, side));
+}
+
+void TForm1::Ck_BxPClick() {
+    view::setHint(Ck_BxP, Ck_BxP->isChecked()
+                              ? QStringLiteral("図案の大きさで貼付けます。|<同じ大きさON> ON：Tessalyの設定サイズで貼付けます。  "
+                                               "OFF：原画の大きさで貼付けます。")
+                              : QStringLiteral("原画の大きさで貼付けます。|<同じ大きさOFF> OFF：原画の大きさで貼付けます。"
+                                               "最大値を越える場合は、自動調整します。  ON：設定サイズで貼付けます。"));
+    option(PutOp) = Ck_BxP->isChecked() ? "1" : "0";
+}
+
+void TForm1::La_maxClick() { Sp_Ed1->setValue(Sp_Ed1->maximum()); }
+
+AvailabilityFacts TForm1::facts(bool clipboardHasPicture) const {
+    const view::PicturePanel* panel = pictureArea->panel();
+    const QLabel* source = panel->sourceLayer();
+    const QLabel* chartImage = panel->chartLayer();
+    return AvailabilityFacts{clipboardHasPicture,
+                             !source->pixmap().isNull(),
+                             !chartImage->pixmap().isNull(),
+                             !chartImage->isHidden(),
+                             PageControl1->currentIndex(),
+                             penColourIndex_,
+                             false,
+                             false};
+}
+
+void TForm1::refreshControls() {
+    if (!availabilityWatch_) return;
+    flags_ = recomputeFlags(facts(availabilityWatch_->clipboardHasPicture()));
+    app::refreshControls(availabilityControls_, flags_);
+}
+
+void TForm1::pop1chgClick() {
+    const view::PicturePanel* panel = pictureArea->panel();
+    flags_ = recomputeFlags(facts(availabilityWatch_->clipboardHasPicture()));
+    switchScreen(panel->sourceLayer(), panel->chartLayer(), flags_);
+    refreshControls();
+}
+
+void TForm1::PageControl1MouseMove(QPoint at) {
+    const int tab = PageControl1->tabBar()->tabAt(at);
+    if (tab < 0) return;
+    view::setHint(PageControl1->tabBar(),
+                  tab == 0 ? QStringLiteral("図案作成を設定します。|<図案> 図案作成の各種オプションを設定します。")
+                           : QStringLiteral("図案を修正します。|<色塗り> 図案にマウスで色を塗り、図案を手直します。"));
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    const auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (watched == Bt_End && event->type() == QEvent::MouseButtonPress) {
+        Bt_EndMouseDown(mouse->modifiers());
+    } else if (watched == La_max && event->type() == QEvent::MouseButtonRelease) {
+        La_maxClick();
+    } else if (watched == Comb_code && event->type() == QEvent::MouseButtonDblClick) {
+        Comb_codeDblClick();
+    } else if (watched == PageControl1->tabBar() && event->type() == QEvent::MouseMove) {
+        PageControl1MouseMove(mouse->position().toPoint());
+    } else if (watched == ScrollBox1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        pop1chgClick();
+    } else if (watched == Panel2 && event->type() == QEvent::Enter) {
+        view::setHint(PageControl1->tabBar(), {});
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::Bt_EndClick() {
+    // The farewell of the companion window fills these seconds once it arrives.
+    Timer_end1->setInterval(kEndDelayMs);
+    Timer_end1->start();
+    hide();
+}
+
+void TForm1::Bt_EndMouseDown(Qt::KeyboardModifiers modifiers) {
+    if (!(modifiers & Qt::ShiftModifier) || (modifiers & Qt::ControlModifier)) return;
+    closeMode_ = 1;
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormCloseQuery();
+    event->accept();
+}
+
+void TForm1::FormCloseQuery() {
+    Timer_end1->stop();
+    std::string problem;
+    if (closeMode_ != 0) {
+        problem = companion::saveUsageRecord(usageRecord_, companion::SaveMode::ForgetOptions);
+    } else {
+        if (usageRecord_.ChartsMade > 0) {
+            option(IniNo) = std::to_string(std::max(0, Comb_code->findText(text(chartCodeSystem_))));
+            option(Op1) = model_.options.smoothing ? "1" : "0";
+            option(Op2) = model_.options.boundary ? "1" : "0";
+            option(CDef) = std::to_string(model_.options.maxColours);
+            option(SizeSize) = view::formatCountSize(fabric_.fabric.countSize);
+            option(SizeScale) = fabric_.fabric.unit;
+            option(CountX) = std::to_string(model_.columns);
+            option(CountY) = std::to_string(model_.rows);
+        }
+        option(DataDir) = dataFolder_;
+        problem = companion::saveUsageRecord(usageRecord_, companion::SaveMode::Normal);
+    }
+    // Said once, at the end: the program ran all the same, only this run's choices are not kept.
+    if (!problem.empty()) {
+        ShowMessageBox(QStringLiteral("設定を保存できませんでした。次回は今回の設定が使われません。\n") + text(problem), {});
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "app/availability.h"
+#include "app/availability_controls.h"
+#include "app/fabric.h"
+#include "chart/chart_model.h"
+#include "companion/usage_record.h"
+#include "palette/catalogue.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class QTimer;
+
+namespace view {
+class PictureAreaView;
+class Rulers;
+}  // namespace view
+
+namespace app {
+
+class AvailabilityWatch;
+class PageControl;
+class StatusLine;
+
+// Where the window finds what it needs from outside, so that tests can start it on a copy of the
+// shipped data and a usage record of their own.
+struct Startup {
+    std::string cfgFolder;     // the shipped settings file and colour tables
+    std::string recordFolder;  // where the usage record lives
+    std::string appName;       // the program file's name up to its first '.'
+};
+
+// The main window. It owns the chart, the colour-code system in use and the usage record; its
+// handlers gather what the controls say, call the engine and show the result. Controls keep the
+// names users and documents know them by, as member names and object names.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(const Startup& startup, QWidget* parent = nullptr);
+
+    const companion::UsageRecord& usageRecord() const { return usageRecord_; }
+    const CurrentFabric& fabric() const { return fabric_; }
+
+    // Recomputes the availability flags and sets every control from them.
+    void refreshControls();
+
+    QWidget* Panel2 = nullptr;
+    StatusLine* StatusBar1 = nullptr;
+    QPushButton* Bt_Oha = nullptr;
+    QPushButton* Bt_c05 = nullptr;
+    PageControl* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QLabel* La_code = nullptr;
+    QComboBox* Comb_code = nullptr;
+    QPushButton* Bt2_main = nullptr;
+    QCheckBox* Ck_Bx1 = nullptr;
+    QCheckBox* Ck_Bx2 = nullptr;
+    QLabel* La_max = nullptr;
+    QSpinBox* Sp_Ed1 = nullptr;
+    QLabel* La_result = nullptr;
+    QLineEdit* Ed_cnt1 = nullptr;
+    QWidget* Panel4 = nullptr;
+    QPushButton* Bt_Put = nullptr;
+    QCheckBox* Ck_BxP = nullptr;
+    QPushButton* Bt_copy = nullptr;
+    QCheckBox* Ck_BxC = nullptr;
+    QPushButton* Bt_Clr = nullptr;
+    QPushButton* Bt2_Excel = nullptr;
+    QPushButton* Bt2_Excel_in = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    QPushButton* BitBtn4 = nullptr;
+    QPushButton* Bt_End = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    view::Rulers* rulers = nullptr;
+    view::PictureAreaView* pictureArea = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QTimer* Timer_end1 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void setHints();
+    void FormCreate(const Startup& startup);
+    bool readSettings();
+    void applySystemSettings();
+    void fitScrolledArea();
+    std::string& option(int which);
+    AvailabilityFacts facts(bool clipboardHasPicture) const;
+
+    void Comb_codeChange();
+    void Comb_codeDblClick();
+    void Ck_Bx1Click();
+    void Ck_Bx2Click();
+    void Ck_BxPClick();
+    void Ck_BxCClick();
+    void La_maxClick();
+    void pop1chgClick();
+    void Bt_EndClick();
+    void Bt_EndMouseDown(Qt::KeyboardModifiers modifiers);
+    void PageControl1MouseMove(QPoint at);
+    void FormCloseQuery();
+
+    chart::ChartModel model_;
+    palette::LoadedCodeSystem system_;
+    std::string cfgFolder_;
+    std::string currentCodeSystem_;
+    std::string chartCodeSystem_;
+    std::string cubeItem_;
+    companion::UsageRecord usageRecord_;
+    CurrentFabric fabric_;
+    std::string dataFolder_;
+    int closeMode_ = 0;
+    int penColourIndex_ = -1;
+    AvailabilityControls availabilityControls_;
+    AvailabilityFlags flags_;
+    AvailabilityWatch* availabilityWatch_ = nullptr;
+};
+
+}  // namespace app

@@ -1,0 +1,159 @@
+// The main window started as the program starts it, on a copy of the shipped data and a usage record
+// of its own, driven through its real controls.
+
+#include "app/faded_caption.h"
+#include "app/main_window.h"
+#include "app/page_control.h"
+#include "app/scripted_dialogs.h"
+#include "platform/ini_file.h"
+#include "view/picture_area_view.h"
+#include "view/picture_panel.h"
+#include "view/rulers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(TESSALY_SOURCE_CFG, folder("cfg"), fs::copy_options::recursive);
+        fs::create_directories(folder("record"));
+    }
+
+    std::string folder(const char* name) const { return dir_.filePath(name).toStdString(); }
+    std::string recordPath() const { return folder("record") + "/tessaly_oha.ini"; }
+
+    std::unique_ptr<app::TForm1> start(const std::string& appName = "tessaly") {
+        return std::make_unique<app::TForm1>(app::Startup{folder("cfg"), folder("record"), appName});
+    }
+
+    void writeRecord(const std::string& text) const {
+        platform::IniFile record = platform::IniFile::parse(text);
+        ASSERT_EQ(record.save(recordPath()), "");
+    }
+
+    platform::IniFile record() const { return platform::IniFile::load(recordPath()).value(); }
+
+    ScriptedDialogs dialogs_;
+    QTemporaryDir dir_;
+};
+
+TEST_F(MainWindowTest, FirstRunStartsAtDesignSizeAndCreatesTheUsageRecord) {
+    const auto window = start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) DMC刺繍糸"));
+    EXPECT_EQ(window->rulers->cellSize(), (view::CellSize{3, 3}));
+    EXPECT_EQ(window->pictureArea->panel()->size(), QSize(458, 398));
+    EXPECT_EQ(window->pictureArea->cellCounts(), (view::CellCounts{150, 130}));
+    EXPECT_EQ(window->PageControl1->currentIndex(), 0);
+    EXPECT_EQ(window->Sp_Ed1->value(), 45);
+    EXPECT_FALSE(window->Ck_Bx1->isChecked());
+    EXPECT_FALSE(window->Ck_BxP->isChecked());
+    EXPECT_TRUE(window->Ed_cnt1->text().isEmpty());
+    EXPECT_TRUE(window->pictureArea->panel()->sourceLayer()->isHidden());
+    EXPECT_TRUE(window->pictureArea->panel()->chartLayer()->isHidden());
+    EXPECT_FALSE(window->Bt_c05->isEnabled());
+    EXPECT_EQ(window->fabric().fabric.name, "1センチ11目");
+
+    const platform::IniFile written = record();
+    EXPECT_EQ(written.readString("user00", "times_all", ""), "1");
+    EXPECT_EQ(written.readString("ap", "var", ""), "100");
+    for (const char* key : {"start", "time_s", "name"}) EXPECT_NE(written.readString("user00", key, ""), "") << key;
+    EXPECT_EQ(written.readString("user00", "time_e", ""), "");
+
+    window->close();
+    EXPECT_NE(record().readString("user00", "time_e", ""), "");
+    EXPECT_EQ(record().readString("option", "put_op", ""), "0");
+    EXPECT_TRUE(dialogs_.messages().empty());
+}
+
+TEST_F(MainWindowTest, SavedOptionsAreRestoredAndKeptWhenNoChartWasMade) {
+    writeRecord("[option]\nIni_No=1\nop1=0\nop2=1\nC_def=12\nsize_size=  1.81\nsize_scale=mm\n"
+                "count_x=300\ncount_y=20\ndata_dir=/charts\nput_op=1\n");
+    auto window = start();
+    EXPECT_EQ(window->Comb_code->currentText(), QStringLiteral("アイコン"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) アイコン16色"));
+    EXPECT_FALSE(window->Ck_Bx1->isChecked());  // the system would check it; the saved choice wins
+    EXPECT_TRUE(window->Ck_Bx2->isChecked());
+    EXPECT_EQ(window->Sp_Ed1->maximum(), 16);
+    EXPECT_EQ(window->Sp_Ed1->value(), 12);
+    EXPECT_EQ(window->fabric().fabric.name, "14カウント");
+    EXPECT_EQ(window->pictureArea->cellCounts(), (view::CellCounts{200, 20}));
+    EXPECT_TRUE(window->Ck_BxP->isChecked());
+
+    window->Ck_BxP->click();
+    window->close();
+    const platform::IniFile written = record();
+    EXPECT_EQ(written.readString("option", "put_op", ""), "0");
+    EXPECT_EQ(written.readString("option", "count_x", ""), "300");
+    EXPECT_EQ(written.readString("option", "data_dir", ""), "/charts");
+}
+
+TEST_F(MainWindowTest, ShiftOnTheEndButtonForgetsTheSavedOptions) {
+    writeRecord("[option]\nIni_No=1\nput_op=1\n");
+    const auto window = start();
+    window->show();
+    QTest::mousePress(window->Bt_End, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(record().readString("option", "Ini_No", "gone"), "gone");
+    EXPECT_EQ(record().readString("option", "put_op", "gone"), "gone");
+    EXPECT_NE(record().readString("user00", "time_e", ""), "");
+}
+
+TEST_F(MainWindowTest, BrokenEnvironmentsSayWhatIsWrongAndLeaveOnlyTheEndButton) {
+    const auto noRecord = start("");
+    EXPECT_EQ(noRecord->windowTitle(), QStringLiteral("*** システム環境が異常です ***"));
+    EXPECT_FALSE(noRecord->PageControl1->isEnabled());
+    EXPECT_FALSE(noRecord->Bt_Oha->isEnabled());
+    EXPECT_TRUE(noRecord->Bt_End->isEnabled());
+
+    fs::remove(folder("cfg") + "/Tessaly.ini");
+    const auto noSettings = start();
+    EXPECT_EQ(noSettings->windowTitle(), QStringLiteral("＊＊＊環境ファイルが異常です。＊＊＊"));
+    EXPECT_TRUE(noSettings->PageControl1->isHidden());
+}
+
+TEST_F(MainWindowTest, ButtonsFadeUntilTheirActionIsAvailable) {
+    const auto window = start();
+    EXPECT_TRUE(app::isCaptionFaded(window->Bt2_main));
+    EXPECT_TRUE(app::isCaptionFaded(window->Bt_Clr));
+    EXPECT_FALSE(app::isCaptionFaded(window->Bt2_Excel_in));
+
+    QPixmap picture(40, 30);
+    picture.fill(Qt::red);
+    window->pictureArea->panel()->sourceLayer()->setPixmap(picture);
+    window->refreshControls();
+    EXPECT_FALSE(app::isCaptionFaded(window->Bt2_main));
+    EXPECT_FALSE(app::isCaptionFaded(window->Bt_Clr));
+    EXPECT_TRUE(app::isCaptionFaded(window->Bt_copy));
+}
+
+TEST_F(MainWindowTest, ChoosingAnotherSystemBringsItsSettings) {
+    const auto window = start();
+    window->Comb_code->setCurrentIndex(1);
+    emit window->Comb_code->activated(1);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) アイコン16色"));
+    EXPECT_EQ(window->Sp_Ed1->maximum(), 16);
+    EXPECT_TRUE(window->Ck_Bx1->isChecked());
+
+    QTest::mouseClick(window->findChild<QLabel*>("La_max"), Qt::LeftButton);
+    EXPECT_EQ(window->Sp_Ed1->value(), 16);
+}
+
+}  // namespace
