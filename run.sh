@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Tessaly and makes a chart of the sample picture with the command line program.
+# Builds Tessaly and starts its window; without a display, makes a chart of the sample picture with
+# the command line program instead.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -30,5 +31,8 @@ TEXT
 }
 
 build
+if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
+    exec build/bin/tessaly
+fi
 chart_sample
 report

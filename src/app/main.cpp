@@ -22,8 +22,12 @@ int main(int argc, char* argv[]) {
     app::Startup startup;
     startup.cfgFolder = platform::shippedConfigFolder(program);
     startup.appName = companion::recordAppName(std::filesystem::path(program).filename().string());
-    startup.recordFolder =
-        companion::chooseRecordFolder(startup.cfgFolder, companion::userConfigFolder(), startup.appName);
+    // An installed program keeps its record with the user, even where its data folder could be
+    // written; one run from its build folder keeps it beside itself.
+    const std::filesystem::path programFolder = std::filesystem::path(program).parent_path();
+    const bool installed = std::filesystem::path(startup.cfgFolder).parent_path() != programFolder;
+    startup.recordFolder = companion::chooseRecordFolder(installed ? std::string() : startup.cfgFolder,
+                                                         companion::userConfigFolder(), startup.appName);
 
     app::TForm1 window(startup);
     window.show();
