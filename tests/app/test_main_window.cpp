@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
@@ -81,6 +82,29 @@ TEST_F(MainWindowTest, FirstRunStartsAtDesignSizeAndCreatesTheUsageRecord) {
     EXPECT_NE(record().readString("user00", "time_e", ""), "");
     EXPECT_EQ(record().readString("option", "put_op", ""), "0");
     EXPECT_TRUE(dialogs_.messages().empty());
+}
+
+TEST_F(MainWindowTest, EveryControlHasANameForAssistiveTechnology) {
+    const auto window = start();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const bool operable = qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+                              qobject_cast<QAbstractSpinBox*>(control) || qobject_cast<QLineEdit*>(control) ||
+                              qobject_cast<QPlainTextEdit*>(control);
+        if (operable && control->parentWidget() && !qobject_cast<QAbstractSpinBox*>(control->parentWidget())) {
+            EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ARecordThatCannotBeWrittenIsSaidOnceAtTheEnd) {
+    // A folder inside a file can never be made.
+    const std::string unwritable = folder("cfg") + "/Tessaly.ini/record";
+    const auto window = std::make_unique<app::TForm1>(app::Startup{folder("cfg"), unwritable, "tessaly"});
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) DMC刺繍糸"));
+    EXPECT_TRUE(dialogs_.messages().empty());
+    window->close();
+    ASSERT_EQ(dialogs_.messages().size(), 1u);
+    EXPECT_TRUE(dialogs_.messages()[0].text.startsWith(QStringLiteral("設定を保存できませんでした。")));
 }
 
 TEST_F(MainWindowTest, SavedOptionsAreRestoredAndKeptWhenNoChartWasMade) {
