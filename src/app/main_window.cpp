@@ -252,11 +252,11 @@ void TForm1::Comb_codeDblClick() {
 }
 
 void TForm1::Ck_BxPClick() {
-    view::setHint(Ck_BxP, Ck_BxP->isChecked()
-                              ? QStringLiteral("図案の大きさで貼付けます。|<同じ大きさON> ON：Tessalyの設定サイズで貼付けます。  "
-                                               "OFF：原画の大きさで貼付けます。")
-                              : QStringLiteral("原画の大きさで貼付けます。|<同じ大きさOFF> OFF：原画の大きさで貼付けます。"
-                                               "最大値を越える場合は、自動調整します。  ON：設定サイズで貼付けます。"));
+    hintByState(Ck_BxP,
+                QStringLiteral("図案の大きさで貼付けます。|<同じ大きさON> ON：Tessalyの設定サイズで貼付けます。  "
+                               "OFF：原画の大きさで貼付けます。"),
+                QStringLiteral("原画の大きさで貼付けます。|<同じ大きさOFF> OFF：原画の大きさで貼付けます。"
+                               "最大値を越える場合は、自動調整します。  ON：設定サイズで貼付けます。"));
     option(PutOp) = Ck_BxP->isChecked() ? "1" : "0";
 }
 

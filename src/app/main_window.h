@@ -33,6 +33,8 @@ class AvailabilityWatch;
 class PageControl;
 class StatusLine;
 
+void hintByState(QCheckBox* box, const QString& checked, const QString& unchecked);
+
 // Where the window finds what it needs from outside, so that tests can start it on a copy of the
 // shipped data and a usage record of their own.
 struct Startup {

@@ -14,6 +14,11 @@
 
 namespace app {
 
+// The hint of a check box says what it does in the state it is in.
+void hintByState(QCheckBox* box, const QString& checked, const QString& unchecked) {
+    view::setHint(box, box->isChecked() ? checked : unchecked);
+}
+
 void TForm1::setHints() {
     const auto both = [](QWidget* a, QWidget* b, const QString& hint) {
         view::setHint(a, hint);
@@ -43,27 +48,27 @@ void TForm1::setHints() {
 }
 
 void TForm1::Ck_Bx1Click() {
-    view::setHint(Ck_Bx1, Ck_Bx1->isChecked()
-                              ? QStringLiteral("なめらかな色変化にします。|<なめらか化ON> ON：なめらかな色変化にします。 "
-                                               "OFF：自然なグラデーションにします。(誤差分散法使用)")
-                              : QStringLiteral("自然なグラデーションにします。|<なめらか化OFF> OFF：自然なグラデーションにします。"
-                                               "(誤差分散法使用)  ON：なめらかな色変化にします。 "));
+    hintByState(Ck_Bx1,
+                QStringLiteral("なめらかな色変化にします。|<なめらか化ON> ON：なめらかな色変化にします。 "
+                               "OFF：自然なグラデーションにします。(誤差分散法使用)"),
+                QStringLiteral("自然なグラデーションにします。|<なめらか化OFF> OFF：自然なグラデーションにします。"
+                               "(誤差分散法使用)  ON：なめらかな色変化にします。 "));
 }
 
 void TForm1::Ck_Bx2Click() {
-    view::setHint(Ck_Bx2, Ck_Bx2->isChecked()
-                              ? QStringLiteral("境目が強調されます。|<境目強調ON> ON：境目が強調されます。(割合の多い色を優先)  "
-                                               "OFF：自然な図案になります。(色の平均値を使用)")
-                              : QStringLiteral("自然な図案になります。|<境目強調OFF> OFF：自然な図案になります。(色の平均値を使用)  "
-                                               "ON：境目が強調されます。(割合の多い色を優先)"));
+    hintByState(Ck_Bx2,
+                QStringLiteral("境目が強調されます。|<境目強調ON> ON：境目が強調されます。(割合の多い色を優先)  "
+                               "OFF：自然な図案になります。(色の平均値を使用)"),
+                QStringLiteral("自然な図案になります。|<境目強調OFF> OFF：自然な図案になります。(色の平均値を使用)  "
+                               "ON：境目が強調されます。(割合の多い色を優先)"));
 }
 
 void TForm1::Ck_BxCClick() {
-    view::setHint(Ck_BxC, Ck_BxC->isChecked()
-                              ? QStringLiteral("1色1ドットでコピーします。|<アイコンON> ON：図案を1色1ドットでコピーします。(小)  "
-                                               "OFF：図案を1色3×3ドットでコピーします。(大)")
-                              : QStringLiteral("1色3×3ドットでコピーします。|<アイコンOFF> OFF：図案を1色3×3ドットでコピーします。(大)  "
-                                               "ON：図案を1色1ドットでコピーします。(小)"));
+    hintByState(Ck_BxC,
+                QStringLiteral("1色1ドットでコピーします。|<アイコンON> ON：図案を1色1ドットでコピーします。(小)  "
+                               "OFF：図案を1色3×3ドットでコピーします。(大)"),
+                QStringLiteral("1色3×3ドットでコピーします。|<アイコンOFF> OFF：図案を1色3×3ドットでコピーします。(大)  "
+                               "ON：図案を1色1ドットでコピーします。(小)"));
 }
 
 }  // namespace app
