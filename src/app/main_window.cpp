@@ -150,7 +150,6 @@ void TForm1::FormCreate(const Startup& startup) {
         return;
     }
     model_.cube.rebuildCodes = true;
-    cubeItem_ = std::string(chart::selectCubeSizeItem(system_.settings.cubeSize));
 
     view::PicturePanel* panel = pictureArea->panel();
     panel->sourceLayer()->hide();
@@ -189,9 +188,8 @@ bool TForm1::readSettings() {
     model_.options.smoothing = Ck_Bx1->isChecked();
     model_.options.boundary = Ck_Bx2->isChecked();
 
-    palette::LoadResult loaded = palette::loadCodeSystem(cfgFolder_, settings.ini, currentCodeSystem_);
-    if (!loaded.message.empty()) showPlainMessage(text(loaded.message));
-    system_ = std::move(loaded.system);
+    system_.name = currentCodeSystem_;
+    system_.settings = palette::readCodeSystemSettings(settings.ini, currentCodeSystem_);
     applySystemSettings();
 
     const OptionChoices choices = optionChoices(system_.settings, option(Op1), option(Op2), option(CDef));
@@ -203,7 +201,24 @@ bool TForm1::readSettings() {
 
     fabric_ = chooseFabric(readFabricList(settings.ini), settings.ini.readInteger("size", "Ini_No", 0),
                            option(SizeSize), option(SizeScale));
+    loadColourTable();
     return true;
+}
+
+// Reads the current system's settings and colour table. A failure is told in the plain box, in the
+// words users know; the table in use stays and no system is current.
+bool TForm1::loadColourTable() {
+    const palette::SettingsFileResult settings = palette::loadSettingsFile(cfgFolder_);
+    palette::LoadResult loaded;
+    loaded.message = settings.message;
+    if (loaded.message.empty()) loaded = palette::loadCodeSystem(cfgFolder_, settings.ini, currentCodeSystem_);
+    if (loaded.message.empty()) {
+        system_ = std::move(loaded.system);
+        return true;
+    }
+    currentCodeSystem_.clear();
+    showPlainMessage(text(loaded.message));
+    return false;
 }
 
 // What a newly chosen colour-code system brings: the caption, the colour count and its limit, the
@@ -223,15 +238,8 @@ void TForm1::applySystemSettings() {
 void TForm1::Comb_codeChange() {
     currentCodeSystem_ = Comb_code->currentText().toStdString();
     model_.cube.rebuildCodes = currentCodeSystem_ != chartCodeSystem_;
-    palette::LoadResult loaded = palette::chooseCodeSystem(cfgFolder_, currentCodeSystem_);
-    if (!loaded.message.empty()) {
-        // The table in use stays; with no system chosen the controls keep what they show.
-        currentCodeSystem_.clear();
-        showPlainMessage(text(loaded.message));
-        return;
-    }
-    system_ = std::move(loaded.system);
-    applySystemSettings();
+    // With no system current the controls keep what they show.
+    if (loadColourTable()) applySystemSettings();
 }
 
 // The scroll box scrolls over the rulers, the picture area and the size line below it, however large
@@ -316,6 +324,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::Bt_EndClick() {
+    if (closeMode_ != 0) return;  // SHIFT on the button has closed the window already
     // The farewell of the companion window fills these seconds once it arrives.
     Timer_end1->setInterval(kEndDelayMs);
     Timer_end1->start();

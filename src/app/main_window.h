@@ -103,6 +103,7 @@ private:
     void setHints();
     void FormCreate(const Startup& startup);
     bool readSettings();
+    bool loadColourTable();
     void applySystemSettings();
     void fitScrolledArea();
     std::string& option(int which);

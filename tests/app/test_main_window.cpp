@@ -178,6 +178,14 @@ TEST_F(MainWindowTest, ChoosingAnotherSystemBringsItsSettings) {
 
     QTest::mouseClick(window->findChild<QLabel*>("La_max"), Qt::LeftButton);
     EXPECT_EQ(window->Sp_Ed1->value(), 16);
+
+    // A system whose table is gone is told plainly; the window keeps what it shows.
+    fs::remove(folder("cfg") + "/DMC.txt");
+    window->Comb_code->setCurrentIndex(0);
+    emit window->Comb_code->activated(0);
+    ASSERT_EQ(dialogs_.messages().size(), 1u);
+    EXPECT_EQ(dialogs_.messages()[0].text, QStringLiteral("カラーコードファイルなし"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) アイコン16色"));
 }
 
 }  // namespace
