@@ -10,7 +10,8 @@ ChartChoices defaultChoices(const palette::CodeSystemSettings& settings) {
                         settings.boundary};
 }
 
-ChartOutcome makeChart(ChartModel& model, palette::LoadedCodeSystem& system, const ChartChoices& choices) {
+ChartOutcome makeChart(ChartModel& model, palette::LoadedCodeSystem& system, const ChartChoices& choices,
+                       const ChartProgress& progress) {
     const std::optional<int> levels = levelsForCubeSize(choices.cubeItem);
     if (!levels) return platform::failure<ChartOutcome>("there is no cube of size " + choices.cubeItem);
     ChartRequest request;
@@ -20,7 +21,7 @@ ChartOutcome makeChart(ChartModel& model, palette::LoadedCodeSystem& system, con
     request.maxColours = choices.maxColours;
     request.smoothing = choices.smoothing;
     request.boundary = choices.boundary;
-    return makeChart(model, system.table, request);
+    return makeChart(model, system.table, request, progress);
 }
 
 }  // namespace chart

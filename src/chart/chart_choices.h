@@ -22,6 +22,7 @@ ChartChoices defaultChoices(const palette::CodeSystemSettings& settings);
 
 // Makes the chart of the model's source picture, at the model's display and cell size, in the
 // colours of the system. Whoever makes a chart — window, command line, workbook import — comes here.
-ChartOutcome makeChart(ChartModel& model, palette::LoadedCodeSystem& system, const ChartChoices& choices);
+ChartOutcome makeChart(ChartModel& model, palette::LoadedCodeSystem& system, const ChartChoices& choices,
+                       const ChartProgress& progress = {});
 
 }  // namespace chart

@@ -30,13 +30,11 @@ void paintCodeColours(ChartModel& model, const palette::ColourTable& table) {
     }
 }
 
-Bitmap iconBitmap(const ChartModel& model, const palette::ColourTable& table) {
+Bitmap iconBitmap(const ChartModel& model) {
     Bitmap icon(model.columns, model.rows, kWhite);
     for (int column = 0; column < model.columns; ++column) {
         for (int row = 0; row < model.rows; ++row) {
-            if (const palette::ColourEntry* entry = cellEntry(model, table, column, row)) {
-                icon.set(column, row, entryColour(*entry));
-            }
+            if (model.cell(column, row) >= 0) icon.set(column, row, model.cellColour(column, row));
         }
     }
     return icon;

@@ -13,9 +13,9 @@ const palette::ColourEntry* cellEntry(const ChartModel& model, const palette::Co
 // is the last step of making a chart, once the merges have been applied.
 void paintCodeColours(ChartModel& model, const palette::ColourTable& table);
 
-// One pixel per cell in the code colours; empty cells stay white. It is the chart as the clipboard
-// and the icon file take it.
-Bitmap iconBitmap(const ChartModel& model, const palette::ColourTable& table);
+// One pixel per cell in the chart's own colours, as painted and corrected; empty cells are white. It
+// is the chart as the clipboard and the icon file take it, whatever colour table is chosen meanwhile.
+Bitmap iconBitmap(const ChartModel& model);
 
 // The chart as it is shown: every cell a solid block of cell width x cell height pixels.
 Bitmap chartBitmap(const ChartModel& model);

@@ -21,6 +21,15 @@ int levelOf(int value, int step, int levels) { return std::clamp(roundHalfEven(s
 
 int levelValue(int level, int levels) { return level == levels - 1 ? 255 : level * (256 / (levels - 1)); }
 
+bool cubeCodesWanted(const QuantisationCube& cube, LevelCounts levels, const palette::ColourTable& table,
+                     const ColourDistance& distance) {
+    // Codes are kept between charts because working them out is the costly part of a chart. Kept
+    // codes of another shape would be read out of place, and codes of another table could index past
+    // its end, so whatever they were worked out from must still hold, whatever the flag says.
+    return cube.rebuildCodes || cube.codes.atOffset(0) == kNoCode || cube.codes.levels() != levels ||
+           cube.codesSource != codesSourceOf(table, distance);
+}
+
 std::string buildCube(QuantisationCube& cube, LevelCounts levels, const palette::ColourTable& table,
                       const ColourDistance& distance) {
     if (!levelCountAllowed(levels.red) || !levelCountAllowed(levels.green) || !levelCountAllowed(levels.blue)) {
@@ -34,13 +43,7 @@ std::string buildCube(QuantisationCube& cube, LevelCounts levels, const palette:
     }
     cube.carry = {0, 0, 0};
     cube.counts = CubeArray<std::int32_t>(levels, 0);
-    // Codes are kept between charts because working them out is the costly part of a chart. Kept
-    // codes of another shape would be read out of place, and codes of another table could index past
-    // its end, so whatever they were worked out from must still hold, whatever the flag says.
-    if (cube.rebuildCodes || cube.codes.atOffset(0) == kNoCode || cube.codes.levels() != levels ||
-        cube.codesSource != codesSourceOf(table, distance)) {
-        fillCubeCodes(cube, table, distance);
-    }
+    if (cubeCodesWanted(cube, levels, table, distance)) fillCubeCodes(cube, table, distance);
     return {};
 }
 

@@ -11,6 +11,12 @@ namespace chart {
 // The value level i of a channel with n levels stands for.
 int levelValue(int level, int levels);
 
+// Whether building the cube with these level counts, table and distance works out the cube codes
+// again: when the rebuild flag or the never-computed mark asks for it, or when anything they were
+// worked out from has changed.
+bool cubeCodesWanted(const QuantisationCube& cube, LevelCounts levels, const palette::ColourTable& table,
+                     const ColourDistance& distance);
+
 // Empties the cube for a new chart with these level counts, and computes the cube codes when the
 // rebuild flag, the never-computed mark or a change of shape asks for it. Returns a message for
 // counts outside 2 to 20, which make no cube, and empty on success.

@@ -26,12 +26,18 @@ std::string refusal(const ChartModel& model, const palette::ColourTable& table, 
 
 }  // namespace
 
-ChartOutcome makeChart(ChartModel& model, palette::ColourTable& table, const ChartRequest& request) {
+ChartOutcome makeChart(ChartModel& model, palette::ColourTable& table, const ChartRequest& request,
+                       const ChartProgress& progress) {
+    const auto report = [&progress](ChartStage stage) {
+        if (progress) progress(stage);
+    };
     ChartOutcome outcome;
     outcome.message = refusal(model, table, request);
     if (!outcome.message.empty()) return outcome;
 
+    report(ChartStage::Sampling);
     const ColourDistance distance(request.hueWeight);
+    if (cubeCodesWanted(model.cube, request.levels, table, distance)) report(ChartStage::CubeCodes);
     outcome.message = buildCube(model.cube, request.levels, table, distance);
     if (!outcome.message.empty()) return outcome;
 
@@ -39,9 +45,11 @@ ChartOutcome makeChart(ChartModel& model, palette::ColourTable& table, const Cha
     model.options = ChartOptions{request.smoothing, request.boundary, request.maxColours, request.codeSystem};
     model.cube.rebuildCodes = false;
 
+    report(ChartStage::Reduction);
     outcome.reduction = reduceColours(model, table, distance, request.maxColours);
     if (outcome.reduction.success) {
         applyMerges(model);
+        report(ChartStage::CodeColours);
         paintCodeColours(model, table);
     }
     return outcome;

@@ -54,7 +54,7 @@ std::optional<Failure> writeOutputs(const ChartArguments& arguments, const chart
         if (auto failure = addPng(batch, "--png", *arguments.pngPath, chart::chartBitmap(model))) return failure;
     }
     if (arguments.iconPath) {
-        if (auto failure = addPng(batch, "--icon", *arguments.iconPath, chart::iconBitmap(model, table))) {
+        if (auto failure = addPng(batch, "--icon", *arguments.iconPath, chart::iconBitmap(model))) {
             return failure;
         }
     }

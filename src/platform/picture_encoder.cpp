@@ -1,5 +1,7 @@
 #include "platform/picture_encoder.h"
 
+#include "platform/qimage_bitmap.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
@@ -8,17 +10,8 @@
 namespace platform {
 
 std::optional<std::string> encodePng(const Bitmap& bitmap) {
-    QImage image(bitmap.width(), bitmap.height(), QImage::Format_RGB888);
+    const QImage image = imageFromBitmap(bitmap);
     if (image.isNull()) return std::nullopt;
-    for (int y = 0; y < bitmap.height(); ++y) {
-        uchar* line = image.scanLine(y);
-        for (int x = 0; x < bitmap.width(); ++x) {
-            const Rgb colour = bitmap.at(x, y);
-            line[3 * x] = colour.r;
-            line[3 * x + 1] = colour.g;
-            line[3 * x + 2] = colour.b;
-        }
-    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

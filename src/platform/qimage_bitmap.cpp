@@ -4,6 +4,7 @@
 #include <QRgba64>
 
 #include <cstdint>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -87,6 +88,17 @@ Bitmap bitmapFromImage(const QImage& image) {
         return fromPremultiplied(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
     return fromStraight(image.convertToFormat(QImage::Format_ARGB32));
+}
+
+QImage imageFromBitmap(const Bitmap& bitmap) {
+    QImage image(bitmap.width(), bitmap.height(), QImage::Format_RGB888);
+    if (image.isNull()) return image;
+    // Rgb is three bytes in red-green-blue order, as each line of an RGB888 image.
+    static_assert(sizeof(Rgb) == 3);
+    for (int y = 0; y < bitmap.height(); ++y) {
+        std::memcpy(image.scanLine(y), bitmap.row(y), static_cast<std::size_t>(bitmap.width()) * sizeof(Rgb));
+    }
+    return image;
 }
 
 }  // namespace platform

@@ -11,4 +11,7 @@ namespace platform {
 // the fabric shows through; premultiplied samples are used as they are, so none is rounded twice.
 Bitmap bitmapFromImage(const QImage& image);
 
+// A bitmap as Qt shows and writes it.
+QImage imageFromBitmap(const Bitmap& bitmap);
+
 }  // namespace platform

@@ -69,7 +69,7 @@ TEST(CodePainting, CellsTakeTheirCodeColourAndCellsWithoutOneBecomeEmptyAndWhite
     EXPECT_EQ(model.cellColour(2, 0), kMarked);  // empty cells keep what was drawn
     EXPECT_EQ(model.cellColour(0, 2), kMarked);  // beyond the chart
 
-    const Bitmap icon = iconBitmap(model, table);
+    const Bitmap icon = iconBitmap(model);
     EXPECT_EQ(icon.width(), 3);
     EXPECT_EQ(icon.height(), 2);
     EXPECT_EQ(icon.at(0, 0), (Rgb{255, 0, 0}));
