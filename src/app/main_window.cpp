@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTimer>
 
@@ -129,7 +130,8 @@ void TForm1::FormCreate(const Startup& startup) {
     PageControl1->tabBar()->setMouseTracking(true);
     PageControl1->tabBar()->installEventFilter(this);
     Panel2->installEventFilter(this);
-    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::refreshControls);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+    connectActions();
     Ck_Bx1->setChecked(false);
     Ck_Bx2->setChecked(false);
     Ck_Bx1Click();
@@ -161,7 +163,7 @@ void TForm1::FormCreate(const Startup& startup) {
 
     Ck_BxCClick();
     PageControl1->setCurrentIndex(0);
-    resetPenAndHistory(Memo3, BitBtn1, penColourIndex_, [] {});
+    resetPen();
     view::setHint(Bt_Clr, QStringLiteral("図案または原画をクリアします。|<クリア> 図案または原画をクリアします。"));
 
     pictureArea->setFabric(fabric_.fabric);
@@ -270,6 +272,33 @@ void TForm1::Ck_BxPClick() {
 
 void TForm1::La_maxClick() { Sp_Ed1->setValue(Sp_Ed1->maximum()); }
 
+// Each pop-up item runs exactly what its button runs; Ctrl+V and Ctrl+C paste and copy as in every
+// desktop picture program, and a picture file dropped on the window is pasted.
+void TForm1::connectActions() {
+    const auto item = [this](const char* name) { return PopupMenu1->findChild<QAction*>(name); };
+    connect(Bt_Put, &QPushButton::clicked, this, &TForm1::Bt_PutClick);
+    connect(item("pop1peast"), &QAction::triggered, this, &TForm1::Bt_PutClick);
+    connect(Bt_Clr, &QPushButton::clicked, this, &TForm1::Bt_ClrClick);
+    connect(item("pop1clr"), &QAction::triggered, this, &TForm1::Bt_ClrClick);
+    connect(Bt_copy, &QPushButton::clicked, this, &TForm1::Bt_copyClick);
+    connect(item("pop1Copy"), &QAction::triggered, this, &TForm1::Bt_copyClick);
+    connect(Bt2_main, &QPushButton::clicked, this, &TForm1::Bt2_mainClick);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, [this] {
+        if (PageControl1->isEnabled() && PageControl1->currentIndex() == chartTab) Bt_PutClick();
+    });
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, [this] {
+        if (PageControl1->isEnabled() && PageControl1->currentIndex() == chartTab) Bt_copyClick();
+    });
+    pictureArea->panel()->installEventFilter(this);
+    setAcceptDrops(true);
+}
+
+void TForm1::resetPen() {
+    resetPenAndHistory(Memo3, BitBtn1, editSession_.penIndex, [this] { editSession_.history.clear(); });
+}
+
 AvailabilityFacts TForm1::facts(bool clipboardHasPicture) const {
     const view::PicturePanel* panel = pictureArea->panel();
     const QLabel* source = panel->sourceLayer();
@@ -279,9 +308,9 @@ AvailabilityFacts TForm1::facts(bool clipboardHasPicture) const {
                              !chartImage->pixmap().isNull(),
                              !chartImage->isHidden(),
                              PageControl1->currentIndex(),
-                             penColourIndex_,
-                             false,
-                             false};
+                             editSession_.penIndex,
+                             editSession_.history.canUndo(),
+                             editSession_.history.canRedo()};
 }
 
 void TForm1::refreshControls() {
@@ -315,6 +344,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         Comb_codeDblClick();
     } else if (watched == PageControl1->tabBar() && event->type() == QEvent::MouseMove) {
         PageControl1MouseMove(mouse->position().toPoint());
+    } else if (watched == pictureArea->panel() &&
+               (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        Panel1MouseDown(*mouse);
     } else if (watched == ScrollBox1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         pop1chgClick();
     } else if (watched == Panel2 && event->type() == QEvent::Enter) {

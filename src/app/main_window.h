@@ -5,13 +5,19 @@
 #include "app/fabric.h"
 #include "chart/chart_model.h"
 #include "companion/usage_record.h"
+#include "edit/edit_session.h"
 #include "palette/catalogue.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <string>
 
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
+class QImage;
+class QMouseEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -54,9 +60,20 @@ public:
 
     const companion::UsageRecord& usageRecord() const { return usageRecord_; }
     const CurrentFabric& fabric() const { return fabric_; }
+    const chart::ChartModel& model() const { return model_; }
+    const palette::LoadedCodeSystem& codeSystem() const { return system_; }
 
     // Recomputes the availability flags and sets every control from them.
     void refreshControls();
+
+    // A picture taken from the clipboard or a dropped file; null when there was none to take.
+    void pastePicture(const QImage& image);
+    void Bt_PutClick();
+    void Bt_ClrClick();
+    void Bt_copyClick();
+    void Bt2_mainClick();
+    void BitBtn3Click();
+    void BitBtn4Click();
 
     QWidget* Panel2 = nullptr;
     StatusLine* StatusBar1 = nullptr;
@@ -97,8 +114,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    class ChartRun;
+
     void createControls();
     void setHints();
     void FormCreate(const Startup& startup);
@@ -121,6 +142,16 @@ private:
     void Bt_EndMouseDown(Qt::KeyboardModifiers modifiers);
     void PageControl1MouseMove(QPoint at);
     void FormCloseQuery();
+    void showChart();
+    void connectActions();
+    void resetPen();
+    bool paintingOnChart() const;
+    void Panel1MouseDown(const QMouseEvent& event);
+    void pickPen(edit::CellPosition cell);
+    void showEdit(std::optional<edit::CellPosition> changed);
+    void PageControl1Change(int index);
+    bool enterPaintingTab();
+    void leavePaintingTab();
 
     chart::ChartModel model_;
     palette::LoadedCodeSystem system_;
@@ -132,7 +163,9 @@ private:
     CurrentFabric fabric_;
     std::string dataFolder_;
     int closeMode_ = 0;
-    int penColourIndex_ = -1;
+    edit::EditSession editSession_;
+    QString savedTitle_;  // the caption kept while the painting tab shows its own
+    int activeTab_ = chartTab;
     AvailabilityControls availabilityControls_;
     AvailabilityFlags flags_;
     AvailabilityWatch* availabilityWatch_ = nullptr;

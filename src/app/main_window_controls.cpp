@@ -60,7 +60,7 @@ void TForm1::createControls() {
     StatusBar1 = new StatusLine(Panel2);
     StatusBar1->setGeometry(0, 0, 765, 17);
 
-    Bt_c05 = place<QPushButton>(Panel2, "Bt_c05", QStringLiteral("大きさを\n戻す"), QRect(6, 537, 89, 25));
+    Bt_c05 = place<QPushButton>(Panel2, "Bt_c05", QStringLiteral("大きさを戻す"), QRect(6, 537, 89, 25));
     QFont small = Bt_c05->font();
     small.setPointSize(8);
     Bt_c05->setFont(small);
@@ -114,13 +114,19 @@ void TForm1::createControls() {
     Bt2_Excel = place<QPushButton>(TabSheet1, "Bt2_Excel", QStringLiteral("Excel出力"), QRect(2, 366, 80, 25));
     Bt2_Excel_in = place<QPushButton>(TabSheet1, "Bt2_Excel_in", QStringLiteral("Excel読込"), QRect(2, 396, 80, 25));
 
-    Memo3 = place<QPlainTextEdit>(TabSheet2, "Memo3", {}, QRect(4, 4, 76, 40));
+    Memo3 = place<QPlainTextEdit>(TabSheet2, "Memo3", {}, QRect(2, 4, 81, 58));
     Memo3->setReadOnly(true);
+    Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo3->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo3->setAccessibleName(QStringLiteral("ペンの色"));
-    BitBtn1 = tallButton(TabSheet2, "BitBtn1", QStringLiteral("塗る"), 50);
-    BitBtn2 = tallButton(TabSheet2, "BitBtn2", QStringLiteral("ペン色取得"), 132);
-    BitBtn3 = tallButton(TabSheet2, "BitBtn3", QStringLiteral("元に戻す"), 214);
-    BitBtn4 = tallButton(TabSheet2, "BitBtn4", QStringLiteral("元に戻すを戻す"), 296);
+    BitBtn1 = tallButton(TabSheet2, "BitBtn1", QStringLiteral("塗る"), 66);
+    BitBtn2 = tallButton(TabSheet2, "BitBtn2", QStringLiteral("ペン色取得"), 148);
+    BitBtn3 = tallButton(TabSheet2, "BitBtn3", QStringLiteral("元に戻す"), 230);
+    BitBtn4 = tallButton(TabSheet2, "BitBtn4", QStringLiteral("元に戻すを戻す"), 312);
+    QFont narrow = BitBtn4->font();  // the longest caption, still in one line across the button
+    narrow.setPixelSize(10);
+    BitBtn4->setFont(narrow);
 
     ScrollBox1 = place<QScrollArea>(Panel2, "ScrollBox1", {}, QRect(100, 20, 657, 672));
     ScrollBox1->setAccessibleName(QStringLiteral("図案エリア"));
