@@ -4,8 +4,7 @@
 #include "app/faded_caption.h"
 #include "app/main_window.h"
 #include "app/page_control.h"
-#include "app/scripted_dialogs.h"
-#include "platform/ini_file.h"
+#include "app/window_fixture.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 #include "view/rulers.h"
@@ -19,7 +18,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -31,30 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fs::copy(TESSALY_SOURCE_CFG, folder("cfg"), fs::copy_options::recursive);
-        fs::create_directories(folder("record"));
-    }
-
-    std::string folder(const char* name) const { return dir_.filePath(name).toStdString(); }
-    std::string recordPath() const { return folder("record") + "/tessaly_oha.ini"; }
-
-    std::unique_ptr<app::TForm1> start(const std::string& appName = "tessaly") {
-        return std::make_unique<app::TForm1>(app::Startup{folder("cfg"), folder("record"), appName});
-    }
-
-    void writeRecord(const std::string& text) const {
-        platform::IniFile record = platform::IniFile::parse(text);
-        ASSERT_EQ(record.save(recordPath()), "");
-    }
-
-    platform::IniFile record() const { return platform::IniFile::load(recordPath()).value(); }
-
-    ScriptedDialogs dialogs_;
-    QTemporaryDir dir_;
-};
+using MainWindowTest = WindowTest;
 
 TEST_F(MainWindowTest, FirstRunStartsAtDesignSizeAndCreatesTheUsageRecord) {
     const auto window = start();

@@ -1,0 +1,204 @@
+// A working day in the window through its real controls and the real (in-process) clipboard: paste,
+// make the chart, copy it, correct it on the painting tab, clear.
+
+#include "app/faded_caption.h"
+#include "app/page_control.h"
+#include "app/window_fixture.h"
+#include "chart/code_painting.h"
+#include "view/picture_area_view.h"
+#include "view/picture_panel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include <map>
+
+namespace {
+
+using view::CellCounts;
+
+QImage picture(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, 90));
+    }
+    return image;
+}
+
+class WorkflowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window_ = start();
+    }
+
+    void paste(const QImage& image) {
+        QGuiApplication::clipboard()->setImage(image);
+        QApplication::processEvents();
+        window_->Bt_PutClick();
+    }
+
+    void drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &enter);
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &event);
+    }
+
+    CellCounts cells() const { return window_->pictureArea->cellCounts(); }
+    view::PicturePanel* panel() const { return window_->pictureArea->panel(); }
+
+    // A mouse press on the chart cell, as the hand does it on the painting tab.
+    void press(int column, int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        const chart::ChartModel& model = window_->model();
+        QTest::mousePress(panel(), Qt::LeftButton, keys,
+                          QPoint(4 + column * model.cellWidth + 1, 4 + row * model.cellHeight + 1));
+    }
+
+    std::string codeAt(int column, int row) const {
+        const palette::ColourEntry* entry =
+            chart::cellEntry(window_->model(), window_->codeSystem().table, column, row);
+        return entry ? entry->code : std::string();
+    }
+
+    std::unique_ptr<app::TForm1> window_;
+};
+
+TEST_F(WorkflowTest, PasteSizesTheAreaFromThePictureOrKeepsItWhenAskedTo) {
+    QGuiApplication::clipboard()->clear();
+    QApplication::processEvents();
+    window_->Bt_PutClick();
+    ASSERT_EQ(dialogs_.messages().size(), 1u);
+    EXPECT_EQ(dialogs_.messages()[0].text,
+              QStringLiteral("クリップボードは空です。原画をグラフィックソフトからコピーして下さい。"));
+
+    paste(picture(640, 480));
+    EXPECT_EQ(cells(), (CellCounts{200, 150}));
+    paste(picture(100, 300));
+    EXPECT_EQ(cells(), (CellCounts{33, 100}));
+    paste(picture(20, 20));
+    EXPECT_EQ(cells(), (CellCounts{8, 8}));
+
+    const QString file = QString::fromStdString(folder("dropped.png"));
+    ASSERT_TRUE(picture(640, 480).save(file));
+    drop(file);
+    EXPECT_EQ(cells(), (CellCounts{200, 150}));
+    EXPECT_FALSE(panel()->sourceLayer()->isHidden());
+
+    window_->Ck_BxP->click();
+    paste(picture(20, 20));
+    EXPECT_EQ(cells(), (CellCounts{200, 150}));
+    EXPECT_EQ(dialogs_.messages().size(), 1u);
+}
+
+TEST_F(WorkflowTest, TheWindowsChartHasTheCommandLinesCells) {
+    const QString garden = QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png");
+    paste(QImage(garden));
+    EXPECT_FALSE(app::isCaptionFaded(window_->Bt2_main));
+    EXPECT_TRUE(app::isCaptionFaded(window_->Bt_copy));
+    window_->Bt2_mainClick();
+    ASSERT_TRUE(dialogs_.messages().empty());
+
+    const std::string codes = folder("codes.csv");
+    QProcess cli;
+    cli.start(QStringLiteral(TESSALY_CLI), {"chart", garden, "--cfg", QString::fromStdString(folder("cfg")), "--codes",
+                                            QString::fromStdString(codes), "--json"});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QString summary = QString::fromUtf8(cli.readAllStandardOutput());
+
+    QFile file(QString::fromStdString(codes));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    const chart::ChartModel& model = window_->model();
+    ASSERT_EQ(rows.size(), model.rows);
+    for (int row = 0; row < model.rows; ++row) {
+        const QStringList fields = rows[row].split(',');
+        ASSERT_EQ(fields.size(), model.columns);
+        for (int column = 0; column < model.columns; ++column) {
+            ASSERT_EQ(fields[column].toStdString(), codeAt(column, row)) << column << "," << row;
+        }
+    }
+    EXPECT_TRUE(summary.contains("\"colours\":" + window_->Ed_cnt1->text() + ","));
+    EXPECT_FALSE(app::isCaptionFaded(window_->Bt_copy));
+    EXPECT_FALSE(app::isCaptionFaded(window_->Bt2_Excel));
+}
+
+TEST_F(WorkflowTest, CopyAtScreenSizeOrOnePixelPerCellAndClearInTwoStages) {
+    paste(picture(480, 400));
+    window_->Bt2_mainClick();
+    const chart::ChartModel& model = window_->model();
+
+    window_->Bt_copyClick();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(model.columns * 3, model.rows * 3));
+    window_->Ck_BxC->click();
+    window_->Bt_copyClick();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(model.columns, model.rows));
+
+    window_->Bt_ClrClick();
+    EXPECT_TRUE(panel()->chartLayer()->pixmap().isNull());
+    EXPECT_FALSE(panel()->sourceLayer()->isHidden());
+    EXPECT_TRUE(app::isCaptionFaded(window_->Bt_copy));
+    window_->Bt_ClrClick();
+    EXPECT_TRUE(panel()->sourceLayer()->isHidden());
+    EXPECT_TRUE(app::isCaptionFaded(window_->Bt2_main));
+    EXPECT_TRUE(app::isCaptionFaded(window_->Bt_Clr));
+}
+
+TEST_F(WorkflowTest, PaintingTabNeedsAChart) {
+    window_->PageControl1->setCurrentIndex(1);
+    EXPECT_EQ(window_->PageControl1->currentIndex(), 0);
+    ASSERT_EQ(dialogs_.messages().size(), 1u);
+    EXPECT_EQ(dialogs_.messages()[0].text, QStringLiteral("図案がまだ作成されていません。"));
+}
+
+TEST_F(WorkflowTest, PickPaintUndoAndRedoThenLeavingRecountsTheColours) {
+    paste(QImage(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png")));
+    window_->Bt2_mainClick();
+    const chart::ChartModel& model = window_->model();
+    const int coloursBefore = window_->Ed_cnt1->text().toInt();
+
+    // The rarest colour of the chart, painted over with the colour of the first cell.
+    std::map<std::string, std::vector<std::pair<int, int>>> cellsOf;
+    for (int column = 0; column < model.columns; ++column) {
+        for (int row = 0; row < model.rows; ++row) cellsOf[codeAt(column, row)].emplace_back(column, row);
+    }
+    const std::string penCode = codeAt(0, 0);
+    auto rarest = cellsOf.end();
+    for (auto it = cellsOf.begin(); it != cellsOf.end(); ++it) {
+        if (it->first != penCode && (rarest == cellsOf.end() || it->second.size() < rarest->second.size())) rarest = it;
+    }
+    ASSERT_NE(rarest, cellsOf.end());
+
+    window_->PageControl1->setCurrentIndex(1);
+    ASSERT_EQ(window_->PageControl1->currentIndex(), 1);
+    EXPECT_FALSE(window_->BitBtn1->isEnabled());
+    press(0, 0, Qt::ShiftModifier);
+    EXPECT_TRUE(window_->BitBtn1->isEnabled());
+
+    const auto [firstColumn, firstRow] = rarest->second.front();
+    press(firstColumn, firstRow);
+    EXPECT_EQ(codeAt(firstColumn, firstRow), penCode);
+    window_->BitBtn3->click();
+    EXPECT_EQ(codeAt(firstColumn, firstRow), rarest->first);
+    EXPECT_TRUE(window_->BitBtn4->isEnabled());
+    window_->BitBtn4->click();
+    EXPECT_EQ(codeAt(firstColumn, firstRow), penCode);
+
+    for (const auto& [column, row] : rarest->second) press(column, row);
+    window_->PageControl1->setCurrentIndex(0);
+    EXPECT_EQ(window_->Ed_cnt1->text().toInt(), coloursBefore - 1);
+}
+
+}  // namespace
