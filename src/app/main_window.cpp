@@ -102,14 +102,20 @@ void TForm1::FormCreate(const Startup& startup) {
     if (!usageRecord_.GreetingTitle.empty()) Bt_Oha->setText(text(usageRecord_.GreetingTitle));
 
     new HintHandler(StatusBar1, [] { return eraDate(); }, this);
-    availabilityControls_ = AvailabilityControls{Bt_Put,   Bt2_main,
-                                                 Bt_copy,  Bt_Clr,
-                                                 Bt2_Excel, PopupMenu1->findChild<QAction*>("pop1peast"),
-                                                 PopupMenu1->findChild<QAction*>("pop1Copy"),
-                                                 PopupMenu1->findChild<QAction*>("pop1clr"),
-                                                 PopupMenu1->findChild<QAction*>("pop1chg"),
-                                                 BitBtn1,  BitBtn2,
-                                                 BitBtn3,  BitBtn4};
+    const auto item = [this](const char* name) { return PopupMenu1->findChild<QAction*>(name); };
+    availabilityControls_ = AvailabilityControls{.Bt_Put = Bt_Put,
+                                                 .Bt2_main = Bt2_main,
+                                                 .Bt_copy = Bt_copy,
+                                                 .Bt_Clr = Bt_Clr,
+                                                 .Bt2_Excel = Bt2_Excel,
+                                                 .pop1peast = item("pop1peast"),
+                                                 .pop1Copy = item("pop1Copy"),
+                                                 .pop1clr = item("pop1clr"),
+                                                 .pop1chg = item("pop1chg"),
+                                                 .BitBtn1 = BitBtn1,
+                                                 .BitBtn2 = BitBtn2,
+                                                 .BitBtn3 = BitBtn3,
+                                                 .BitBtn4 = BitBtn4};
     availabilityWatch_ = new AvailabilityWatch(
         [this](bool clipboardHasPicture) {
             flags_ = recomputeFlags(facts(clipboardHasPicture));
@@ -124,7 +130,7 @@ void TForm1::FormCreate(const Startup& startup) {
     connect(Ck_BxC, &QCheckBox::clicked, this, &TForm1::Ck_BxCClick);
     connect(Comb_code, &QComboBox::activated, this, &TForm1::Comb_codeChange);
     Comb_code->installEventFilter(this);
-    connect(PopupMenu1->findChild<QAction*>("pop1chg"), &QAction::triggered, this, &TForm1::pop1chgClick);
+    connect(item("pop1chg"), &QAction::triggered, this, &TForm1::pop1chgClick);
     ScrollBox1->viewport()->installEventFilter(this);
     La_max->installEventFilter(this);
     PageControl1->tabBar()->setMouseTracking(true);
