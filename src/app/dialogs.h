@@ -3,6 +3,9 @@
 #include <QFlags>
 #include <QString>
 
+class QDialog;
+class QUrl;
+
 namespace app {
 
 // The look of a message box: its icon, and for a question the kind of question.
@@ -64,8 +67,11 @@ struct FileRequest {
     friend bool operator==(const FileRequest&, const FileRequest&) = default;
 };
 
+enum class WindowModality { Modal, Modeless };
+
 // Every modal interaction of the program passes through here, so that the whole program can be
-// driven by a script that answers instead of a user and nothing ever waits for a click.
+// driven by a script that answers instead of a user and nothing ever waits for a click. So does
+// every hand-over to the user's browser, so that a script never starts one.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -75,6 +81,9 @@ public:
     // The chosen file's full path, or empty when the user cancels.
     virtual QString openFileName(const FileRequest& request) = 0;
     virtual QString saveFileName(const FileRequest& request) = 0;
+    // One of the program's own windows: a modal one returns when it is closed, a modeless one at once.
+    virtual void showWindow(QDialog& window, WindowModality modality) = 0;
+    virtual void openInBrowser(const QUrl& address) = 0;
 };
 
 // The dialogs in use: the real ones unless others are installed.

@@ -38,7 +38,8 @@ constexpr const char* kCaption = "図案作成ツールTessaly(テサリー) ";
 constexpr const char* kBrokenSystem = "*** システム環境が異常です ***";
 constexpr const char* kBrokenSettings = "＊＊＊環境ファイルが異常です。＊＊＊";
 constexpr int kVersion = 100;
-constexpr const char* kHomepage = "https://tessaly.example.org/";
+// The program has no public page: the homepage button says so, unless the record file names one.
+constexpr const char* kHomepage = "";
 constexpr int kEndDelayMs = 4000;
 constexpr int kFirstRunColumns = 150;
 constexpr int kFirstRunRows = 130;
@@ -67,6 +68,7 @@ int wholeNumberOr(const std::string& value, int fallback) {
 TForm1::TForm1(const Startup& startup, QWidget* parent) : QWidget(parent) {
     createControls();
     FormCreate(startup);
+    createCompanion(startup.cfgFolder);
 }
 
 std::string& TForm1::option(int which) { return usageRecord_.OptionValues[static_cast<std::size_t>(which)]; }
@@ -98,8 +100,7 @@ void TForm1::FormCreate(const Startup& startup) {
         return;
     }
     dataFolder_ = option(DataDir);
-    // The greeting title arrives with the companion window; until then the button is plain help.
-    if (!usageRecord_.GreetingTitle.empty()) Bt_Oha->setText(text(usageRecord_.GreetingTitle));
+    Bt_Oha->setText(text(usageRecord_.GreetingTitle));
 
     new HintHandler(StatusBar1, [] { return eraDate(); }, this);
     const auto item = [this](const char* name) { return PopupMenu1->findChild<QAction*>(name); };
@@ -363,9 +364,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::Bt_EndClick() {
     if (closeMode_ != 0) return;  // SHIFT on the button has closed the window already
-    // The farewell of the companion window fills these seconds once it arrives.
     Timer_end1->setInterval(kEndDelayMs);
     Timer_end1->start();
+    sayFarewell();  // the companion's goodbye fills these seconds
     hide();
 }
 

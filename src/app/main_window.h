@@ -28,6 +28,10 @@ class QScrollArea;
 class QSpinBox;
 class QTimer;
 
+namespace companion {
+class TOha_form;
+}  // namespace companion
+
 namespace view {
 class PictureAreaView;
 class Rulers;
@@ -74,6 +78,7 @@ public:
     void Bt2_mainClick();
     void BitBtn3Click();
     void BitBtn4Click();
+    void Bt_OhaClick();
 
     QWidget* Panel2 = nullptr;
     StatusLine* StatusBar1 = nullptr;
@@ -110,6 +115,7 @@ public:
     view::PictureAreaView* pictureArea = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QTimer* Timer_end1 = nullptr;
+    companion::TOha_form* Oha_form = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -139,6 +145,9 @@ private:
     void La_maxClick();
     void pop1chgClick();
     void Bt_EndClick();
+    void createCompanion(const std::string& cfgFolder);
+    void showGreetingTitle();
+    void sayFarewell();
     void Bt_EndMouseDown(Qt::KeyboardModifiers modifiers);
     void PageControl1MouseMove(QPoint at);
     void FormCloseQuery();

@@ -108,6 +108,7 @@ void TForm1::Bt2_mainClick() {
         Bt2_Excel->setEnabled(outcome.message.empty() && outcome.reduction.success);
         StatusBar1->setPanelText(StatusLine::hintPanel, QStringLiteral(">>> 図案作成完 <<<"));
     }
+    showGreetingTitle();
     setWindowTitle(QStringLiteral("図案作成ツールTessaly(テサリー) ") + QString::fromStdString(system_.settings.title));
     if (!outcome.message.empty()) {
         ShowMessageBox(QString::fromStdString(outcome.message), Bt2_main->text());

@@ -3,10 +3,13 @@
 #include "app/colours.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 namespace app {
 
@@ -86,5 +89,15 @@ QString QtDialogs::saveFileName(const FileRequest& request) {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.folder, request.filter,
                                         nullptr, QFileDialog::DontConfirmOverwrite);
 }
+
+void QtDialogs::showWindow(QDialog& window, WindowModality modality) {
+    if (modality == WindowModality::Modal) {
+        window.exec();
+    } else {
+        window.show();
+    }
+}
+
+void QtDialogs::openInBrowser(const QUrl& address) { QDesktopServices::openUrl(address); }
 
 }  // namespace app

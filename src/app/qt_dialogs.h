@@ -12,6 +12,8 @@ public:
     ModalResult ask(const Question& question) override;
     QString openFileName(const FileRequest& request) override;
     QString saveFileName(const FileRequest& request) override;
+    void showWindow(QDialog& window, WindowModality modality) override;
+    void openInBrowser(const QUrl& address) override;
 };
 
 }  // namespace app

@@ -1,5 +1,6 @@
 #include "companion/usage_record.h"
 
+#include "companion/greetings.h"
 #include "platform/ini_file.h"
 #include "platform/session_names.h"
 #include "platform/text_codec.h"
@@ -146,8 +147,7 @@ bool loadUsageRecord(UsageRecord& record, const UsageEnvironment& environment) {
     if (found) saveRecordFile(ini, record);
 
     record.ChartsMade = 0;
-    // GreetingTitle is chosen by the companion window's greetings, which fill it once they exist.
-    record.GreetingTitle.clear();
+    refreshGreetingTitle(record);
     return true;
 }
 

@@ -52,6 +52,8 @@ struct UsageRecord {
     std::array<UserSlot, kUserSlotCount> UserSlots;
     std::optional<int> UserSlotIndex;
     LocalDateTime LastGreetingTime{};
+    // Greetings said in this process; every second one after an hour of work is a rest reminder.
+    std::int32_t GreetingCalls = 0;
 };
 
 // What the load and the save learn from the system, given as values so that any run can be replayed.

@@ -1,5 +1,7 @@
 #include "app/scripted_dialogs.h"
 
+#include <QDialog>
+
 #include <gtest/gtest.h>
 
 ScriptedDialogs::ScriptedDialogs() : replaced_(app::installDialogs(this)) {}
@@ -8,6 +10,7 @@ ScriptedDialogs::~ScriptedDialogs() {
     app::installDialogs(replaced_);
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " answers were never asked for";
     EXPECT_TRUE(files_.empty()) << files_.size() << " file choices were never asked for";
+    EXPECT_TRUE(windowActions_.empty()) << windowActions_.size() << " window actions were never used";
 }
 
 void ScriptedDialogs::answer(app::ModalResult result) {
@@ -16,6 +19,10 @@ void ScriptedDialogs::answer(app::ModalResult result) {
 
 void ScriptedDialogs::chooseFile(const QString& path) {
     files_.push_back(path);
+}
+
+void ScriptedDialogs::atWindow(std::function<void(QDialog&)> action) {
+    windowActions_.push_back(std::move(action));
 }
 
 void ScriptedDialogs::showMessage(const app::Message& message) {
@@ -50,4 +57,22 @@ QString ScriptedDialogs::nextFile(const app::FileRequest& request) {
     const QString path = files_.front();
     files_.pop_front();
     return path;
+}
+
+void ScriptedDialogs::showWindow(QDialog& window, app::WindowModality modality) {
+    windows_.push_back(ShownWindow{window.objectName(), window.windowTitle(), modality});
+    window.show();
+    if (modality == app::WindowModality::Modeless) return;
+    if (windowActions_.empty()) {
+        ADD_FAILURE() << "modal window nobody expected: " << window.windowTitle().toStdString();
+    } else {
+        const std::function<void(QDialog&)> action = std::move(windowActions_.front());
+        windowActions_.pop_front();
+        action(window);
+    }
+    if (window.isVisible()) window.close();
+}
+
+void ScriptedDialogs::openInBrowser(const QUrl& address) {
+    browsed_.push_back(address);
 }

@@ -85,7 +85,7 @@ TEST_F(UsageRecordTest, FirstRunTakesSlotZeroAndWritesExactlyTheListedKeys) {
     EXPECT_EQ(record.PreviousStart, kNow);
     EXPECT_EQ(record.PreviousEnd, kNow);
     EXPECT_EQ(record.ThisStart, kNow);
-    EXPECT_EQ(record.GreetingTitle, "");
+    EXPECT_EQ(record.GreetingTitle, "ご挨拶");  // the first meeting
 }
 
 TEST_F(UsageRecordTest, ReturningUserFindsSlotAndHistoryAndAnotherUserTakesTheNextSlot) {

@@ -1,0 +1,224 @@
+#include "companion/companion_window.h"
+
+#include "app/colours.h"
+#include "app/dialogs.h"
+#include "companion/companion_picture.h"
+#include "companion/greetings.h"
+#include "companion/usage_facts.h"
+#include "companion/web_address.h"
+#include "platform/text_codec.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+namespace companion {
+namespace {
+
+constexpr const char* kFarewellText = "end";
+constexpr const char* kHowAreYou = "調子はいかがですか？";
+constexpr int kSelfCloseMs = 6000;
+constexpr int kHelpCloseMs = 500;
+constexpr int kBrowserCloseMs = 2000;
+constexpr int kNoHomepageCloseMs = 5000;
+
+// The design size: every message taller or shorter than the label's design height moves the buttons
+// and stretches the panels by the difference.
+constexpr QSize kForm{449, 128};
+constexpr QRect kPanel1{0, 0, 300, 72};
+constexpr QRect kLabel{50, 14, 250, 44};
+constexpr QRect kPanel2{0, 72, 300, 56};
+constexpr QRect kPanel3{300, 0, 149, 128};
+constexpr QRect kMemo{2, 40, 145, 84};
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// The rules break lines with CR LF; a label breaks at LF alone.
+QString shown(const std::string& message) { return text(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+template <typename Control>
+Control* place(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    if constexpr (requires { control->setText(caption); }) control->setText(caption);
+    control->setAccessibleName(caption);
+    control->setGeometry(geometry);
+    return control;
+}
+
+QLabel* picture(QWidget* parent, const QPixmap& pixmap, QPoint at) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(pixmap);
+    label->setGeometry(QRect(at, pixmap.size()));
+    label->setAccessibleName(QStringLiteral("飾り絵"));
+    return label;
+}
+
+}  // namespace
+
+TOha_form::TOha_form(std::string cfgFolder, QWidget* parent)
+    : QDialog(parent), cfgFolder_(std::move(cfgFolder)), clock_(platform::localNow) {
+    createControls();
+}
+
+void TOha_form::createControls() {
+    setObjectName("TOha_form");
+    setAccessibleName(QStringLiteral("Tessaly"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, app::cream);
+    setPalette(face);
+    setAutoFillBackground(true);
+
+    Panel1 = place<QWidget>(this, "Panel1", {}, kPanel1);
+    picture(Panel1, stitchedHeart(), QPoint(8, 16));
+    La_st = place<QLabel>(Panel1, "La_st", QStringLiteral("メッセージ"), kLabel);
+    La_st->clear();
+    La_st->setWordWrap(true);
+    La_st->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = La_st->font();
+    bold.setBold(true);
+    La_st->setFont(bold);
+
+    Panel2 = place<QWidget>(this, "Panel2", {}, kPanel2);
+    Bt_help = place<QPushButton>(Panel2, "Bt_help", QStringLiteral("ヘルプを表示"), QRect(6, 14, 90, 28));
+    Bt_hp = place<QPushButton>(Panel2, "Bt_hp", QStringLiteral("ホームページを表示"), QRect(100, 14, 124, 28));
+    Bt_close = place<QPushButton>(Panel2, "Bt_close", QStringLiteral("閉じる"), QRect(228, 14, 66, 28));
+    for (QPushButton* button : {Bt_help, Bt_hp, Bt_close}) button->setAutoDefault(false);
+
+    Panel3 = place<QWidget>(this, "Panel3", {}, kPanel3);
+    picture(Panel3, stitchedFlower(), QPoint(6, 6));
+    Memo1 = place<QPlainTextEdit>(Panel3, "Memo1", QStringLiteral("利用状況"), kMemo);
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // One fact a line, in a smaller face so that a date fits beside its name.
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont small = Memo1->font();
+    small.setPointSize(small.pointSize() - 1);
+    Memo1->setFont(small);
+
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &QWidget::close);
+    connect(Bt_help, &QPushButton::clicked, this, &TOha_form::Bt_helpClick);
+    connect(Bt_hp, &QPushButton::clicked, this, &TOha_form::Bt_hpClick);
+    connect(Bt_close, &QPushButton::clicked, this, &QWidget::close);
+
+    // The mouse anywhere over the window means the user is reading: it stays open.
+    setMouseTracking(true);
+    installEventFilter(this);
+    for (QWidget* part : findChildren<QWidget*>()) {
+        part->setMouseTracking(true);
+        part->installEventFilter(this);
+    }
+    placeAtDesignSize();
+}
+
+void TOha_form::placeAtDesignSize() {
+    Panel1->setGeometry(kPanel1);
+    La_st->setGeometry(kLabel);
+    Panel2->setGeometry(kPanel2);
+    Panel3->setGeometry(kPanel3);
+    Memo1->setGeometry(kMemo);
+    setFixedSize(kForm);
+}
+
+void TOha_form::showCompanion(UsageRecord& record, const std::string& message) {
+    const QString title = QApplication::applicationDisplayName();
+    const bool farewellShown = message == kFarewellText;
+    std::string said;
+    if (farewellShown) {
+        setWindowTitle(title + QStringLiteral(" <終了中です、、、>"));
+        said = farewell(record, clock_());
+    } else {
+        setWindowTitle(title + " <" + text(record.GreetingTitle) + ">");
+        said = message.empty() ? greetingMessage(record, clock_()) : message;
+        if (said.find(kHowAreYou) != std::string::npos) {
+            Timer1->start(kSelfCloseMs);
+        } else {
+            Timer1->stop();
+        }
+    }
+    Panel2->setVisible(!farewellShown);
+    homepage_ = record.HomepageUrl;
+    Bt_hp->setToolTip(text(homepage_));
+    La_st->setText(shown(said));
+
+    Memo1->clear();
+    for (const std::string& line : usageFacts(record, cfgFolder_)) Memo1->appendPlainText(text(line));
+    Memo1->moveCursor(QTextCursor::Start);
+
+    if (farewellShown) {
+        app::dialogs().showWindow(*this, app::WindowModality::Modeless);
+        return;
+    }
+    app::dialogs().showWindow(*this, app::WindowModality::Modal);
+    refreshGreetingTitle(record);
+}
+
+void TOha_form::showEvent(QShowEvent* event) {
+    actionRunning_ = false;
+    const int grown = La_st->heightForWidth(kLabel.width()) - kLabel.height();
+    if (grown != 0) {
+        La_st->resize(kLabel.width(), kLabel.height() + grown);
+        Panel1->resize(kPanel1.width(), kPanel1.height() + grown);
+        Panel3->resize(kPanel3.width(), kPanel3.height() + grown);
+        Memo1->resize(kMemo.width(), kMemo.height() + grown);
+        Panel2->move(kPanel2.x(), kPanel2.y() + grown);
+        setFixedSize(kForm.width(), kForm.height() + grown);
+    }
+    if (!Panel2->isHidden()) Bt_close->setFocus();
+    QDialog::showEvent(event);
+}
+
+void TOha_form::done(int result) {
+    placeAtDesignSize();
+    Timer1->stop();
+    La_st->clear();
+    QDialog::done(result);
+}
+
+bool TOha_form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && !actionRunning_) Timer1->stop();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TOha_form::Bt_helpClick() {
+    const QString index = text(cfgFolder_) + QStringLiteral("/help/index.html");
+    if (cfgFolder_.empty() || !QFileInfo(index).isFile()) return;
+    say(QStringLiteral("ヘルプを起動中です、、"));
+    app::dialogs().openInBrowser(QUrl::fromLocalFile(index));
+    closeAfter(kHelpCloseMs);
+}
+
+// Only a web address reaches the browser: the record file is plain text anyone can edit, and the shell
+// would open a local file or start a program just as readily.
+void TOha_form::Bt_hpClick() {
+    const QUrl address(text(std::string(platform::trimBlanks(homepage_))), QUrl::StrictMode);
+    if (!isWebAddress(homepage_) || !address.isValid()) {
+        say(QStringLiteral("ホームページの設定がありません。"));
+        closeAfter(kNoHomepageCloseMs);
+        return;
+    }
+    say(QStringLiteral("ブラウザを起動中です、、"));
+    app::dialogs().openInBrowser(address);
+    closeAfter(kBrowserCloseMs);
+}
+
+void TOha_form::say(const QString& message) {
+    La_st->setText(message);
+    La_st->repaint();
+}
+
+void TOha_form::closeAfter(int milliseconds) {
+    actionRunning_ = true;
+    Timer1->start(milliseconds);
+}
+
+}  // namespace companion

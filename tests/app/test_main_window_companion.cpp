@@ -1,0 +1,90 @@
+// The main window's help and end buttons with the companion window, on a usage record of the test's
+// own; the companion's windows and browser hand-overs are answered by the test.
+
+#include "app/main_window.h"
+#include "app/window_fixture.h"
+#include "companion/companion_window.h"
+#include "platform/date_time.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using CompanionButtonsTest = WindowTest;
+
+TEST_F(CompanionButtonsTest, TheHelpButtonGreetsAndThenCarriesTheGreetingTitle) {
+    const auto window = start();
+    EXPECT_EQ(window->Bt_Oha->text(), QStringLiteral("ご挨拶"));
+    // A click within two seconds of the start would ask what the matter is.
+    window->Oha_form->setClock([] { return platform::localNow() + std::chrono::seconds(3); });
+    dialogs_.atWindow([&window](QDialog&) {
+        EXPECT_TRUE(window->Oha_form->La_st->text().startsWith(QStringLiteral("はじめまして、")));
+    });
+    window->Bt_Oha->click();
+    ASSERT_EQ(dialogs_.windows().size(), 1u);
+    EXPECT_EQ(dialogs_.windows()[0].caption, QStringLiteral("Tessaly <ご挨拶>"));
+    EXPECT_EQ(window->Bt_Oha->text(), QStringLiteral("ご挨拶"));
+}
+
+TEST_F(CompanionButtonsTest, TheHelpPagesOpenFromTheShippedFolderAndNothingHappensWithoutThem) {
+    for (const bool shipped : {true, false}) {
+        if (!shipped) std::filesystem::remove_all(folder("cfg") + "/help");
+        const auto window = start();
+        dialogs_.atWindow([&window](QDialog&) { window->Oha_form->Bt_help->click(); });
+        window->Bt_Oha->click();
+        if (shipped) {
+            ASSERT_EQ(dialogs_.browsed().size(), 1u);
+            EXPECT_EQ(dialogs_.browsed()[0], QUrl::fromLocalFile(QString::fromStdString(folder("cfg") + "/help/index.html")));
+        } else {
+            EXPECT_EQ(dialogs_.browsed().size(), 1u);
+        }
+    }
+}
+
+TEST_F(CompanionButtonsTest, WithoutAHomepageTheButtonOpensNothing) {
+    const auto window = start();
+    EXPECT_EQ(window->usageRecord().HomepageUrl, "");
+    dialogs_.atWindow([&window](QDialog&) {
+        window->Oha_form->Bt_hp->click();
+        EXPECT_EQ(window->Oha_form->La_st->text(), QStringLiteral("ホームページの設定がありません。"));
+    });
+    window->Bt_Oha->click();
+    EXPECT_TRUE(dialogs_.browsed().empty());
+}
+
+TEST_F(CompanionButtonsTest, TheEndButtonSaysGoodbyeWhileTheWindowWaitsFourSecondsHidden) {
+    const auto window = start();
+    window->show();
+    window->Bt_End->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->Timer_end1->isActive());
+    EXPECT_EQ(window->Timer_end1->interval(), 4000);
+    ASSERT_EQ(dialogs_.windows().size(), 1u);
+    EXPECT_EQ(dialogs_.windows()[0].modality, app::WindowModality::Modeless);
+    EXPECT_TRUE(window->Oha_form->isVisible());
+    EXPECT_EQ(window->Oha_form->La_st->text(),
+              QStringLiteral("ご利用ありがとうございます。\nまたのご利用をお待ちしております。"));
+}
+
+TEST_F(CompanionButtonsTest, EachChartRefreshesTheHelpButtonsCaption) {
+    const auto window = start();
+    window->Bt_Oha->setText(QStringLiteral("古い"));
+    QImage picture(60, 40, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    window->pastePicture(picture);
+    window->Bt2_mainClick();
+    EXPECT_EQ(window->Bt_Oha->text(), QStringLiteral("ご挨拶"));
+    EXPECT_EQ(window->usageRecord().ChartsMade, 1);
+}
+
+}  // namespace

@@ -1,0 +1,199 @@
+// The companion window driven through its real controls, offscreen, with its windows and browser
+// hand-overs answered by the test.
+
+#include "app/scripted_dialogs.h"
+#include "companion/companion_window.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace std::chrono;
+using companion::TOha_form;
+using companion::UsageRecord;
+using platform::LocalDateTime;
+
+namespace {
+
+const LocalDateTime kNow = local_days{2026y / 12 / 6} + 10h;
+
+class CompanionWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(cfg() + "/help");
+        QFile index(QString::fromStdString(helpIndex()));
+        ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+        index.write("<!DOCTYPE html><title>x</title>");
+        record_.Machine = record_.StoredMachine = "pc1";
+        record_.User = record_.StoredUser = "alice";
+        record_.Version = record_.StoredVersion = 100;
+        record_.UseCount = 7;
+        record_.FirstUse = kNow - days(100);
+        record_.ThisStart = kNow;
+        record_.PreviousStart = kNow - days(1);
+        record_.PreviousEnd = record_.PreviousStart + 10min;
+        record_.LastGreetingTime = kNow - 1h;
+        record_.GreetingTitle = "ヘルプ";
+        record_.HomepageUrl = "https://example.org/tessaly";
+        window_.setClock([this] { return now_; });
+    }
+
+    std::string cfg() const { return dir_.filePath("cfg").toStdString(); }
+    std::string helpIndex() const { return cfg() + "/help/index.html"; }
+
+    // Shows a greeting and, while it is open, does what the user does.
+    void greet(std::function<void(TOha_form&)> meanwhile) {
+        dialogs_.atWindow([this, meanwhile](QDialog&) { meanwhile(window_); });
+        window_.showCompanion(record_, {});
+    }
+
+    static void moveMouseOver(QWidget* widget) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+    QTemporaryDir dir_;
+    ScriptedDialogs dialogs_;
+    UsageRecord record_;
+    LocalDateTime now_ = kNow;
+    TOha_form window_{dir_.filePath("cfg").toStdString()};
+};
+
+TEST_F(CompanionWindowTest, AGreetingShowsModallyWithItsTitleAndTheUsageFactsAndThenRefreshesTheTitle) {
+    record_.UseCount = 1;
+    greet([](TOha_form& w) {
+        EXPECT_EQ(w.La_st->text(), QStringLiteral("はじめまして、\n図案作成ツールTessalyでございます。\n"
+                                                  "これからのお付き合い、よろしくお願いいたします。"));
+        EXPECT_TRUE(w.Panel2->isVisible());
+        EXPECT_EQ(w.focusWidget(), w.Bt_close);
+        EXPECT_FALSE(w.Timer1->isActive());  // it does not ask how the user is
+        EXPECT_EQ(w.Bt_hp->toolTip(), QStringLiteral("https://example.org/tessaly"));
+        EXPECT_TRUE(w.Memo1->toPlainText().startsWith(QStringLiteral("テサリー Ver1.00\n利用開始日 2026/08/28\n")));
+        EXPECT_TRUE(w.Memo1->toPlainText().contains(QStringLiteral("利用ユーザ alice 様")));
+    });
+    ASSERT_EQ(dialogs_.windows().size(), 1u);
+    EXPECT_EQ(dialogs_.windows()[0].name, QStringLiteral("TOha_form"));
+    EXPECT_EQ(dialogs_.windows()[0].caption, QStringLiteral("Tessaly <ヘルプ>"));
+    EXPECT_EQ(dialogs_.windows()[0].modality, app::WindowModality::Modal);
+    EXPECT_EQ(record_.GreetingTitle, "ご挨拶");
+    EXPECT_TRUE(window_.La_st->text().isEmpty());
+}
+
+TEST_F(CompanionWindowTest, AGivenTextIsShownAsItIs) {
+    dialogs_.atWindow([this](QDialog&) { EXPECT_EQ(window_.La_st->text(), QStringLiteral("テスト")); });
+    window_.showCompanion(record_, "テスト");
+    EXPECT_EQ(record_.GreetingCalls, 0);
+}
+
+TEST_F(CompanionWindowTest, AskingHowTheUserIsClosesAfterSixSecondsUnlessTheMouseMovesOverIt) {
+    for (QWidget* over : {static_cast<QWidget*>(&window_), window_.Memo1->viewport(), static_cast<QWidget*>(window_.La_st)}) {
+        now_ += 1min;
+        greet([over](TOha_form& w) {
+            EXPECT_TRUE(w.La_st->text().endsWith(QStringLiteral("調子はいかがですか？")));
+            EXPECT_TRUE(w.Timer1->isActive());
+            EXPECT_EQ(w.Timer1->interval(), 6000);
+            moveMouseOver(over);
+            EXPECT_FALSE(w.Timer1->isActive()) << over->objectName().toStdString();
+        });
+    }
+    // Left alone, the timer closes it.
+    now_ += 1min;
+    greet([](TOha_form& w) {
+        w.Timer1->setInterval(10);  // six seconds are long in a test; what matters is the close
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return !w.isVisible(); }, 2000));
+    });
+}
+
+TEST_F(CompanionWindowTest, ALongMessageStretchesTheWindowUntilItCloses) {
+    const QSize designSize = window_.size();
+    const int designButtons = window_.Panel2->y();
+    dialogs_.atWindow([&](QDialog&) {
+        const int grown = window_.height() - designSize.height();
+        EXPECT_GT(grown, 0);
+        EXPECT_EQ(window_.Panel2->y(), designButtons + grown);
+        EXPECT_EQ(window_.Memo1->height(), 84 + grown);  // its design height is 84
+        EXPECT_GE(window_.La_st->height(), window_.La_st->heightForWidth(250));
+    });
+    window_.showCompanion(record_, std::string(12, '\n') + "おわり");
+    EXPECT_EQ(window_.size(), designSize);
+    EXPECT_EQ(window_.Panel2->y(), designButtons);
+}
+
+TEST_F(CompanionWindowTest, TheFarewellShowsWithoutWaitingAndWithoutButtons) {
+    record_.UseCount = 3;
+    window_.showCompanion(record_, "end");
+    ASSERT_EQ(dialogs_.windows().size(), 1u);
+    EXPECT_EQ(dialogs_.windows()[0].modality, app::WindowModality::Modeless);
+    EXPECT_EQ(dialogs_.windows()[0].caption, QStringLiteral("Tessaly <終了中です、、、>"));
+    EXPECT_TRUE(window_.isVisible());
+    EXPECT_TRUE(window_.Panel2->isHidden());
+    EXPECT_EQ(window_.La_st->text(), QStringLiteral("ご利用ありがとうございます。\nまたのご利用をお待ちしております。"));
+    EXPECT_EQ(record_.GreetingCalls, 0);
+}
+
+TEST_F(CompanionWindowTest, HelpOpensTheHelpPagesAndClosesSoonAfterWhateverTheMouseDoes) {
+    greet([this](TOha_form& w) {
+        w.Bt_help->click();
+        EXPECT_EQ(w.La_st->text(), QStringLiteral("ヘルプを起動中です、、"));
+        EXPECT_EQ(w.Timer1->interval(), 500);
+        moveMouseOver(w.Memo1->viewport());
+        EXPECT_TRUE(w.Timer1->isActive());
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return !w.isVisible(); }, 3000));
+    });
+    ASSERT_EQ(dialogs_.browsed().size(), 1u);
+    EXPECT_EQ(dialogs_.browsed()[0], QUrl::fromLocalFile(QString::fromStdString(helpIndex())));
+}
+
+TEST_F(CompanionWindowTest, HelpDoesNothingWithoutTheHelpPages) {
+    std::filesystem::remove(helpIndex());
+    greet([](TOha_form& w) {
+        const QString greeting = w.La_st->text();
+        const bool timing = w.Timer1->isActive();
+        w.Bt_help->click();
+        EXPECT_EQ(w.La_st->text(), greeting);
+        EXPECT_EQ(w.Timer1->isActive(), timing);
+        EXPECT_TRUE(w.isVisible());
+    });
+    EXPECT_TRUE(dialogs_.browsed().empty());
+}
+
+// The address comes from a file anyone can edit: whatever is not a web address is never opened.
+TEST_F(CompanionWindowTest, TheHomepageButtonOpensOnlyWebAddresses) {
+    const struct {
+        const char* address;
+        bool opened;
+    } cases[] = {{"https://example.org/tessaly", true}, {"http://example.org/", true}, {"", false},
+                 {"file:///etc/passwd", false},          {"/usr/bin/xterm", false},     {"javascript:alert(1)", false},
+                 {"https://exa mple.org/", false}};
+    for (const auto& c : cases) {
+        now_ += 1min;
+        record_.HomepageUrl = c.address;
+        const std::size_t before = dialogs_.browsed().size();
+        greet([&c](TOha_form& w) {
+            w.Bt_hp->click();
+            EXPECT_EQ(w.La_st->text(), c.opened ? QStringLiteral("ブラウザを起動中です、、")
+                                                : QStringLiteral("ホームページの設定がありません。"))
+                << c.address;
+            EXPECT_EQ(w.Timer1->interval(), c.opened ? 2000 : 5000);
+            EXPECT_TRUE(w.Timer1->isActive());
+        });
+        ASSERT_EQ(dialogs_.browsed().size(), before + (c.opened ? 1u : 0u)) << c.address;
+        if (c.opened) {
+            EXPECT_EQ(dialogs_.browsed().back(), QUrl(QString::fromUtf8(c.address)));
+        }
+    }
+}
+
+}  // namespace
