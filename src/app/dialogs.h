@@ -5,6 +5,8 @@
 
 namespace app {
 
+class TF_size;
+
 // The look of a message box: its icon, and for a question the kind of question.
 enum class BoxKind { Warning, Error, Information, Confirmation, Custom };
 
@@ -75,6 +77,9 @@ public:
     // The chosen file's full path, or empty when the user cancels.
     virtual QString openFileName(const FileRequest& request) = 0;
     virtual QString saveFileName(const FileRequest& request) = 0;
+    // The size and count dialog, readied for this opening; Ok when the user pressed OK, after which
+    // the dialog holds what was chosen.
+    virtual ModalResult showSizeDialog(TF_size& dialog) = 0;
 };
 
 // The dialogs in use: the real ones unless others are installed.

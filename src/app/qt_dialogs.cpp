@@ -1,6 +1,7 @@
 #include "app/qt_dialogs.h"
 
 #include "app/colours.h"
+#include "app/size_dialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -85,6 +86,10 @@ QString QtDialogs::saveFileName(const FileRequest& request) {
     // Whoever saves asks about replacing an existing file in the program's own words.
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.folder, request.filter,
                                         nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+ModalResult QtDialogs::showSizeDialog(TF_size& dialog) {
+    return dialog.exec() == QDialog::Accepted ? ModalResult::Ok : ModalResult::Cancel;
 }
 
 }  // namespace app

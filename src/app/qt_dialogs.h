@@ -12,6 +12,7 @@ public:
     ModalResult ask(const Question& question) override;
     QString openFileName(const FileRequest& request) override;
     QString saveFileName(const FileRequest& request) override;
+    ModalResult showSizeDialog(TF_size& dialog) override;
 };
 
 }  // namespace app

@@ -1,5 +1,7 @@
 #include "app/scripted_dialogs.h"
 
+#include "app/size_dialog.h"
+
 #include <gtest/gtest.h>
 
 ScriptedDialogs::ScriptedDialogs() : replaced_(app::installDialogs(this)) {}
@@ -8,6 +10,7 @@ ScriptedDialogs::~ScriptedDialogs() {
     app::installDialogs(replaced_);
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " answers were never asked for";
     EXPECT_TRUE(files_.empty()) << files_.size() << " file choices were never asked for";
+    EXPECT_TRUE(sizeScripts_.empty()) << sizeScripts_.size() << " size dialogs were never opened";
 }
 
 void ScriptedDialogs::answer(app::ModalResult result) {
@@ -16,6 +19,10 @@ void ScriptedDialogs::answer(app::ModalResult result) {
 
 void ScriptedDialogs::chooseFile(const QString& path) {
     files_.push_back(path);
+}
+
+void ScriptedDialogs::answerSizeDialog(SizeDialogScript script) {
+    sizeScripts_.push_back(std::move(script));
 }
 
 void ScriptedDialogs::showMessage(const app::Message& message) {
@@ -50,4 +57,21 @@ QString ScriptedDialogs::nextFile(const app::FileRequest& request) {
     const QString path = files_.front();
     files_.pop_front();
     return path;
+}
+
+app::ModalResult ScriptedDialogs::showSizeDialog(app::TF_size& dialog) {
+    if (sizeScripts_.empty()) {
+        ADD_FAILURE() << "unanswered size dialog";
+        return app::ModalResult::Cancel;
+    }
+    const SizeDialogScript script = std::move(sizeScripts_.front());
+    sizeScripts_.pop_front();
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    script(dialog);
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "the size dialog was left open";
+        dialog.reject();
+    }
+    return dialog.result() == QDialog::Accepted ? app::ModalResult::Ok : app::ModalResult::Cancel;
 }

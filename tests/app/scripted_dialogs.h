@@ -3,11 +3,14 @@
 #include "app/dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
-// Stands in for the user at every message box and file dialog while it lives: answers come from a
-// queue the test fills beforehand, and every box and dialog is recorded. A question or file dialog
-// nobody answered, or an answer left over at the end, fails the test instead of waiting.
+// Stands in for the user at every message box and dialog while it lives: answers come from a queue
+// the test fills beforehand, and every box and dialog is recorded. A question or dialog nobody
+// answered, or an answer left over at the end, fails the test instead of waiting. The size dialog is
+// shown without a modal loop and answered by a script that works its controls and presses OK or
+// キャンセル.
 class ScriptedDialogs final : public app::Dialogs {
 public:
     ScriptedDialogs();
@@ -18,6 +21,8 @@ public:
     void answer(app::ModalResult result);
     // The path the next file dialog returns; empty for a cancelled dialog.
     void chooseFile(const QString& path);
+    using SizeDialogScript = std::function<void(app::TF_size&)>;
+    void answerSizeDialog(SizeDialogScript script);
 
     const std::vector<app::Message>& messages() const { return messages_; }
     const std::vector<app::Question>& questions() const { return questions_; }
@@ -27,6 +32,7 @@ public:
     app::ModalResult ask(const app::Question& question) override;
     QString openFileName(const app::FileRequest& request) override;
     QString saveFileName(const app::FileRequest& request) override;
+    app::ModalResult showSizeDialog(app::TF_size& dialog) override;
 
 private:
     QString nextFile(const app::FileRequest& request);
@@ -34,6 +40,7 @@ private:
     app::Dialogs* replaced_;
     std::deque<app::ModalResult> answers_;
     std::deque<QString> files_;
+    std::deque<SizeDialogScript> sizeScripts_;
     std::vector<app::Message> messages_;
     std::vector<app::Question> questions_;
     std::vector<app::FileRequest> fileRequests_;
