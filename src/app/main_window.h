@@ -38,6 +38,7 @@ namespace app {
 class AvailabilityWatch;
 class PageControl;
 class StatusLine;
+class TF_size;
 
 void hintByState(QCheckBox* box, const QString& checked, const QString& unchecked);
 
@@ -110,6 +111,7 @@ public:
     view::PictureAreaView* pictureArea = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QTimer* Timer_end1 = nullptr;
+    TF_size* F_size = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -144,6 +146,8 @@ private:
     void FormCloseQuery();
     void showChart();
     void connectActions();
+    void connectSizeDialog();
+    void showSizeDialog(int focus);
     void resetPen();
     bool paintingOnChart() const;
     void Panel1MouseDown(const QMouseEvent& event);
