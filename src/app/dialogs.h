@@ -8,6 +8,8 @@ class QUrl;
 
 namespace app {
 
+class TF_size;
+
 // The look of a message box: its icon, and for a question the kind of question.
 enum class BoxKind { Warning, Error, Information, Confirmation, Custom };
 
@@ -84,6 +86,9 @@ public:
     // One of the program's own windows: a modal one returns when it is closed, a modeless one at once.
     virtual void showWindow(QDialog& window, WindowModality modality) = 0;
     virtual void openInBrowser(const QUrl& address) = 0;
+    // The size and count dialog, readied for this opening; Ok when the user pressed OK, after which
+    // the dialog holds what was chosen.
+    virtual ModalResult showSizeDialog(TF_size& dialog) = 0;
 };
 
 // The dialogs in use: the real ones unless others are installed.

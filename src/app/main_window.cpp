@@ -139,6 +139,7 @@ void TForm1::FormCreate(const Startup& startup) {
     Panel2->installEventFilter(this);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     connectActions();
+    connectSizeDialog();
     Ck_Bx1->setChecked(false);
     Ck_Bx2->setChecked(false);
     Ck_Bx1Click();

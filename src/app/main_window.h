@@ -42,6 +42,7 @@ namespace app {
 class AvailabilityWatch;
 class PageControl;
 class StatusLine;
+class TF_size;
 
 void hintByState(QCheckBox* box, const QString& checked, const QString& unchecked);
 
@@ -116,6 +117,7 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QTimer* Timer_end1 = nullptr;
     companion::TOha_form* Oha_form = nullptr;
+    TF_size* F_size = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -153,6 +155,8 @@ private:
     void FormCloseQuery();
     void showChart();
     void connectActions();
+    void connectSizeDialog();
+    void showSizeDialog(int focus);
     void resetPen();
     bool paintingOnChart() const;
     void Panel1MouseDown(const QMouseEvent& event);

@@ -1,6 +1,7 @@
 #include "app/qt_dialogs.h"
 
 #include "app/colours.h"
+#include "app/size_dialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -99,5 +100,9 @@ void QtDialogs::showWindow(QDialog& window, WindowModality modality) {
 }
 
 void QtDialogs::openInBrowser(const QUrl& address) { QDesktopServices::openUrl(address); }
+
+ModalResult QtDialogs::showSizeDialog(TF_size& dialog) {
+    return dialog.exec() == QDialog::Accepted ? ModalResult::Ok : ModalResult::Cancel;
+}
 
 }  // namespace app

@@ -14,6 +14,7 @@ public:
     QString saveFileName(const FileRequest& request) override;
     void showWindow(QDialog& window, WindowModality modality) override;
     void openInBrowser(const QUrl& address) override;
+    ModalResult showSizeDialog(TF_size& dialog) override;
 };
 
 }  // namespace app

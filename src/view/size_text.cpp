@@ -13,24 +13,19 @@ std::string formatted(const char* format, double value) {
     std::snprintf(text, sizeof text, format, value);
     return text;
 }
-
-
-// Millimetres are shown as centimetres to one decimal and centimetres as metres to two: the stitched
-// length in the fabric's unit is first rounded to whole units, halves to even.
-std::string lengthText(int cells, double countSize, bool centimetres) {
-    const double wholeUnits = std::nearbyint(cells * countSize);
-    return centimetres ? formatted("%.2f", wholeUnits / 100) : formatted("%.1f", wholeUnits / 10);
-}
-
 }  // namespace
 
+std::string stitchedLength(int cells, const Fabric& fabric) {
+    const double wholeUnits = std::nearbyint(cells * fabric.countSize);
+    return fabric.unit == "cm" ? formatted("%.2f", wholeUnits / 100) : formatted("%.1f", wholeUnits / 10);
+}
+
 std::string sizeText(const Fabric& fabric, CellCounts cells) {
-    const double countSize = fabric.countSize > 0 ? fabric.countSize : 1.0;
-    const bool centimetres = fabric.unit == "cm";
-    return fabric.name + "(#" + trimmed(formatCountSize(countSize)) + fabric.unit + ") ＜横:" +
-           lengthText(cells.across, countSize, centimetres) + fabric.largeUnit + " (" + std::to_string(cells.across) +
-           ") × 縦:" + lengthText(cells.down, countSize, centimetres) + fabric.largeUnit + " (" +
-           std::to_string(cells.down) + ")＞";
+    Fabric shown = fabric;
+    if (shown.countSize <= 0) shown.countSize = 1.0;
+    return shown.name + "(#" + trimmed(formatCountSize(shown.countSize)) + shown.unit + ") ＜横:" +
+           stitchedLength(cells.across, shown) + shown.largeUnit + " (" + std::to_string(cells.across) + ") × 縦:" +
+           stitchedLength(cells.down, shown) + shown.largeUnit + " (" + std::to_string(cells.down) + ")＞";
 }
 
 }  // namespace view

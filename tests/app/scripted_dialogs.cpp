@@ -1,6 +1,7 @@
 #include "app/scripted_dialogs.h"
 
 #include <QDialog>
+#include "app/size_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@ ScriptedDialogs::~ScriptedDialogs() {
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " answers were never asked for";
     EXPECT_TRUE(files_.empty()) << files_.size() << " file choices were never asked for";
     EXPECT_TRUE(windowActions_.empty()) << windowActions_.size() << " window actions were never used";
+    EXPECT_TRUE(sizeScripts_.empty()) << sizeScripts_.size() << " size dialogs were never opened";
 }
 
 void ScriptedDialogs::answer(app::ModalResult result) {
@@ -23,6 +25,10 @@ void ScriptedDialogs::chooseFile(const QString& path) {
 
 void ScriptedDialogs::atWindow(std::function<void(QDialog&)> action) {
     windowActions_.push_back(std::move(action));
+}
+
+void ScriptedDialogs::answerSizeDialog(SizeDialogScript script) {
+    sizeScripts_.push_back(std::move(script));
 }
 
 void ScriptedDialogs::showMessage(const app::Message& message) {
@@ -75,4 +81,21 @@ void ScriptedDialogs::showWindow(QDialog& window, app::WindowModality modality) 
 
 void ScriptedDialogs::openInBrowser(const QUrl& address) {
     browsed_.push_back(address);
+}
+
+app::ModalResult ScriptedDialogs::showSizeDialog(app::TF_size& dialog) {
+    if (sizeScripts_.empty()) {
+        ADD_FAILURE() << "unanswered size dialog";
+        return app::ModalResult::Cancel;
+    }
+    const SizeDialogScript script = std::move(sizeScripts_.front());
+    sizeScripts_.pop_front();
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    script(dialog);
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "the size dialog was left open";
+        dialog.reject();
+    }
+    return dialog.result() == QDialog::Accepted ? app::ModalResult::Ok : app::ModalResult::Cancel;
 }

@@ -8,11 +8,12 @@
 #include <functional>
 #include <vector>
 
-// Stands in for the user at every message box and file dialog while it lives: answers come from a
-// queue the test fills beforehand, and every box and dialog is recorded. A question or file dialog
-// nobody answered, or an answer left over at the end, fails the test instead of waiting. The
-// program's own windows are shown for real; a modal one meets the next action the test gave for it
-// and is then closed, as the user would close it.
+// Stands in for the user at every message box and dialog while it lives: answers come from a queue
+// the test fills beforehand, and every box and dialog is recorded. A question or dialog nobody
+// answered, or an answer left over at the end, fails the test instead of waiting. The program's own
+// windows are shown for real; a modal one meets the next action the test gave for it and is then
+// closed, as the user would close it. The size dialog is shown without a modal loop and answered by
+// a script that works its controls and presses OK or キャンセル.
 class ScriptedDialogs final : public app::Dialogs {
 public:
     ScriptedDialogs();
@@ -31,6 +32,8 @@ public:
         QString caption;
         app::WindowModality modality;
     };
+    using SizeDialogScript = std::function<void(app::TF_size&)>;
+    void answerSizeDialog(SizeDialogScript script);
 
     const std::vector<app::Message>& messages() const { return messages_; }
     const std::vector<app::Question>& questions() const { return questions_; }
@@ -45,6 +48,7 @@ public:
     QString saveFileName(const app::FileRequest& request) override;
     void showWindow(QDialog& window, app::WindowModality modality) override;
     void openInBrowser(const QUrl& address) override;
+    app::ModalResult showSizeDialog(app::TF_size& dialog) override;
 
 private:
     QString nextFile(const app::FileRequest& request);
@@ -53,6 +57,7 @@ private:
     std::deque<app::ModalResult> answers_;
     std::deque<QString> files_;
     std::deque<std::function<void(QDialog&)>> windowActions_;
+    std::deque<SizeDialogScript> sizeScripts_;
     std::vector<app::Message> messages_;
     std::vector<app::Question> questions_;
     std::vector<app::FileRequest> fileRequests_;

@@ -1,0 +1,33 @@
+// The size and count dialog: opened for the whole size from the pop-up menu, the size text and its
+// picture, for the width from the cells across and for the height from the cells down.
+
+#include "app/dialogs.h"
+#include "app/main_window.h"
+#include "app/size_dialog.h"
+#include "view/picture_area_view.h"
+#include "view/rulers.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace app {
+
+// The dialog is made once, with the fabric list as the settings file gives it at start-up.
+void TForm1::connectSizeDialog() {
+    const palette::SettingsFileResult settings = palette::loadSettingsFile(cfgFolder_);
+    F_size = new TF_size(settings.message.empty() ? readFabricList(settings.ini) : std::vector<FabricEntry>{}, this);
+    connect(PopupMenu1->findChild<QAction*>("pop1size"), &QAction::triggered, this, [this] { showSizeDialog(0); });
+    connect(pictureArea, &view::PictureAreaView::sizeDialogRequested, this, &TForm1::showSizeDialog);
+    connect(rulers, &view::Rulers::sizeDialogRequested, this, &TForm1::showSizeDialog);
+}
+
+void TForm1::showSizeDialog(int focus) {
+    if (!F_size->FormShow(focus, pictureArea->cellCounts(), fabric_)) return;
+    if (dialogs().showSizeDialog(*F_size) != ModalResult::Ok) return;
+    fabric_ = F_size->chosenFabric();
+    pictureArea->setFabric(fabric_.fabric);
+    // The area keeps to its own limits and refreshes the size texts with the new cells.
+    pictureArea->showCells(F_size->chosenCells());
+}
+
+}  // namespace app

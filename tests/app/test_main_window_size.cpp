@@ -1,0 +1,83 @@
+// The size and count dialog opened from the main window, answered by a script in the user's place.
+
+#include "app/main_window.h"
+#include "app/size_dialog_driver.h"
+#include "app/window_fixture.h"
+#include "view/picture_area_view.h"
+#include "view/picture_panel.h"
+#include "view/rulers.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using SizeDialogWindowTest = WindowTest;
+
+void openFromMenu(app::TForm1& window) { window.PopupMenu1->findChild<QAction*>("pop1size")->trigger(); }
+
+QString sizeText(const app::TForm1& window) { return window.pictureArea->findChild<QLabel*>("L_size")->text(); }
+
+TEST_F(SizeDialogWindowTest, OkAtOneHundredCellsMakesA308PixelPanelAndNewSizeTexts) {
+    const auto window = start();
+    dialogs_.answerSizeDialog([](app::TF_size& dialog) {
+        typeCells(dialog.SEdit1, "100");
+        QTest::mouseClick(dialog.OK, Qt::LeftButton);
+    });
+    openFromMenu(*window);
+    EXPECT_EQ(window->pictureArea->panel()->width(), 308);
+    EXPECT_EQ(window->rulers->findChild<QLabel*>("La_mx")->text(), QStringLiteral("100"));
+    EXPECT_EQ(sizeText(*window), QStringLiteral("1センチ11目(#0.91mm) ＜横:9.1cm (100) × 縦:11.8cm (130)＞"));
+}
+
+TEST_F(SizeDialogWindowTest, CancelAfterChangingEverythingChangesNothing) {
+    const auto window = start();
+    const QSize area = window->pictureArea->panel()->size();
+    const QString text = sizeText(*window);
+    dialogs_.answerSizeDialog([](app::TF_size& dialog) {
+        typeCells(dialog.SEdit1, "60");
+        typeCells(dialog.SEdit2, "70");
+        chooseFabric(dialog, 1);
+        typeCountSize(dialog, "3.3");
+        QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+    });
+    openFromMenu(*window);
+    EXPECT_EQ(window->pictureArea->panel()->size(), area);
+    EXPECT_EQ(window->fabric().fabric.name, "1センチ11目");
+    EXPECT_EQ(window->fabric().fabric.countSize, 0.91);
+    EXPECT_EQ(sizeText(*window), text);
+}
+
+TEST_F(SizeDialogWindowTest, OpeningFromTheCellsDownFocusesTheirSpinEdit) {
+    const auto window = start();
+    QWidget* focused = nullptr;
+    dialogs_.answerSizeDialog([&focused](app::TF_size& dialog) {
+        focused = dialog.focusWidget();
+        QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+    });
+    QTest::mouseClick(window->rulers->findChild<QLabel*>("La_my"), Qt::LeftButton);
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->objectName(), QStringLiteral("SEdit2"));
+}
+
+// The fabric chosen in a cancelled opening used to stay in the list and came back with the next OK.
+TEST_F(SizeDialogWindowTest, AFabricChosenAndCancelledDoesNotComeBackWithTheNextOk) {
+    const auto window = start();
+    const app::CurrentFabric before = window->fabric();
+    dialogs_.answerSizeDialog([](app::TF_size& dialog) {
+        chooseFabric(dialog, 5);  // 自由サイズ
+        QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+    });
+    dialogs_.answerSizeDialog([](app::TF_size& dialog) { QTest::mouseClick(dialog.OK, Qt::LeftButton); });
+    openFromMenu(*window);
+    openFromMenu(*window);
+    EXPECT_EQ(window->fabric().index, before.index);
+    EXPECT_EQ(window->fabric().fabric.name, before.fabric.name);
+    EXPECT_EQ(window->fabric().fabric.countSize, before.fabric.countSize);
+}
+
+}  // namespace

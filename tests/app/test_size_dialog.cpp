@@ -1,0 +1,103 @@
+// The size and count dialog on its own, worked through its real controls.
+
+#include "app/scripted_dialogs.h"
+#include "app/size_dialog.h"
+#include "app/size_dialog_driver.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::vector<app::FabricEntry> kFabrics{
+    {"1センチ11目", 0.91, "mm"},
+    {"１センチ9目", 1.11, "mm"},
+    {"自由サイズ", app::kFreeSize, "mm"},
+    {"自由サイズ(cm)", app::kFreeSize, "cm"},
+};
+
+const app::CurrentFabric kNineCounts{1, view::Fabric{1.11, "mm", "cm", "１センチ9目"}};
+
+class SizeDialogTest : public ::testing::Test {
+protected:
+    void open(int focus = 0) {
+        ASSERT_TRUE(dialog.FormShow(focus, view::CellCounts{100, 120}, kNineCounts));
+        dialog.show();
+    }
+
+    ScriptedDialogs dialogs_;
+    app::TF_size dialog{kFabrics};
+};
+
+TEST_F(SizeDialogTest, ChoosingAFabricShowsTheStitchedWidthAndHeight) {
+    open();
+    EXPECT_EQ(dialog.Panel1->text(), QStringLiteral("横 11.1cm"));
+    chooseFabric(dialog, 0);
+    EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("  0.91"));
+    EXPECT_EQ(dialog.SEdit1mm->value(), 91);
+    EXPECT_EQ(dialog.L1mm->text(), QStringLiteral("mm"));
+    EXPECT_EQ(dialog.Panel1->text(), QStringLiteral("横 9.1cm"));
+    EXPECT_EQ(dialog.Panel2->text(), QStringLiteral("縦 10.9cm"));
+
+    typeCells(dialog.SEdit1, "50");
+    EXPECT_EQ(dialog.Panel1->text(), QStringLiteral("横 4.6cm"));  // 45.5 mm, halves to even
+}
+
+TEST_F(SizeDialogTest, ATypedSizeIsKeptInHundredthsAndFindsItsFabric) {
+    open();
+    typeCountSize(dialog, "2.5");
+    EXPECT_EQ(dialog.SEdit1mm->value(), 250);
+    EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("  2.50"));
+    EXPECT_EQ(dialog.Comb1->currentText(), QStringLiteral("自由サイズ"));
+    EXPECT_EQ(dialog.Panel1->text(), QStringLiteral("横 25.0cm"));
+
+    typeCountSize(dialog, "0.91");
+    EXPECT_EQ(dialog.Comb1->currentText(), QStringLiteral("1センチ11目"));
+
+    typeCountSize(dialog, "abc");
+    EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("  0.91"));
+    EXPECT_EQ(dialog.SEdit1mm->value(), 91);
+}
+
+TEST_F(SizeDialogTest, AFreeSizeFabricKeepsTheTypedSizeAndChangesOnlyTheUnit) {
+    open();
+    typeCountSize(dialog, "2.5");
+    chooseFabric(dialog, 3);
+    EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("  2.50"));
+    EXPECT_EQ(dialog.SEdit1mm->value(), 250);
+    EXPECT_EQ(dialog.L1mm->text(), QStringLiteral("cm"));
+    EXPECT_EQ(dialog.Panel1->text(), QStringLiteral("横 2.50m"));
+}
+
+TEST_F(SizeDialogTest, OkGivesTheCellsAndTheFabricChosen) {
+    open();
+    typeCells(dialog.SEdit2, "80");
+    chooseFabric(dialog, 0);
+    QTest::mouseClick(dialog.OK, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.chosenCells(), (view::CellCounts{100, 80}));
+    const app::CurrentFabric chosen = dialog.chosenFabric();
+    EXPECT_EQ(chosen.index, 0);
+    EXPECT_EQ(chosen.fabric.name, "1センチ11目");
+    EXPECT_EQ(chosen.fabric.countSize, 0.91);
+}
+
+TEST_F(SizeDialogTest, TheFocusIsWhereTheDialogWasOpenedFrom) {
+    const std::pair<int, QWidget*> expected[] = {{0, dialog.OK}, {1, dialog.SEdit1}, {2, dialog.SEdit2}};
+    for (const auto& [focus, control] : expected) {
+        open(focus);
+        EXPECT_EQ(dialog.focusWidget(), control) << focus;
+        dialog.reject();
+    }
+}
+
+TEST_F(SizeDialogTest, AnAreaWithoutCellsIsRefused) {
+    EXPECT_FALSE(dialog.FormShow(0, view::CellCounts{0, 120}, kNineCounts));
+    ASSERT_EQ(dialogs_.messages().size(), 1u);
+    EXPECT_EQ(dialogs_.messages()[0].text, QStringLiteral("キャンバスサイズが不正です"));
+}
+
+}  // namespace
