@@ -73,15 +73,11 @@ TForm1::TForm1(const Startup& startup, QWidget* parent) : QWidget(parent) {
 
 std::string& TForm1::option(int which) { return usageRecord_.OptionValues[static_cast<std::size_t>(which)]; }
 
+// Start-up, in the order the window has always followed: its size, the usage record, the handlers,
+// the rulers and picture area, the settings, then the first state of every control.
 void TForm1::FormCreate(const Startup& startup) {
     Timer_end1->stop();
-    const QSize startSize(ScrollBox1->x() + ScrollBox1->width() + 4,
-                          ScrollBox1->height() + StatusBar1->height() + 8);
-    resize(startSize);
-    setMaximumSize(startSize);
-    Panel2->resize(startSize);
-    StatusBar1->resize(startSize.width() - 6, StatusBar1->height());
-    StatusBar1->setPanelText(StatusLine::datePanel, eraDate());
+    sizeToContents();
 
     cfgFolder_ = startup.cfgFolder;
     usageRecord_.AppName = startup.appName;
@@ -103,6 +99,36 @@ void TForm1::FormCreate(const Startup& startup) {
     Bt_Oha->setText(text(usageRecord_.GreetingTitle));
 
     new HintHandler(StatusBar1, [] { return eraDate(); }, this);
+    watchAvailability();
+    setHints();
+    connectControls();
+    Ck_Bx1->setChecked(false);
+    Ck_Bx2->setChecked(false);
+    Ck_Bx1Click();
+    Ck_Bx2Click();
+    placePictureArea();
+
+    if (!readSettings()) {
+        setWindowTitle(QString::fromUtf8(kBrokenSettings));
+        PageControl1->hide();
+        return;
+    }
+    model_.cube.rebuildCodes = true;
+    showFirstState();
+}
+
+// The window is as large as its contents, and never larger.
+void TForm1::sizeToContents() {
+    const QSize startSize(ScrollBox1->x() + ScrollBox1->width() + 4,
+                          ScrollBox1->height() + StatusBar1->height() + 8);
+    resize(startSize);
+    setMaximumSize(startSize);
+    Panel2->resize(startSize);
+    StatusBar1->resize(startSize.width() - 6, StatusBar1->height());
+    StatusBar1->setPanelText(StatusLine::datePanel, eraDate());
+}
+
+void TForm1::watchAvailability() {
     const auto item = [this](const char* name) { return PopupMenu1->findChild<QAction*>(name); };
     availabilityControls_ = AvailabilityControls{.Bt_Put = Bt_Put,
                                                  .Bt2_main = Bt2_main,
@@ -123,15 +149,16 @@ void TForm1::FormCreate(const Startup& startup) {
             followClipboard(availabilityControls_, flags_);
         },
         this);
+}
 
-    setHints();
+void TForm1::connectControls() {
     connect(Ck_Bx1, &QCheckBox::clicked, this, &TForm1::Ck_Bx1Click);
     connect(Ck_Bx2, &QCheckBox::clicked, this, &TForm1::Ck_Bx2Click);
     connect(Ck_BxP, &QCheckBox::clicked, this, &TForm1::Ck_BxPClick);
     connect(Ck_BxC, &QCheckBox::clicked, this, &TForm1::Ck_BxCClick);
     connect(Comb_code, &QComboBox::activated, this, &TForm1::Comb_codeChange);
     Comb_code->installEventFilter(this);
-    connect(item("pop1chg"), &QAction::triggered, this, &TForm1::pop1chgClick);
+    connect(PopupMenu1->findChild<QAction*>("pop1chg"), &QAction::triggered, this, &TForm1::pop1chgClick);
     ScrollBox1->viewport()->installEventFilter(this);
     La_max->installEventFilter(this);
     PageControl1->tabBar()->setMouseTracking(true);
@@ -140,11 +167,10 @@ void TForm1::FormCreate(const Startup& startup) {
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     connectActions();
     connectSizeDialog();
-    Ck_Bx1->setChecked(false);
-    Ck_Bx2->setChecked(false);
-    Ck_Bx1Click();
-    Ck_Bx2Click();
+}
 
+// The rulers fix the cell size; the picture area's first cell lies at their count 0.
+void TForm1::placePictureArea() {
     const view::RulerReading reading = rulers->draw();
     if (!reading.refusal.empty()) ShowMessageBox(text(reading.refusal), {});
     pictureArea->setCellSize(reading.cells);
@@ -153,14 +179,10 @@ void TForm1::FormCreate(const Startup& startup) {
     connect(pictureArea, &view::PictureAreaView::restoreAvailabilityChanged, Bt_c05, &QWidget::setEnabled);
     connect(pictureArea, &view::PictureAreaView::areaResized, this, &TForm1::fitScrolledArea);
     connect(Bt_c05, &QPushButton::clicked, pictureArea, &view::PictureAreaView::restoreSize);
+}
 
-    if (!readSettings()) {
-        setWindowTitle(QString::fromUtf8(kBrokenSettings));
-        PageControl1->hide();
-        return;
-    }
-    model_.cube.rebuildCodes = true;
-
+// No picture, no chart, the first tab, and the chart size and paste option of the last run.
+void TForm1::showFirstState() {
     view::PicturePanel* panel = pictureArea->panel();
     panel->sourceLayer()->hide();
     panel->chartLayer()->hide();

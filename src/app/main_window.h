@@ -131,6 +131,11 @@ private:
     void createControls();
     void setHints();
     void FormCreate(const Startup& startup);
+    void sizeToContents();
+    void watchAvailability();
+    void connectControls();
+    void placePictureArea();
+    void showFirstState();
     bool readSettings();
     bool loadColourTable();
     void applySystemSettings();
