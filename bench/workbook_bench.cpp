@@ -3,6 +3,7 @@
 
 #include "chart/chart_choices.h"
 #include "excel/chart_workbook.h"
+#include "platform/picture_decoder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,21 +17,16 @@ struct LargestChart {
     chart::ChartModel model;
 };
 
-// A picture of many colours, charted in the DMC range with the most colours a chart may have.
+// The sample photograph at one pixel per cell, in the DMC range with up to the 56 colours a chart may have.
 const LargestChart& largestChart() {
     static const LargestChart made = [] {
         palette::LoadResult loaded = palette::chooseCodeSystem(TESSALY_CFG_DIR, std::string("DMC(刺繍糸)"));
         if (!loaded.message.empty()) throw std::runtime_error(loaded.message);
         LargestChart c{std::move(loaded.system), {}};
+        platform::DecodedPicture photo = platform::loadPicture(TESSALY_SAMPLE_PICTURE);
+        if (!photo.message.empty()) throw std::runtime_error(photo.message);
+        c.model.source = std::move(photo.bitmap);
         c.model.displayWidth = c.model.displayHeight = 200;
-        c.model.source = platform::Bitmap(200, 200);
-        for (int y = 0; y < 200; ++y) {
-            for (int x = 0; x < 200; ++x) {
-                c.model.source.set(x, y, platform::Rgb{static_cast<std::uint8_t>(x * 255 / 200),
-                                                       static_cast<std::uint8_t>(y * 255 / 200),
-                                                       static_cast<std::uint8_t>((x * 3 + y * 5) % 256)});
-            }
-        }
         chart::ChartChoices choices = chart::defaultChoices(c.system.settings);
         choices.maxColours = 56;
         if (!chart::makeChart(c.model, c.system, choices).reduction.success) throw std::runtime_error("no chart");
