@@ -10,6 +10,8 @@ packages=(
     qt6-image-formats-plugins
     libjpeg62-turbo-dev libpng-dev   # JPEGs and plain PNGs are decoded straight into the bitmap
     libicu-dev                 # dates with the Japanese era
+    libxlsxwriter-dev          # chart workbooks: writing
+    liborcus-dev liborcus-spreadsheet-model-0.17-0 libixion-dev libboost-dev   # and reading them back
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev   # the fuzzers: libFuzzer and the sanitizers
     fonts-ipafont-gothic       # Japanese text in the window

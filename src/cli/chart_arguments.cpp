@@ -62,6 +62,8 @@ public:
             a_.pngPath = value;
         } else if (option == "--icon") {
             a_.iconPath = value;
+        } else if (option == "--xlsx") {
+            a_.xlsxPath = value;
         }
         return {};
     }
@@ -91,7 +93,8 @@ private:
     std::string standardOutputConflict() const {
         std::vector<std::string> users;
         const std::pair<const char*, const std::optional<std::string>&> outputs[] = {
-            {"--codes", a_.codesPath}, {"--key", a_.keyPath}, {"--png", a_.pngPath}, {"--icon", a_.iconPath}};
+            {"--codes", a_.codesPath}, {"--key", a_.keyPath}, {"--png", a_.pngPath}, {"--icon", a_.iconPath},
+            {"--xlsx", a_.xlsxPath}};
         for (const auto& [option, path] : outputs) {
             if (path == "-") users.push_back(std::string(option) + " -");
         }
@@ -116,7 +119,7 @@ private:
 
 bool isValuedOption(const std::string& word) {
     static const char* const kValued[] = {"--cfg",  "--system", "--max",   "--cells", "--cell-size", "--cube",
-                                          "--codes", "--key",   "--png",   "--icon"};
+                                          "--codes", "--key",   "--png",   "--icon",      "--xlsx"};
     return std::any_of(std::begin(kValued), std::end(kValued), [&](const char* o) { return word == o; });
 }
 

@@ -30,6 +30,7 @@ struct ChartArguments {
     std::optional<std::string> keyPath;
     std::optional<std::string> pngPath;
     std::optional<std::string> iconPath;
+    std::optional<std::string> xlsxPath;
     bool json = false;
 };
 

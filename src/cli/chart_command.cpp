@@ -1,18 +1,17 @@
 #include "cli/chart_command.h"
 
-#include "chart/code_painting.h"
 #include "chart/chart_choices.h"
-#include "cli/chart_files.h"
+#include "chart/cube_size.h"
+#include "cli/chart_outputs.h"
 #include "cli/chart_summary.h"
 #include "cli/error_line.h"
 #include "cli/exit_codes.h"
-#include "cli/output_batch.h"
 #include "palette/catalogue.h"
 #include "palette/code_system.h"
 #include "platform/picture_decoder.h"
-#include "platform/picture_encoder.h"
 #include "view/picture_area.h"
 
+#include <algorithm>
 #include <optional>
 #include <ostream>
 
@@ -37,30 +36,10 @@ view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitm
     return view::pictureArea(picture.width(), picture.height(), cellWidth, cellHeight);
 }
 
-std::optional<Failure> addPng(OutputBatch& batch, const char* option, const std::string& path,
-                              const platform::Bitmap& bitmap) {
-    std::optional<std::string> png = platform::encodePng(bitmap);
-    if (!png) return Failure{kExitBadInput, "cannot encode " + path};
-    batch.add(option, path, std::move(*png));
-    return std::nullopt;
-}
-
-std::optional<Failure> writeOutputs(const ChartArguments& arguments, const chart::ChartModel& model,
-                                    const palette::ColourTable& table) {
-    OutputBatch batch;
-    if (arguments.codesPath) batch.add("--codes", *arguments.codesPath, codesCsv(model, table));
-    if (arguments.keyPath) batch.add("--key", *arguments.keyPath, keyCsv(model));
-    if (arguments.pngPath) {
-        if (auto failure = addPng(batch, "--png", *arguments.pngPath, chart::chartBitmap(model))) return failure;
-    }
-    if (arguments.iconPath) {
-        if (auto failure = addPng(batch, "--icon", *arguments.iconPath, chart::iconBitmap(model))) {
-            return failure;
-        }
-    }
-    const std::string error = batch.commit();
-    if (!error.empty()) return Failure{kExitBadInput, error};
-    return std::nullopt;
+int cubeItemIndex(const std::string& text) {
+    const auto found = std::find_if(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(),
+                                    [&](const chart::CubeSizeItem& item) { return item.text == text; });
+    return static_cast<int>(found - chart::kCubeSizeItems.begin());
 }
 
 // The user's choices: the system's settings, overridden by the options given.
@@ -106,7 +85,11 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
     if (!outcome.message.empty()) return Failure{kExitBadInput, outcome.message};
     if (!outcome.reduction.success) return Failure{kExitReductionFailed, kReductionFailed};
 
-    if (auto failure = writeOutputs(arguments, model, system.table)) return failure;
+    excel::WorkbookParameters parameters;
+    parameters.cubeItem = cubeItemIndex(choices.cubeItem);
+    parameters.resultColours = outcome.reduction.colours;
+    const std::string error = writeChartOutputs(arguments, model, system, parameters);
+    if (!error.empty()) return Failure{kExitBadInput, error};
     if (arguments.json) {
         out << chartSummaryJson(model, outcome.reduction, choices.cubeItem) << std::flush;
         if (!out) return Failure{kExitBadInput, "cannot write the summary to standard output"};

@@ -1,0 +1,62 @@
+#include "cli/chart_outputs.h"
+
+#include "chart/code_painting.h"
+#include "cli/chart_files.h"
+#include "cli/output_batch.h"
+#include "platform/picture_encoder.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <unistd.h>
+
+namespace cli {
+namespace {
+
+std::string addPng(OutputBatch& batch, const char* option, const std::string& path, const platform::Bitmap& bitmap) {
+    std::optional<std::string> png = platform::encodePng(bitmap);
+    if (!png) return "cannot encode " + path;
+    batch.add(option, path, std::move(*png));
+    return {};
+}
+
+// The workbook library writes files only; its bytes join the batch like any other output, so that
+// the workbook appears together with the rest or not at all, and may go to standard output.
+std::string addWorkbook(OutputBatch& batch, const std::string& path, const chart::ChartModel& model,
+                        const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error) return "cannot write " + path + ": no temporary folder";
+    const std::filesystem::path scratch = folder / ("tessaly-cli-" + std::to_string(::getpid()) + ".xlsx");
+    const excel::WorkbookWrite written = excel::writeChartWorkbook(scratch.string(), model, system, parameters);
+    if (!written.message.empty()) return "cannot write " + path + ": " + written.message;
+    std::ifstream in(scratch, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const bool read = !in.bad();
+    in.close();
+    std::filesystem::remove(scratch, error);
+    if (!read) return "cannot write " + path;
+    batch.add("--xlsx", path, std::move(bytes));
+    return {};
+}
+
+}  // namespace
+
+std::string writeChartOutputs(const ChartArguments& arguments, const chart::ChartModel& model,
+                              const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters) {
+    OutputBatch batch;
+    if (arguments.codesPath) batch.add("--codes", *arguments.codesPath, codesCsv(model, system.table));
+    if (arguments.keyPath) batch.add("--key", *arguments.keyPath, keyCsv(model));
+    std::string error;
+    if (arguments.pngPath) error = addPng(batch, "--png", *arguments.pngPath, chart::chartBitmap(model));
+    if (error.empty() && arguments.iconPath) {
+        error = addPng(batch, "--icon", *arguments.iconPath, chart::iconBitmap(model));
+    }
+    if (error.empty() && arguments.xlsxPath) error = addWorkbook(batch, *arguments.xlsxPath, model, system, parameters);
+    if (!error.empty()) return error;
+    return batch.commit();
+}
+
+}  // namespace cli

@@ -1,0 +1,90 @@
+#include "excel/spreadsheet_document.h"
+
+#include <orcus/orcus_xlsx.hpp>
+#include <orcus/spreadsheet/document.hpp>
+#include <orcus/spreadsheet/factory.hpp>
+#include <orcus/spreadsheet/sheet.hpp>
+#include <orcus/spreadsheet/styles.hpp>
+#include <ixion/address.hpp>
+#include <ixion/model_context.hpp>
+
+#include <exception>
+
+namespace excel {
+namespace {
+
+namespace ss = orcus::spreadsheet;
+
+// The largest sheet a spreadsheet program saves, so that no cell of any file falls outside.
+constexpr ss::range_size_t kSheetSize{1048576, 16384};
+
+}  // namespace
+
+// The spreadsheet model keeps values, shared strings and styles, and resolves references itself.
+struct SpreadsheetDocument::Parts {
+    ss::document document{kSheetSize};
+    bool inside(int sheet, int row, int column) const {
+        return sheet >= 0 && sheet < static_cast<int>(document.get_sheet_count()) && row >= 0 &&
+               row < kSheetSize.rows && column >= 0 && column < kSheetSize.columns;
+    }
+};
+
+SpreadsheetDocument::SpreadsheetDocument() : parts_(std::make_unique<Parts>()) {}
+SpreadsheetDocument::~SpreadsheetDocument() = default;
+
+std::string SpreadsheetDocument::load(const std::string& path) {
+    parts_ = std::make_unique<Parts>();
+    try {
+        ss::import_factory factory(parts_->document);
+        orcus::orcus_xlsx filter(&factory);
+        filter.read_file(path);
+    } catch (const std::exception& e) {
+        parts_ = std::make_unique<Parts>();
+        return e.what();
+    }
+    return {};
+}
+
+int SpreadsheetDocument::sheetCount() const { return static_cast<int>(parts_->document.get_sheet_count()); }
+
+CellValue SpreadsheetDocument::cell(int sheet, int row, int column) const {
+    CellValue value;
+    if (!parts_->inside(sheet, row, column)) return value;
+    const ixion::model_context& context = parts_->document.get_model_context();
+    const ixion::abs_address_t address(sheet, row, column);
+    switch (context.get_celltype(address)) {
+    case ixion::celltype_t::numeric:
+    case ixion::celltype_t::boolean:
+        value.kind = CellValue::Kind::Number;
+        value.number = context.get_numeric_value(address);
+        break;
+    case ixion::celltype_t::string:
+        value.kind = CellValue::Kind::Text;
+        value.text = std::string(context.get_string_value(address));
+        break;
+    case ixion::celltype_t::formula:
+        // A formula counts by the result its program saved with it.
+        try {
+            value.number = context.get_numeric_value(address);
+            value.kind = CellValue::Kind::Number;
+        } catch (const std::exception&) {
+        }
+        break;
+    default:
+        break;
+    }
+    return value;
+}
+
+std::optional<platform::Rgb> SpreadsheetDocument::fill(int sheet, int row, int column) const {
+    if (!parts_->inside(sheet, row, column)) return std::nullopt;
+    const ss::sheet* s = parts_->document.get_sheet(static_cast<ss::sheet_t>(sheet));
+    const ss::styles& styles = parts_->document.get_styles();
+    const ss::cell_format_t* format = styles.get_cell_format(s->get_cell_format(row, column));
+    if (!format) return std::nullopt;
+    const ss::fill_t* fill = styles.get_fill(format->fill);
+    if (!fill || fill->pattern_type != ss::fill_pattern_t::solid) return std::nullopt;
+    return platform::Rgb{fill->fg_color.red, fill->fg_color.green, fill->fg_color.blue};
+}
+
+}  // namespace excel
