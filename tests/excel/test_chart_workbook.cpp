@@ -25,8 +25,14 @@ struct Case {
     bool boundary;
 };
 
+// Tests run side by side: the file names carry the test's own name.
 std::string scratchPath(const std::string& name) {
-    return (std::filesystem::temp_directory_path() / ("tessaly-test-" + name)).string();
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string own = std::string(test->test_suite_name()) + "-" + test->name();
+    for (char& c : own) {
+        if (c == '/') c = '-';
+    }
+    return (std::filesystem::temp_directory_path() / ("tessaly-test-" + own + "-" + name)).string();
 }
 
 // A picture of some 75 colours in bands, so that the reduction has work to do and can succeed.
