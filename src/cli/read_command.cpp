@@ -1,16 +1,12 @@
 #include "cli/read_command.h"
 
-#include "chart/code_painting.h"
-#include "chart/colour_count.h"
-#include "chart/colour_distance.h"
-#include "chart/cube.h"
 #include "chart/cube_size.h"
 #include "cli/chart_outputs.h"
 #include "cli/chart_summary.h"
 #include "cli/error_line.h"
 #include "cli/exit_codes.h"
-#include "edit/painting_visit.h"
 #include "excel/chart_workbook.h"
+#include "excel/imported_chart.h"
 #include "palette/catalogue.h"
 
 #include <algorithm>
@@ -41,17 +37,11 @@ std::string readAndWrite(const ChartArguments& arguments, const std::string& def
     palette::LoadedCodeSystem& system = loaded.system;
     model.options.codeSystem = system.name;
 
-    // The workbook holds cells and levels only: the cube codes, the colours and the key are made
-    // anew from the system's table, and the chart itself stands in for the source picture.
-    const std::string cubeMessage =
-        chart::buildCube(model.cube, model.cube.levels, system.table, chart::ColourDistance(system.settings.hueWeight));
-    if (!cubeMessage.empty()) return arguments.picture + ": " + cubeMessage;
-    chart::paintCodeColours(model, system.table);
-    model.source = chart::chartBitmap(model);
-    edit::recountCube(model);
+    const excel::SettledChart settled = excel::settleImportedChart(model, system);
+    if (!settled.message.empty()) return arguments.picture + ": " + settled.message;
     chart::ReductionResult counted;
     counted.success = true;
-    counted.colours = chart::countColoursInUse(model, system.table);
+    counted.colours = settled.colours;
     read.parameters.resultColours = counted.colours;
 
     const std::string error = writeChartOutputs(arguments, model, system, read.parameters);
