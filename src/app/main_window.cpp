@@ -5,6 +5,7 @@
 #include "app/message_boxes.h"
 #include "app/page_control.h"
 #include "app/pen_reset.h"
+#include "app/progress_dialog.h"
 #include "app/saved_choices.h"
 #include "app/screen_switch.h"
 #include "app/status_line.h"
@@ -67,6 +68,7 @@ int wholeNumberOr(const std::string& value, int fallback) {
 
 TForm1::TForm1(const Startup& startup, QWidget* parent) : QWidget(parent) {
     createControls();
+    Form2 = new TForm2(this);
     FormCreate(startup);
     createCompanion(startup.cfgFolder);
 }
@@ -231,8 +233,8 @@ bool TForm1::readSettings() {
     Ck_Bx2Click();
     Sp_Ed1->setValue(choices.maxColours);
 
-    fabric_ = chooseFabric(readFabricList(settings.ini), settings.ini.readInteger("size", "Ini_No", 0),
-                           option(SizeSize), option(SizeScale));
+    fabrics_ = readFabricList(settings.ini);
+    fabric_ = chooseFabric(fabrics_, settings.ini.readInteger("size", "Ini_No", 0), option(SizeSize), option(SizeScale));
     loadColourTable();
     return true;
 }
@@ -313,6 +315,8 @@ void TForm1::connectActions() {
     connect(Bt_copy, &QPushButton::clicked, this, &TForm1::Bt_copyClick);
     connect(item("pop1Copy"), &QAction::triggered, this, &TForm1::Bt_copyClick);
     connect(Bt2_main, &QPushButton::clicked, this, &TForm1::Bt2_mainClick);
+    connect(Bt2_Excel, &QPushButton::clicked, this, &TForm1::Bt2_ExcelClick);
+    connect(Bt2_Excel_in, &QPushButton::clicked, this, &TForm1::Bt2_Excel_inClick);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, [this] {

@@ -32,6 +32,10 @@ namespace companion {
 class TOha_form;
 }  // namespace companion
 
+namespace excel {
+struct WorkbookParameters;
+}  // namespace excel
+
 namespace view {
 class PictureAreaView;
 class Rulers;
@@ -40,6 +44,7 @@ class Rulers;
 namespace app {
 
 class AvailabilityWatch;
+class TForm2;
 class PageControl;
 class StatusLine;
 class TF_size;
@@ -79,6 +84,8 @@ public:
     void Bt2_mainClick();
     void BitBtn3Click();
     void BitBtn4Click();
+    void Bt2_ExcelClick();
+    void Bt2_Excel_inClick();
     void Bt_OhaClick();
 
     QWidget* Panel2 = nullptr;
@@ -116,6 +123,7 @@ public:
     view::PictureAreaView* pictureArea = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QTimer* Timer_end1 = nullptr;
+    TForm2* Form2 = nullptr;  // the progress of workbook export and import
     companion::TOha_form* Oha_form = nullptr;
     TF_size* F_size = nullptr;
 
@@ -127,6 +135,7 @@ protected:
 
 private:
     class ChartRun;
+    class WorkbookRun;
 
     void createControls();
     void setHints();
@@ -170,6 +179,11 @@ private:
     void PageControl1Change(int index);
     bool enterPaintingTab();
     void leavePaintingTab();
+    QString workbookFolder();
+    std::string ExportChartToExcel();
+    std::string ImportChartFromExcel();
+    void takeWorkbookSystem(const std::string& named);
+    void showWorkbookChart(const excel::WorkbookParameters& parameters, int colours);
 
     chart::ChartModel model_;
     palette::LoadedCodeSystem system_;
@@ -178,6 +192,7 @@ private:
     std::string chartCodeSystem_;
     std::string cubeItem_;
     companion::UsageRecord usageRecord_;
+    std::vector<FabricEntry> fabrics_;
     CurrentFabric fabric_;
     std::string dataFolder_;
     int closeMode_ = 0;

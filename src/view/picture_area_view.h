@@ -42,6 +42,10 @@ public:
     void recordChartSize();
     void forgetChartSize();
     bool canRestoreSize() const;
+    // The area's size when the chart was made, empty when there is none to bring back.
+    QSize chartPanelSize() const { return chartPanelSize_; }
+    // The size line, as it reads now.
+    QString sizeCaption() const;
 
 public slots:
     // Brings back the size the chart was made at.

@@ -1,0 +1,222 @@
+// "Excel出力" and "Excel読込": the chart written to a chart workbook and read back, with the stages
+// and the outcome in the progress dialog.
+
+#include "app/main_window.h"
+
+#include "app/dialogs.h"
+#include "app/message_boxes.h"
+#include "app/page_control.h"
+#include "app/progress_dialog.h"
+#include "chart/colour_count.h"
+#include "chart/cube_size.h"
+#include "excel/chart_workbook.h"
+#include "excel/imported_chart.h"
+#include "view/picture_area_view.h"
+#include "view/picture_panel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace app {
+namespace {
+
+const QString kExportCaption = QStringLiteral("Tessaly <図案Excel出力> ");
+const QString kImportCaption = QStringLiteral("Tessaly <図案Excel読込> (原画には図案を使います。)");
+const QString kFilter = QStringLiteral("Excel files (*.xlsx *.XLSX)");
+const QString kOpenFilter = QStringLiteral("Excel files (*.xlsx *.XLSX *.ods *.ODS)");
+
+// A name without the workbook extension gets it, also after another extension (chart.txt.xlsx).
+QString withWorkbookExtension(const QString& path) {
+    return QFileInfo(path).suffix().toUpper() == QStringLiteral("XLSX") ? path : path + QStringLiteral(".xlsx");
+}
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+// The window is locked while a workbook is written or read, and always unlocked afterwards.
+class TForm1::WorkbookRun {
+public:
+    explicit WorkbookRun(TForm1& window) : window_(window) {
+        window_.PageControl1->setEnabled(false);
+        window_.pictureArea->panel()->setEnabled(false);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~WorkbookRun() {
+        window_.PageControl1->setEnabled(true);
+        window_.pictureArea->panel()->setEnabled(true);
+        QApplication::restoreOverrideCursor();
+        window_.refreshControls();
+    }
+    WorkbookRun(const WorkbookRun&) = delete;
+    WorkbookRun& operator=(const WorkbookRun&) = delete;
+
+private:
+    TForm1& window_;
+};
+
+// Where workbooks go and come from, unless the user chose another folder: a data folder beside the
+// program, or, where that cannot be made (an installed program), the user's documents.
+QString TForm1::workbookFolder() {
+    if (!dataFolder_.empty() && QFileInfo(text(dataFolder_)).isDir()) return text(dataFolder_);
+    const QString besideProgram = QFileInfo(text(cfgFolder_)).dir().filePath(QStringLiteral("data"));
+    if (QDir().mkpath(besideProgram)) return besideProgram;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void TForm1::Bt2_ExcelClick() {
+    if (pictureArea->canRestoreSize()) pictureArea->restoreSize();
+    if (!PageControl1->isEnabled()) return;
+    if (pictureArea->panel()->chartLayer()->pixmap().isNull()) {
+        ShowMessageBox(QStringLiteral("図案がまだ作成されていません。"), Bt2_Excel->text());
+        return;
+    }
+    if (model_.cube.rebuildCodes && Comb_code->findText(text(chartCodeSystem_)) >= 0) {
+        Comb_code->setCurrentIndex(Comb_code->findText(text(chartCodeSystem_)));
+        Comb_codeChange();
+        model_.cube.rebuildCodes = false;
+    }
+    Ck_Bx1->setChecked(model_.options.smoothing);
+    Ck_Bx2->setChecked(model_.options.boundary);
+    Ck_Bx1Click();
+    Ck_Bx2Click();
+
+    const WorkbookRun run(*this);
+    const std::string problem = ExportChartToExcel();
+    Form2->ProgressFinish(problem.empty() ? QStringLiteral("Excel出力終了") : text(problem));
+}
+
+std::string TForm1::ExportChartToExcel() {
+    const view::CellCounts cells = pictureArea->cellCounts();
+    Form2->ProgressOpen(kExportCaption, cells.across + 56 + cells.across / 5 + cells.down / 5);
+    const QString folder = workbookFolder();
+    if (folder.isEmpty()) return "出力用フォルダを作成できません";
+    dataFolder_ = folder.toStdString();
+    Form2->ProgressStep(2);
+
+    QString path = dialogs().saveFileName(FileRequest{
+        QStringLiteral("ファイル名を指定してください (Tessaly <図案Excel出力> )"), folder, kFilter});
+    if (path.isEmpty()) return "Excel出力(ファイル指定)をキャンセルしました";
+    path = withWorkbookExtension(path);
+    const QFileInfo target(path);
+    if (!QDir().mkpath(target.absolutePath())) {
+        return "出力用フォルダ(" + target.absolutePath().toStdString() + ")を作成できません";
+    }
+    dataFolder_ = target.absolutePath().toStdString();
+    Form2->ProgressStep(2);
+    // The program's own template is no place for a chart.
+    if (target.absoluteFilePath() == QFileInfo(QDir(text(cfgFolder_)).filePath("Tessaly.xlsx")).absoluteFilePath()) {
+        return "出力ファイル(" + target.fileName().toStdString() + ")を上書できません";
+    }
+    // The file is replaced only once the new workbook is whole, so a failed export leaves it as it was.
+    if (target.exists() && AskMessageBox(target.fileName() + QStringLiteral("を上書きしますか?"), BoxKind::Confirmation,
+                                         BoxButton::Yes | BoxButton::No, QStringLiteral("Excel出力")) != ModalResult::Yes) {
+        return "Excel出力(上書き)をキャンセルしました";
+    }
+    Form2->ProgressStep(2);
+
+    // Another system chosen and back empties the symbols: count again, so the key is written whole.
+    chart::countColoursInUse(model_, system_.table);
+    Form2->ProgressStage(QStringLiteral("Excelにデータ書込み中"));
+    const auto item = std::find_if(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(),
+                                   [this](const chart::CubeSizeItem& i) { return i.text == cubeItem_; });
+    excel::WorkbookParameters parameters;
+    parameters.panelWidth = pictureArea->chartPanelSize().width();
+    parameters.panelHeight = pictureArea->chartPanelSize().height();
+    parameters.cubeItem = static_cast<int>(item == chart::kCubeSizeItems.end() ? 0 : item - chart::kCubeSizeItems.begin());
+    parameters.resultColours = Ed_cnt1->text().toInt();
+    parameters.countSize = fabric_.fabric.countSize;
+    parameters.fabricUnit = fabric_.fabric.unit;
+    parameters.sizeCaption = pictureArea->sizeCaption().toStdString();
+    const excel::WorkbookWrite written = excel::writeChartWorkbook(path.toStdString(), model_, system_, parameters);
+    Form2->ProgressStep(10);
+    return written.message;
+}
+
+void TForm1::Bt2_Excel_inClick() {
+    if (!PageControl1->isEnabled()) return;
+    resetPen();
+    const WorkbookRun run(*this);
+    const std::string problem = ImportChartFromExcel();
+    Form2->ProgressFinish(problem.empty() ? QStringLiteral("Excel読込終了") : text(problem));
+}
+
+std::string TForm1::ImportChartFromExcel() {
+    Form2->ProgressOpen(kImportCaption, 430);
+    const QString folder = workbookFolder();
+    Form2->ProgressStep(2);
+    const QString path = dialogs().openFileName(FileRequest{
+        QStringLiteral("図案Excelファイルを指定してください (Tessaly <図案Excel読込> )"), folder, kOpenFilter});
+    if (path.isEmpty()) return "Excel読込(ファイル選択)をキャンセルしました";
+    dataFolder_ = QFileInfo(path).absolutePath().toStdString();
+    Form2->ProgressStage(QStringLiteral("データ読込中"));
+    Form2->ProgressStep(10);
+
+    excel::WorkbookRead read = excel::readChartWorkbook(path.toStdString());
+    if (!read.message.empty()) return read.message;
+    takeWorkbookSystem(read.model.options.codeSystem);
+    const excel::SettledChart settled = excel::settleImportedChart(read.model, system_);
+    if (!settled.message.empty()) return settled.message;
+
+    Form2->ProgressStage(QStringLiteral("データ表示処理中"));
+    model_ = std::move(read.model);
+    model_.options.codeSystem = currentCodeSystem_;
+    chartCodeSystem_ = currentCodeSystem_;
+    model_.cube.rebuildCodes = false;
+    showWorkbookChart(read.parameters, settled.colours);
+    Form2->ProgressStep(400);
+    return {};
+}
+
+// The workbook's colour-code system becomes the current one when the window offers it; its cube
+// codes are then worked out for that system's table when the chart is settled.
+void TForm1::takeWorkbookSystem(const std::string& named) {
+    const int offered = Comb_code->findText(text(named));
+    if (named.empty() || offered < 0) return;
+    if (named != currentCodeSystem_ || model_.cube.rebuildCodes) {
+        Comb_code->setCurrentIndex(offered);
+        Comb_codeChange();
+    }
+}
+
+void TForm1::showWorkbookChart(const excel::WorkbookParameters& parameters, int colours) {
+    view::PicturePanel* panel = pictureArea->panel();
+    cubeItem_ = std::string(chart::kCubeSizeItems[static_cast<std::size_t>(parameters.cubeItem)].text);
+    Ck_Bx1->setChecked(model_.options.smoothing);
+    Ck_Bx2->setChecked(model_.options.boundary);
+    Ck_Bx1Click();
+    Ck_Bx2Click();
+    Sp_Ed1->setValue(model_.options.maxColours);
+    Ed_cnt1->setText(QString::number(colours));
+    fabric_ = chooseFabric(fabrics_, fabric_.index, view::formatCountSize(parameters.countSize), parameters.fabricUnit);
+    pictureArea->setFabric(fabric_.fabric);
+
+    showChart();
+    panel->sourceLayer()->setPixmap(panel->chartLayer()->pixmap());
+    panel->sourceLayer()->show();
+    const QSize area = parameters.panelWidth > 0 && parameters.panelHeight > 0
+                           ? QSize(parameters.panelWidth, parameters.panelHeight)
+                           : QSize(model_.columns * model_.cellWidth + panel->frame(),
+                                   model_.rows * model_.cellHeight + panel->frame());
+    panel->setAreaSize(area);
+    pictureArea->recordChartSize();
+    Ck_BxP->setEnabled(true);
+    Ck_BxPClick();
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    panel->setPalette(palette);
+    Bt2_Excel->setEnabled(true);
+    pictureArea->refreshSizeTexts();
+}
+
+}  // namespace app

@@ -1,0 +1,109 @@
+// "Excel出力" and "Excel読込" through the real buttons, with the file dialogs and the overwrite
+// question answered through the seam.
+
+#include "app/progress_dialog.h"
+#include "app/window_fixture.h"
+#include "chart/code_painting.h"
+#include "view/picture_area_view.h"
+#include "view/picture_panel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <fstream>
+#include <vector>
+
+namespace {
+
+class WorkbookButtonsTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window_ = start();
+    }
+
+    void makeChart() {
+        QGuiApplication::clipboard()->setImage(QImage(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png")));
+        QApplication::processEvents();
+        window_->Bt_PutClick();
+        window_->Bt2_mainClick();
+    }
+
+    QString finalMessage() const { return window_->Form2->Label2->text(); }
+
+    std::vector<std::string> codes() const {
+        const chart::ChartModel& model = window_->model();
+        std::vector<std::string> all;
+        for (int column = 0; column < model.columns; ++column) {
+            for (int row = 0; row < model.rows; ++row) {
+                const palette::ColourEntry* entry = chart::cellEntry(model, window_->codeSystem().table, column, row);
+                all.push_back(entry ? entry->code : std::string());
+            }
+        }
+        return all;
+    }
+
+    QString workbook(const char* name) const { return QString::fromStdString(folder(name)); }
+
+    std::unique_ptr<app::TForm1> window_;
+};
+
+TEST_F(WorkbookButtonsTest, ExportNeedsAChartAndAFileName) {
+    window_->Bt2_Excel->click();
+    ASSERT_EQ(dialogs_.messages().size(), 1u);
+    EXPECT_EQ(dialogs_.messages()[0].text, QStringLiteral("図案がまだ作成されていません。"));
+    EXPECT_TRUE(dialogs_.messages()[0].caption.endsWith(QStringLiteral("<Excel出力>")));
+
+    makeChart();
+    dialogs_.chooseFile({});
+    window_->Bt2_Excel->click();
+    EXPECT_EQ(finalMessage(), QStringLiteral("Excel出力(ファイル指定)をキャンセルしました"));
+}
+
+TEST_F(WorkbookButtonsTest, ExportAsksBeforeReplacingAFileAndImportGivesTheChartBack) {
+    makeChart();
+    const std::vector<std::string> made = codes();
+    const QString madeColours = window_->Ed_cnt1->text();
+
+    dialogs_.chooseFile(workbook("chart"));  // the extension is added
+    window_->Bt2_Excel->click();
+    EXPECT_EQ(finalMessage(), QStringLiteral("Excel出力終了"));
+    ASSERT_TRUE(QFile::exists(workbook("chart.xlsx")));
+
+    const auto size = QFile(workbook("chart.xlsx")).size();
+    dialogs_.chooseFile(workbook("chart.xlsx"));
+    dialogs_.answer(app::ModalResult::No);
+    window_->Bt2_Excel->click();
+    EXPECT_EQ(finalMessage(), QStringLiteral("Excel出力(上書き)をキャンセルしました"));
+    EXPECT_EQ(QFile(workbook("chart.xlsx")).size(), size);
+    ASSERT_EQ(dialogs_.questions().size(), 1u);
+    EXPECT_EQ(dialogs_.questions()[0].text, QStringLiteral("chart.xlsxを上書きしますか?"));
+
+    window_->Bt_ClrClick();
+    window_->Bt_ClrClick();
+    dialogs_.chooseFile(workbook("chart.xlsx"));
+    window_->Bt2_Excel_in->click();
+    EXPECT_EQ(finalMessage(), QStringLiteral("Excel読込終了"));
+    EXPECT_EQ(codes(), made);
+    EXPECT_EQ(window_->Ed_cnt1->text(), madeColours);
+    EXPECT_TRUE(window_->Bt2_Excel->isEnabled());
+    EXPECT_FALSE(window_->pictureArea->panel()->sourceLayer()->pixmap().isNull());
+}
+
+TEST_F(WorkbookButtonsTest, ImportRefusesWhatIsNoChartWorkbook) {
+    dialogs_.chooseFile({});
+    window_->Bt2_Excel_in->click();
+    EXPECT_EQ(finalMessage(), QStringLiteral("Excel読込(ファイル選択)をキャンセルしました"));
+
+    std::ofstream(folder("broken.xlsx")) << "PK\x03\x04 not a workbook";
+    dialogs_.chooseFile(workbook("broken.xlsx"));
+    window_->Bt2_Excel_in->click();
+    EXPECT_EQ(finalMessage(), QStringLiteral("選んだExcelファイル（broken.xlsx）は図案ファイルではありません。"));
+    EXPECT_TRUE(window_->pictureArea->panel()->chartLayer()->pixmap().isNull());
+}
+
+}  // namespace
