@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <filesystem>
 
@@ -17,6 +20,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tessaly")));
     QApplication::setFont(app::windowFont());
+    // Qt's own dialogs (file choice, buttons) speak Japanese too, as the rest of the program does.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
 
     const std::string program = platform::programFile(argc > 0 ? argv[0] : nullptr);
     app::Startup startup;
