@@ -1,5 +1,7 @@
 #include "excel/spreadsheet_document.h"
 
+#include <orcus/format_detection.hpp>
+#include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/document.hpp>
 #include <orcus/spreadsheet/factory.hpp>
@@ -9,6 +11,8 @@
 #include <ixion/model_context.hpp>
 
 #include <exception>
+#include <fstream>
+#include <iterator>
 
 namespace excel {
 namespace {
@@ -17,6 +21,12 @@ namespace ss = orcus::spreadsheet;
 
 // The largest sheet a spreadsheet program saves, so that no cell of any file falls outside.
 constexpr ss::range_size_t kSheetSize{1048576, 16384};
+
+bool isOpenDocument(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes(std::istreambuf_iterator<char>(file), {});
+    return orcus::detect(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) == orcus::format_t::ods;
+}
 
 }  // namespace
 
@@ -36,8 +46,14 @@ std::string SpreadsheetDocument::load(const std::string& path) {
     parts_ = std::make_unique<Parts>();
     try {
         ss::import_factory factory(parts_->document);
-        orcus::orcus_xlsx filter(&factory);
-        filter.read_file(path);
+        // People keep their charts in either program's own format; the content tells which.
+        if (isOpenDocument(path)) {
+            orcus::orcus_ods filter(&factory);
+            filter.read_file(path);
+        } else {
+            orcus::orcus_xlsx filter(&factory);
+            filter.read_file(path);
+        }
     } catch (const std::exception& e) {
         parts_ = std::make_unique<Parts>();
         return e.what();
