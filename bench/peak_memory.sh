@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Peak memory of a whole command-line run: a 600 x 600 photo-like picture made into a chart with every
-# output written. Prints the maximum resident set size in MB; the aim is at most 100 MB.
+# Peak memory of whole command-line runs. Prints the maximum resident set size in MB of each:
+#   - a 600 x 600 photo-like picture made into a chart with every output written; the aim is at most 100 MB;
+#   - the sample picture made into a 200 x 200 cell chart workbook (.xlsx), whose six sheets are written
+#     cell by cell; the aim is under 150 MB.
 #
 #   bench/peak_memory.sh [BUILD_DIR]     (default: build; needs tessaly-cli and tessaly_bench_picture)
 set -euo pipefail
@@ -28,4 +30,9 @@ trap 'rm -rf "$work"' EXIT
     --codes "$work/codes.csv" --key "$work/key.csv" --png "$work/chart.png" --icon "$work/icon.png" \
     --json > "$work/chart.json"
 
-awk -F: '/Maximum resident set size/ { printf "peak memory: %.1f MB\n", $2 / 1024 }' "$work/time.txt"
+peak() { awk -F: -v what="$1" '/Maximum resident set size/ { printf "peak memory, %s: %.1f MB\n", what, $2 / 1024 }' "$2"; }
+peak "chart of every output" "$work/time.txt"
+
+/usr/bin/time -v -o "$work/time-xlsx.txt" "$cli" chart samples/garden.png --cells 200x200 --xlsx "$work/chart.xlsx" \
+    > /dev/null
+peak "200 x 200 workbook" "$work/time-xlsx.txt"
