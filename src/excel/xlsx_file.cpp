@@ -1,5 +1,7 @@
 #include "excel/xlsx_file.h"
 
+#include <cstdint>
+
 #include <xlsxwriter.h>
 
 namespace excel {
@@ -18,8 +20,13 @@ std::uint64_t styleKey(const CellStyle& style) {
     return key;
 }
 
+// Charts are printed on A4, the paper of the people who stitch them; a printer's own default paper
+// (Letter, say) would leave a sliver of the chart on a page of its own.
+constexpr std::uint8_t kA4Paper = 9;
+
 void setUpForPrinting(lxw_worksheet* sheet) {
     worksheet_set_landscape(sheet);
+    worksheet_set_paper(sheet, kA4Paper);
     worksheet_set_margins(sheet, kSideMargin, kSideMargin, kTopMargin, kTopMargin);
     worksheet_repeat_rows(sheet, 0, 0);
     worksheet_repeat_columns(sheet, 0, 0);
