@@ -82,6 +82,10 @@ TEST_F(WorkbookButtonsTest, ExportAsksBeforeReplacingAFileAndImportGivesTheChart
     EXPECT_EQ(QFile(workbook("chart.xlsx")).size(), size);
     ASSERT_EQ(dialogs_.questions().size(), 1u);
     EXPECT_EQ(dialogs_.questions()[0].text, QStringLiteral("chart.xlsxを上書きしますか?"));
+    dialogs_.chooseFile(workbook("chart.xlsx"));
+    dialogs_.answer(app::ModalResult::Yes);
+    window_->Bt2_Excel->click();
+    EXPECT_EQ(finalMessage(), QStringLiteral("Excel出力終了"));
 
     window_->Bt_ClrClick();
     window_->Bt_ClrClick();
