@@ -8,6 +8,7 @@
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 #include "view/rulers.h"
+#include "view/placed_control.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,21 +24,11 @@
 namespace app {
 namespace {
 
-template <typename Control>
-Control* place(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    if constexpr (requires { control->setText(text); }) control->setText(text);
-    control->setAccessibleName(text.isEmpty() ? QString::fromLatin1(name) : text);
-    control->setGeometry(geometry);
-    return control;
-}
-
 // A label names the control beside it for assistive technology too.
 void nameBy(QWidget* control, const QLabel* label) { control->setAccessibleName(label->text()); }
 
 QPushButton* tallButton(QWidget* parent, const char* name, const QString& text, int top) {
-    auto* button = place<QPushButton>(parent, name, text, QRect(2, top, 81, 80));
+    auto* button = view::placeControl<QPushButton>(parent, name, text, QRect(2, top, 81, 80));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
@@ -53,19 +44,19 @@ void TForm1::createControls() {
     paintBackground(this, cream);
     resize(773, 725);
 
-    Panel2 = place<QWidget>(this, "Panel2", {}, QRect(0, 0, 765, 700));
+    Panel2 = view::placeControl<QWidget>(this, "Panel2", {}, QRect(0, 0, 765, 700));
     Panel2->setAutoFillBackground(true);
     paintBackground(Panel2, teal);
 
     StatusBar1 = new StatusLine(Panel2);
     StatusBar1->setGeometry(0, 0, 765, 17);
 
-    Bt_c05 = place<QPushButton>(Panel2, "Bt_c05", QStringLiteral("大きさを戻す"), QRect(6, 537, 89, 25));
+    Bt_c05 = view::placeControl<QPushButton>(Panel2, "Bt_c05", QStringLiteral("大きさを戻す"), QRect(6, 537, 89, 25));
     QFont small = Bt_c05->font();
     small.setPointSize(8);
     Bt_c05->setFont(small);
-    Bt_Oha = place<QPushButton>(Panel2, "Bt_Oha", QStringLiteral("ヘルプ"), QRect(6, 576, 89, 25));
-    Bt_End = place<QPushButton>(Panel2, "Bt_End", QStringLiteral("終了"), QRect(16, 632, 65, 27));
+    Bt_Oha = view::placeControl<QPushButton>(Panel2, "Bt_Oha", QStringLiteral("ヘルプ"), QRect(6, 576, 89, 25));
+    Bt_End = view::placeControl<QPushButton>(Panel2, "Bt_End", QStringLiteral("終了"), QRect(16, 632, 65, 27));
     QFont endFont = Bt_End->font();
     endFont.setBold(true);
     endFont.setPointSize(10);
@@ -81,40 +72,40 @@ void TForm1::createControls() {
     PageControl1->addTab(TabSheet1, QStringLiteral("図案"));
     PageControl1->addTab(TabSheet2, QStringLiteral("色塗り"));
 
-    La_code = place<QLabel>(TabSheet1, "La_code", QStringLiteral("色コード"), QRect(4, 4, 78, 14));
-    Comb_code = place<QComboBox>(TabSheet1, "Comb_code", {}, QRect(2, 19, 80, 20));
+    La_code = view::placeControl<QLabel>(TabSheet1, "La_code", QStringLiteral("色コード"), QRect(4, 4, 78, 14));
+    Comb_code = view::placeControl<QComboBox>(TabSheet1, "Comb_code", {}, QRect(2, 19, 80, 20));
     Comb_code->setMaxVisibleItems(5);
     nameBy(Comb_code, La_code);
-    Bt2_main = place<QPushButton>(TabSheet1, "Bt2_main", QStringLiteral("図案作成"), QRect(2, 46, 80, 30));
+    Bt2_main = view::placeControl<QPushButton>(TabSheet1, "Bt2_main", QStringLiteral("図案作成"), QRect(2, 46, 80, 30));
     QFont mainFont = Bt2_main->font();
     mainFont.setUnderline(true);
     Bt2_main->setFont(mainFont);
     setTextColour(Bt2_main, maroon);
-    Ck_Bx1 = place<QCheckBox>(TabSheet1, "Ck_Bx1", QStringLiteral("なめらか化"), QRect(4, 82, 78, 17));
-    Ck_Bx2 = place<QCheckBox>(TabSheet1, "Ck_Bx2", QStringLiteral("境目強調"), QRect(4, 101, 78, 17));
-    La_max = place<QLabel>(TabSheet1, "La_max", QStringLiteral("色の数（最大）"), QRect(4, 124, 78, 14));
-    Sp_Ed1 = place<QSpinBox>(TabSheet1, "Sp_Ed1", {}, QRect(4, 139, 76, 26));
+    Ck_Bx1 = view::placeControl<QCheckBox>(TabSheet1, "Ck_Bx1", QStringLiteral("なめらか化"), QRect(4, 82, 78, 17));
+    Ck_Bx2 = view::placeControl<QCheckBox>(TabSheet1, "Ck_Bx2", QStringLiteral("境目強調"), QRect(4, 101, 78, 17));
+    La_max = view::placeControl<QLabel>(TabSheet1, "La_max", QStringLiteral("色の数（最大）"), QRect(4, 124, 78, 14));
+    Sp_Ed1 = view::placeControl<QSpinBox>(TabSheet1, "Sp_Ed1", {}, QRect(4, 139, 76, 26));
     Sp_Ed1->setRange(10, 56);
     Sp_Ed1->setValue(45);
     QFont spinFont = Sp_Ed1->font();
     spinFont.setPointSize(12);
     Sp_Ed1->setFont(spinFont);
     nameBy(Sp_Ed1, La_max);
-    La_result = place<QLabel>(TabSheet1, "La_result", QStringLiteral("色の数（結果）"), QRect(4, 171, 78, 14));
-    Ed_cnt1 = place<QLineEdit>(TabSheet1, "Ed_cnt1", {}, QRect(4, 186, 76, 21));
+    La_result = view::placeControl<QLabel>(TabSheet1, "La_result", QStringLiteral("色の数（結果）"), QRect(4, 171, 78, 14));
+    Ed_cnt1 = view::placeControl<QLineEdit>(TabSheet1, "Ed_cnt1", {}, QRect(4, 186, 76, 21));
     Ed_cnt1->setReadOnly(true);
     nameBy(Ed_cnt1, La_result);
 
-    Panel4 = place<QWidget>(TabSheet1, "Panel4", {}, QRect(2, 216, 80, 136));
-    Bt_Put = place<QPushButton>(Panel4, "Bt_Put", QStringLiteral("貼付け"), QRect(2, 2, 76, 25));
-    Ck_BxP = place<QCheckBox>(Panel4, "Ck_BxP", QStringLiteral("同じ大きさ"), QRect(4, 29, 74, 17));
-    Bt_copy = place<QPushButton>(Panel4, "Bt_copy", QStringLiteral("コピー"), QRect(2, 52, 76, 25));
-    Ck_BxC = place<QCheckBox>(Panel4, "Ck_BxC", QStringLiteral("アイコン"), QRect(4, 79, 74, 17));
-    Bt_Clr = place<QPushButton>(Panel4, "Bt_Clr", QStringLiteral("クリア"), QRect(2, 104, 76, 25));
-    Bt2_Excel = place<QPushButton>(TabSheet1, "Bt2_Excel", QStringLiteral("Excel出力"), QRect(2, 366, 80, 25));
-    Bt2_Excel_in = place<QPushButton>(TabSheet1, "Bt2_Excel_in", QStringLiteral("Excel読込"), QRect(2, 396, 80, 25));
+    Panel4 = view::placeControl<QWidget>(TabSheet1, "Panel4", {}, QRect(2, 216, 80, 136));
+    Bt_Put = view::placeControl<QPushButton>(Panel4, "Bt_Put", QStringLiteral("貼付け"), QRect(2, 2, 76, 25));
+    Ck_BxP = view::placeControl<QCheckBox>(Panel4, "Ck_BxP", QStringLiteral("同じ大きさ"), QRect(4, 29, 74, 17));
+    Bt_copy = view::placeControl<QPushButton>(Panel4, "Bt_copy", QStringLiteral("コピー"), QRect(2, 52, 76, 25));
+    Ck_BxC = view::placeControl<QCheckBox>(Panel4, "Ck_BxC", QStringLiteral("アイコン"), QRect(4, 79, 74, 17));
+    Bt_Clr = view::placeControl<QPushButton>(Panel4, "Bt_Clr", QStringLiteral("クリア"), QRect(2, 104, 76, 25));
+    Bt2_Excel = view::placeControl<QPushButton>(TabSheet1, "Bt2_Excel", QStringLiteral("Excel出力"), QRect(2, 366, 80, 25));
+    Bt2_Excel_in = view::placeControl<QPushButton>(TabSheet1, "Bt2_Excel_in", QStringLiteral("Excel読込"), QRect(2, 396, 80, 25));
 
-    Memo3 = place<QPlainTextEdit>(TabSheet2, "Memo3", {}, QRect(2, 4, 81, 58));
+    Memo3 = view::placeControl<QPlainTextEdit>(TabSheet2, "Memo3", {}, QRect(2, 4, 81, 58));
     Memo3->setReadOnly(true);
     Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -128,7 +119,7 @@ void TForm1::createControls() {
     narrow.setPixelSize(10);
     BitBtn4->setFont(narrow);
 
-    ScrollBox1 = place<QScrollArea>(Panel2, "ScrollBox1", {}, QRect(100, 20, 657, 672));
+    ScrollBox1 = view::placeControl<QScrollArea>(Panel2, "ScrollBox1", {}, QRect(100, 20, 657, 672));
     ScrollBox1->setAccessibleName(QStringLiteral("図案エリア"));
     auto* scrolled = new QWidget;
     scrolled->setAutoFillBackground(true);

@@ -5,6 +5,7 @@
 #include "app/size_dialog_pictures.h"
 #include "app/size_dialog_rules.h"
 #include "app/window_look.h"
+#include "view/placed_control.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,16 +22,6 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 
 QString countSizeText(double countSize) { return text(view::formatCountSize(countSize)); }
 
-template <typename Control>
-Control* place(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    if constexpr (requires { control->setText(caption); }) control->setText(caption);
-    control->setAccessibleName(caption);
-    control->setGeometry(geometry);
-    return control;
-}
-
 QLabel* caption(QWidget* parent, const QString& words, QRect geometry) {
     auto* label = new QLabel(words, parent);
     label->setGeometry(geometry);
@@ -38,14 +29,14 @@ QLabel* caption(QWidget* parent, const QString& words, QRect geometry) {
 }
 
 QSpinBox* cellSpin(QWidget* parent, const char* name, const QString& accessibleName, QRect geometry) {
-    auto* spin = place<QSpinBox>(parent, name, accessibleName, geometry);
+    auto* spin = view::placeControl<QSpinBox>(parent, name, accessibleName, geometry);
     spin->setRange(kFewestDialogCells, kMostDialogCells);
     return spin;
 }
 
 // A cream panel that shows one of the stitched lengths.
 QLabel* lengthPanel(QWidget* parent, const char* name, QRect geometry) {
-    auto* panel = place<QLabel>(parent, name, {}, geometry);
+    auto* panel = view::placeControl<QLabel>(parent, name, {}, geometry);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAlignment(Qt::AlignCenter);
     panel->setWordWrap(true);
@@ -86,7 +77,7 @@ void TF_size::createControls() {
     Panel1 = lengthPanel(this, "Panel1", QRect(92, 8, 192, 26));
     Panel2 = lengthPanel(this, "Panel2", QRect(8, 40, 80, 148));
 
-    auto* Panel5 = place<QFrame>(this, "Panel5", {}, QRect(92, 40, 192, 148));
+    auto* Panel5 = view::placeControl<QFrame>(this, "Panel5", {}, QRect(92, 40, 192, 148));
     Panel5->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel5->setAutoFillBackground(true);
     paintBackground(Panel5, moneyGreen);
@@ -96,35 +87,35 @@ void TF_size::createControls() {
     caption(Panel5, QStringLiteral("1"), QRect(9, 30, 10, 14));
     caption(Panel5, QStringLiteral("↑"), QRect(6, 46, 14, 14));
     caption(Panel5, QStringLiteral("↓"), QRect(6, 100, 14, 14));
-    auto* Panel3 = place<QFrame>(Panel5, "Panel3", {}, QRect(22, 28, 164, 90));
+    auto* Panel3 = view::placeControl<QFrame>(Panel5, "Panel3", {}, QRect(22, 28, 164, 90));
     Panel3->setFrameStyle(QFrame::Box | QFrame::Plain);
-    auto* Image1 = place<QLabel>(Panel3, "Image1", {}, Panel3->contentsRect());
+    auto* Image1 = view::placeControl<QLabel>(Panel3, "Image1", {}, Panel3->contentsRect());
     Image1->setPixmap(chartIllustration(Image1->size()));
     SEdit2 = cellSpin(Panel5, "SEdit2", QStringLiteral("縦 ｶｳﾝﾄ"), QRect(4, 121, 48, 22));
     caption(Panel5, QStringLiteral("ｶｳﾝﾄ"), QRect(55, 124, 28, 16));
 
-    auto* Shape2 = place<QFrame>(this, "Shape2", {}, QRect(8, 200, 14, 14));
+    auto* Shape2 = view::placeControl<QFrame>(this, "Shape2", {}, QRect(8, 200, 14, 14));
     Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Shape2->setAutoFillBackground(true);
     paintBackground(Shape2, Qt::white);
     QLabel* countCaption = caption(this, QStringLiteral("１ カウント"), QRect(28, 199, 64, 16));
-    Edit1 = place<QLineEdit>(this, "Edit1", {}, QRect(96, 196, 64, 22));
+    Edit1 = view::placeControl<QLineEdit>(this, "Edit1", {}, QRect(96, 196, 64, 22));
     Edit1->setMaxLength(kSizeTextLength);
     Edit1->setAccessibleName(countCaption->text());
-    SEdit1mm = place<QSpinBox>(this, "SEdit1mm", countCaption->text(), QRect(162, 196, 18, 22));
+    SEdit1mm = view::placeControl<QSpinBox>(this, "SEdit1mm", countCaption->text(), QRect(162, 196, 18, 22));
     SEdit1mm->setRange(kFewestHundredths, kMostHundredths);
-    L1mm = place<QLabel>(this, "L1mm", {}, QRect(186, 199, 30, 16));
+    L1mm = view::placeControl<QLabel>(this, "L1mm", {}, QRect(186, 199, 30, 16));
 
-    auto* Image2 = place<QLabel>(this, "Image2", {}, QRect(8, 232, 14, 14));
+    auto* Image2 = view::placeControl<QLabel>(this, "Image2", {}, QRect(8, 232, 14, 14));
     Image2->setPixmap(clothIcon(14));
     QLabel* fabricCaption = caption(this, QStringLiteral("カウント名称"), QRect(28, 231, 66, 16));
-    Comb1 = place<QComboBox>(this, "Comb1", fabricCaption->text(), QRect(96, 228, 188, 22));
+    Comb1 = view::placeControl<QComboBox>(this, "Comb1", fabricCaption->text(), QRect(96, 228, 188, 22));
 
     // Words straight on the teal face are light so that they stand out from it.
     for (QLabel* onTeal : {countCaption, L1mm, fabricCaption}) setTextColour(onTeal, cream);
 
-    OK = place<QPushButton>(this, "OK", QStringLiteral("OK"), QRect(112, 266, 80, 28));
-    Button2 = place<QPushButton>(this, "Button2", QStringLiteral("キャンセル"), QRect(204, 266, 80, 28));
+    OK = view::placeControl<QPushButton>(this, "OK", QStringLiteral("OK"), QRect(112, 266, 80, 28));
+    Button2 = view::placeControl<QPushButton>(this, "Button2", QStringLiteral("キャンセル"), QRect(204, 266, 80, 28));
     // ENTER commits a typed size or cell number; it does not close the dialog under the user.
     for (QPushButton* button : {OK, Button2}) button->setAutoDefault(false);
 }

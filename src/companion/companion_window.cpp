@@ -7,6 +7,7 @@
 #include "companion/usage_facts.h"
 #include "companion/web_address.h"
 #include "platform/text_codec.h"
+#include "view/placed_control.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -41,16 +42,6 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 // The rules break lines with CR LF; a label breaks at LF alone.
 QString shown(const std::string& message) { return text(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
-template <typename Control>
-Control* place(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    if constexpr (requires { control->setText(caption); }) control->setText(caption);
-    control->setAccessibleName(caption);
-    control->setGeometry(geometry);
-    return control;
-}
-
 QLabel* picture(QWidget* parent, const QPixmap& pixmap, QPoint at) {
     auto* label = new QLabel(parent);
     label->setPixmap(pixmap);
@@ -76,9 +67,9 @@ void TOha_form::createControls() {
     setPalette(face);
     setAutoFillBackground(true);
 
-    Panel1 = place<QWidget>(this, "Panel1", {}, kPanel1);
+    Panel1 = view::placeControl<QWidget>(this, "Panel1", {}, kPanel1);
     picture(Panel1, stitchedHeart(), QPoint(8, 16));
-    La_st = place<QLabel>(Panel1, "La_st", QStringLiteral("メッセージ"), kLabel);
+    La_st = view::placeControl<QLabel>(Panel1, "La_st", QStringLiteral("メッセージ"), kLabel);
     La_st->clear();
     La_st->setWordWrap(true);
     La_st->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -86,15 +77,15 @@ void TOha_form::createControls() {
     bold.setBold(true);
     La_st->setFont(bold);
 
-    Panel2 = place<QWidget>(this, "Panel2", {}, kPanel2);
-    Bt_help = place<QPushButton>(Panel2, "Bt_help", QStringLiteral("ヘルプを表示"), QRect(6, 14, 90, 28));
-    Bt_hp = place<QPushButton>(Panel2, "Bt_hp", QStringLiteral("ホームページを表示"), QRect(100, 14, 124, 28));
-    Bt_close = place<QPushButton>(Panel2, "Bt_close", QStringLiteral("閉じる"), QRect(228, 14, 66, 28));
+    Panel2 = view::placeControl<QWidget>(this, "Panel2", {}, kPanel2);
+    Bt_help = view::placeControl<QPushButton>(Panel2, "Bt_help", QStringLiteral("ヘルプを表示"), QRect(6, 14, 90, 28));
+    Bt_hp = view::placeControl<QPushButton>(Panel2, "Bt_hp", QStringLiteral("ホームページを表示"), QRect(100, 14, 124, 28));
+    Bt_close = view::placeControl<QPushButton>(Panel2, "Bt_close", QStringLiteral("閉じる"), QRect(228, 14, 66, 28));
     for (QPushButton* button : {Bt_help, Bt_hp, Bt_close}) button->setAutoDefault(false);
 
-    Panel3 = place<QWidget>(this, "Panel3", {}, kPanel3);
+    Panel3 = view::placeControl<QWidget>(this, "Panel3", {}, kPanel3);
     picture(Panel3, stitchedFlower(), QPoint(6, 6));
-    Memo1 = place<QPlainTextEdit>(Panel3, "Memo1", QStringLiteral("利用状況"), kMemo);
+    Memo1 = view::placeControl<QPlainTextEdit>(Panel3, "Memo1", QStringLiteral("利用状況"), kMemo);
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // One fact a line, in a smaller face so that a date fits beside its name.
