@@ -87,18 +87,38 @@ void readParameters(const KeySheet& key, chart::ChartModel& model, WorkbookParam
     model.options.boundary = key.parameter(Parameter::Boundary) == kOptionOn;
     model.options.maxColours = std::max(key.parameter(Parameter::MaxColours), 0);
     parameters.resultColours = std::max(key.parameter(Parameter::ResultColours), 0);
-    // A cell size or count the chart cannot have is taken as the old fallback, so that no picture
-    // is made with no pixels per cell and no cell lies outside the grid.
-    const auto cellSize = [](int value) { return value >= 1 ? value : kFallbackCellCount; };
-    const auto cellCount = [](int value) { return value >= 1 ? std::min(value, chart::kMaxCells) : kFallbackCellCount; };
-    model.cellWidth = cellSize(key.parameter(Parameter::CellWidth));
-    model.cellHeight = cellSize(key.parameter(Parameter::CellHeight));
-    model.columns = cellCount(key.parameter(Parameter::Columns));
-    model.rows = cellCount(key.parameter(Parameter::Rows));
+    // A negative cell size or count has always stood for the usual 3; anything else is checked
+    // against what a chart can be before the workbook is taken.
+    const auto orUsual = [](int value) { return value < 0 ? kFallbackCellCount : value; };
+    model.cellWidth = orUsual(key.parameter(Parameter::CellWidth));
+    model.cellHeight = orUsual(key.parameter(Parameter::CellHeight));
+    model.columns = orUsual(key.parameter(Parameter::Columns));
+    model.rows = orUsual(key.parameter(Parameter::Rows));
     const int countSize = key.parameter(Parameter::CountSize);
     parameters.countSize = (countSize > 0 ? countSize : kCountSizeScale) / static_cast<double>(kCountSizeScale);
     parameters.fabricUnit = key.text(kFabricUnitRow) == "mm" ? "mm" : "cm";
     model.options.codeSystem = key.text(kCodeSystemRow);
+}
+
+// What in the parameters no chart of the program can be: refused with the reason before anything
+// of the current chart changes, rather than run past the grid, the level tables or the memory.
+std::string parameterRefusal(const chart::ChartModel& model) {
+    if (!chart::cellCountAllowed(model.columns) || !chart::cellCountAllowed(model.rows)) {
+        return "図案の目数（" + std::to_string(model.columns) + " × " + std::to_string(model.rows) + "）が" +
+               std::to_string(chart::kMinCells) + "から" + std::to_string(chart::kMaxCells) + "の範囲にありません";
+    }
+    const long long pixels = static_cast<long long>(model.columns) * model.cellWidth * model.rows * model.cellHeight;
+    if (model.cellWidth < 1 || model.cellHeight < 1 || pixels > platform::kMaxPicturePixels) {
+        return "1目の大きさ（" + std::to_string(model.cellWidth) + " × " + std::to_string(model.cellHeight) +
+               "ピクセル）で図案を表示できません";
+    }
+    const chart::LevelCounts& levels = model.cube.levels;
+    if (!chart::levelCountAllowed(levels.red) || !chart::levelCountAllowed(levels.green) ||
+        !chart::levelCountAllowed(levels.blue)) {
+        return "色の段階数が" + std::to_string(chart::kFewestLevels) + "から" + std::to_string(chart::kMostLevels) +
+               "の範囲にありません";
+    }
+    return {};
 }
 
 // Level counts beyond the largest cube would not fit a packed index.
@@ -142,6 +162,11 @@ WorkbookRead readChartWorkbook(const std::string& path) {
 
     WorkbookRead result;
     readParameters(key, result.model, result.parameters);
+    const std::string refusal = parameterRefusal(result.model);
+    if (!refusal.empty()) {
+        return platform::failure<WorkbookRead>("選んだExcelファイル（" + std::filesystem::path(path).filename().string() +
+                                               "）は読込めません。" + refusal + "。");
+    }
     readCells(document, result.model);
     return result;
 }

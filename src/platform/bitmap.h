@@ -5,6 +5,10 @@
 
 namespace platform {
 
+// The largest picture the program takes in or makes: pictures beyond it are refused before any
+// pixel is decoded or drawn.
+inline constexpr long long kMaxPicturePixels = 40'000'000;
+
 struct Rgb {
     std::uint8_t r = 0;
     std::uint8_t g = 0;

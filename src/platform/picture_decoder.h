@@ -7,9 +7,6 @@
 
 namespace platform {
 
-// Pictures larger than this are refused before they are decoded.
-inline constexpr long long kMaxPicturePixels = 40'000'000;
-
 // Files larger than this are refused before they are read. The bulkiest form a picture within
 // kMaxPicturePixels takes is an uncompressed BMP of 4 bytes a pixel (160 MB); the rest of the bound
 // leaves room for headers, a palette, colour profiles and other metadata. Compressed pictures of that
