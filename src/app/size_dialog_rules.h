@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/fabric.h"
+#include "chart/chart_limits.h"
 #include "view/fabric.h"
 
 #include <optional>
@@ -14,7 +15,7 @@
 namespace app {
 
 inline constexpr int kFewestDialogCells = 1;
-inline constexpr int kMostDialogCells = 200;
+inline constexpr int kMostDialogCells = chart::kMaxCells;
 inline constexpr int kFewestHundredths = 1;
 inline constexpr int kMostHundredths = 10000;
 
