@@ -36,21 +36,24 @@ const LargestChart& largestChart() {
 }
 
 std::string workbookPath() { return (std::filesystem::temp_directory_path() / "tessaly-bench.xlsx").string(); }
+std::string templatePath() { return (std::filesystem::path(TESSALY_RUNTIME_CFG_DIR) / excel::kTemplateFileName).string(); }
 
 void exportWorkbook(benchmark::State& state) {
     const LargestChart& c = largestChart();
+    excel::WorkbookProgress quiet;
     for (auto _ : state) {
-        const excel::WorkbookWrite written = excel::writeChartWorkbook(workbookPath(), c.model, c.system, {});
-        if (!written.message.empty()) state.SkipWithError(written.message.c_str());
+        const std::string message = excel::writeChartWorkbook(templatePath(), workbookPath(), c.model, c.system, {}, quiet);
+        if (!message.empty()) state.SkipWithError(message.c_str());
     }
     state.counters["colours"] = c.model.colourList.coloursInUse;
 }
 
 void importWorkbook(benchmark::State& state) {
     const LargestChart& c = largestChart();
-    excel::writeChartWorkbook(workbookPath(), c.model, c.system, {});
+    excel::WorkbookProgress quiet;
+    excel::writeChartWorkbook(templatePath(), workbookPath(), c.model, c.system, {}, quiet);
     for (auto _ : state) {
-        const excel::WorkbookRead read = excel::readChartWorkbook(workbookPath());
+        const excel::WorkbookRead read = excel::readChartWorkbook(workbookPath(), quiet);
         if (!read.message.empty()) state.SkipWithError(read.message.c_str());
         benchmark::DoNotOptimize(read.model.grid.data());
     }

@@ -1,5 +1,6 @@
 // Writes the empty chart workbook shipped in cfg: make_template OUTPUT.xlsx
 
+#include "excel/automation_error.h"
 #include "excel/chart_workbook.h"
 
 #include <iostream>
@@ -9,9 +10,10 @@ int main(int argc, char* argv[]) {
         std::cerr << "usage: make_template OUTPUT.xlsx\n";
         return 2;
     }
-    const excel::WorkbookWrite written = excel::writeTemplateWorkbook(argv[1]);
-    if (!written.message.empty()) {
-        std::cerr << "make_template: " << written.message << '\n';
+    try {
+        excel::writeTemplateWorkbook(argv[1]);
+    } catch (const excel::AutomationError& e) {
+        std::cerr << "make_template: " << e.what() << '\n';
         return 1;
     }
     return 0;

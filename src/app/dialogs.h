@@ -61,7 +61,8 @@ struct Question {
     friend bool operator==(const Question&, const Question&) = default;
 };
 
-// A file dialog: its title, the folder it opens in and its filter ("Excel files (*.xls *.XLS)").
+// A file dialog: its title, the folder it opens in and its filter, pairs of a description and
+// its patterns ("Excel files (*.xlsx)|*.XLSX").
 struct FileRequest {
     QString title;
     QString folder;

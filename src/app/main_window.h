@@ -180,6 +180,8 @@ private:
     bool enterPaintingTab();
     void leavePaintingTab();
     QString workbookFolder();
+    std::string startFolderProblem() const;
+    QString templatePath() const;
     std::string ExportChartToExcel();
     std::string ImportChartFromExcel();
     void takeWorkbookSystem(const std::string& named);

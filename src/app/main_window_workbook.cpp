@@ -32,8 +32,9 @@ namespace {
 
 const QString kExportCaption = QStringLiteral("Tessaly <図案Excel出力> ");
 const QString kImportCaption = QStringLiteral("Tessaly <図案Excel読込> (原画には図案を使います。)");
-const QString kFilter = QStringLiteral("Excel files (*.xlsx *.XLSX)");
-const QString kOpenFilter = QStringLiteral("Excel files (*.xlsx *.XLSX *.ods *.ODS)");
+const QString kFilter = QStringLiteral("Excel files (*.xlsx)|*.XLSX");
+// Charts kept in the other spreadsheet program's own format are read too.
+const QString kOpenFilter = kFilter + QStringLiteral("|OpenDocument files (*.ods)|*.ODS");
 
 // A name without the workbook extension gets it, also after another extension (chart.txt.xlsx).
 QString withWorkbookExtension(const QString& path) {
@@ -41,6 +42,31 @@ QString withWorkbookExtension(const QString& path) {
 }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// The engine's stages and steps, shown in the progress dialog, which repaints at each.
+class DialogProgress : public excel::WorkbookProgress {
+public:
+    explicit DialogProgress(TForm2& dialog) : dialog_(dialog) {}
+    void stage(std::string_view stageText) override {
+        dialog_.ProgressStage(QString::fromUtf8(stageText.data(), static_cast<qsizetype>(stageText.size())));
+    }
+    void step(int steps) override { dialog_.ProgressStep(steps); }
+
+private:
+    TForm2& dialog_;
+};
+
+// What the progress dialog finishes with: the operation's own success text, its message, or the
+// words of an error the workbook engine raised, so that no failure goes unseen.
+template <class Operation>
+QString outcome(Operation operation, const QString& success) {
+    try {
+        const std::string problem = operation();
+        return problem.empty() ? success : text(problem);
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+}
 
 }  // namespace
 
@@ -92,13 +118,27 @@ void TForm1::Bt2_ExcelClick() {
     Ck_Bx2Click();
 
     const WorkbookRun run(*this);
-    const std::string problem = ExportChartToExcel();
-    Form2->ProgressFinish(problem.empty() ? QStringLiteral("Excel出力終了") : text(problem));
+    Form2->ProgressFinish(outcome([this] { return ExportChartToExcel(); }, QStringLiteral("Excel出力終了")));
+}
+
+// The program's folder with its cfg folder, where the template lives.
+std::string TForm1::startFolderProblem() const {
+    return QFileInfo(text(cfgFolder_)).isDir() ? std::string() : "起動フォルダが異常です";
+}
+
+QString TForm1::templatePath() const {
+    return QDir(text(cfgFolder_)).filePath(QString::fromUtf8(excel::kTemplateFileName.data()));
 }
 
 std::string TForm1::ExportChartToExcel() {
     const view::CellCounts cells = pictureArea->cellCounts();
     Form2->ProgressOpen(kExportCaption, cells.across + 56 + cells.across / 5 + cells.down / 5);
+    if (pictureArea->panel()->chartLayer()->pixmap().isNull()) return "図案画像がありません";
+    Form2->ProgressStep(2);
+    if (std::string problem = startFolderProblem(); !problem.empty()) return problem;
+    Form2->ProgressStep(2);
+    if (std::string missing = excel::missingTemplate(templatePath().toStdString()); !missing.empty()) return missing;
+    Form2->ProgressStep(2);
     const QString folder = workbookFolder();
     if (folder.isEmpty()) return "出力用フォルダを作成できません";
     dataFolder_ = folder.toStdString();
@@ -107,17 +147,18 @@ std::string TForm1::ExportChartToExcel() {
     QString path = dialogs().saveFileName(FileRequest{
         QStringLiteral("ファイル名を指定してください (Tessaly <図案Excel出力> )"), folder, kFilter});
     if (path.isEmpty()) return "Excel出力(ファイル指定)をキャンセルしました";
-    path = withWorkbookExtension(path);
-    const QFileInfo target(path);
+    Form2->ProgressStep(2);
+    const QFileInfo target(withWorkbookExtension(path));
     if (!QDir().mkpath(target.absolutePath())) {
         return "出力用フォルダ(" + target.absolutePath().toStdString() + ")を作成できません";
     }
     dataFolder_ = target.absolutePath().toStdString();
     Form2->ProgressStep(2);
     // The program's own template is no place for a chart.
-    if (target.absoluteFilePath() == QFileInfo(QDir(text(cfgFolder_)).filePath("Tessaly.xlsx")).absoluteFilePath()) {
+    if (target.absoluteFilePath() == QFileInfo(templatePath()).absoluteFilePath()) {
         return "出力ファイル(" + target.fileName().toStdString() + ")を上書できません";
     }
+    Form2->ProgressStep(2);
     // The file is replaced only once the new workbook is whole, so a failed export leaves it as it was.
     if (target.exists() && AskMessageBox(target.fileName() + QStringLiteral("を上書きしますか?"), BoxKind::Confirmation,
                                          BoxButton::Yes | BoxButton::No, QStringLiteral("Excel出力")) != ModalResult::Yes) {
@@ -127,7 +168,6 @@ std::string TForm1::ExportChartToExcel() {
 
     // Another system chosen and back empties the symbols: count again, so the key is written whole.
     chart::countColoursInUse(model_, system_.table);
-    Form2->ProgressStage(QStringLiteral("Excelにデータ書込み中"));
     const auto item = std::find_if(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(),
                                    [this](const chart::CubeSizeItem& i) { return i.text == cubeItem_; });
     excel::WorkbookParameters parameters;
@@ -138,31 +178,33 @@ std::string TForm1::ExportChartToExcel() {
     parameters.countSize = fabric_.fabric.countSize;
     parameters.fabricUnit = fabric_.fabric.unit;
     parameters.sizeCaption = pictureArea->sizeCaption().toStdString();
-    const excel::WorkbookWrite written = excel::writeChartWorkbook(path.toStdString(), model_, system_, parameters);
-    Form2->ProgressStep(10);
-    return written.message;
+    DialogProgress progress(*Form2);
+    return excel::writeChartWorkbook(templatePath().toStdString(), target.absoluteFilePath().toStdString(), model_,
+                                     system_, parameters, progress);
 }
 
 void TForm1::Bt2_Excel_inClick() {
     if (!PageControl1->isEnabled()) return;
     resetPen();
     const WorkbookRun run(*this);
-    const std::string problem = ImportChartFromExcel();
-    Form2->ProgressFinish(problem.empty() ? QStringLiteral("Excel読込終了") : text(problem));
+    Form2->ProgressFinish(outcome([this] { return ImportChartFromExcel(); }, QStringLiteral("Excel読込終了")));
 }
 
 std::string TForm1::ImportChartFromExcel() {
     Form2->ProgressOpen(kImportCaption, 430);
-    const QString folder = workbookFolder();
+    QApplication::processEvents();
     Form2->ProgressStep(2);
+    if (std::string problem = startFolderProblem(); !problem.empty()) return problem;
+    const QString folder = workbookFolder();
     const QString path = dialogs().openFileName(FileRequest{
         QStringLiteral("図案Excelファイルを指定してください (Tessaly <図案Excel読込> )"), folder, kOpenFilter});
     if (path.isEmpty()) return "Excel読込(ファイル選択)をキャンセルしました";
+    Form2->ProgressStep(2);
     dataFolder_ = QFileInfo(path).absolutePath().toStdString();
-    Form2->ProgressStage(QStringLiteral("データ読込中"));
-    Form2->ProgressStep(10);
+    Form2->ProgressStep(2);
 
-    excel::WorkbookRead read = excel::readChartWorkbook(path.toStdString());
+    DialogProgress progress(*Form2);
+    excel::WorkbookRead read = excel::readChartWorkbook(path.toStdString(), progress);
     if (!read.message.empty()) return read.message;
     takeWorkbookSystem(read.model.options.codeSystem);
     const excel::SettledChart settled = excel::settleImportedChart(read.model, system_);
@@ -174,7 +216,6 @@ std::string TForm1::ImportChartFromExcel() {
     chartCodeSystem_ = currentCodeSystem_;
     model_.cube.rebuildCodes = false;
     showWorkbookChart(read.parameters, settled.colours);
-    Form2->ProgressStep(400);
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "app/qt_dialogs.h"
 
 #include "app/colours.h"
+#include "app/file_filter.h"
 #include "app/size_dialog.h"
 
 #include <QApplication>
@@ -82,13 +83,14 @@ ModalResult QtDialogs::ask(const Question& question) {
 }
 
 QString QtDialogs::openFileName(const FileRequest& request) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, request.folder, request.filter);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, request.folder,
+                                        qtNameFilters(request.filter));
 }
 
 QString QtDialogs::saveFileName(const FileRequest& request) {
     // Whoever saves asks about replacing an existing file in the program's own words.
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.folder, request.filter,
-                                        nullptr, QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.folder,
+                                        qtNameFilters(request.filter), nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 void QtDialogs::showWindow(QDialog& window, WindowModality modality) {

@@ -88,7 +88,7 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
     excel::WorkbookParameters parameters;
     parameters.cubeItem = cubeItemIndex(choices.cubeItem);
     parameters.resultColours = outcome.reduction.colours;
-    const std::string error = writeChartOutputs(arguments, model, system, parameters);
+    const std::string error = writeChartOutputs(arguments, model, system, parameters, shippedTemplate(defaultCfgDir));
     if (!error.empty()) return Failure{kExitBadInput, error};
     if (arguments.json) {
         out << chartSummaryJson(model, outcome.reduction, choices.cubeItem) << std::flush;

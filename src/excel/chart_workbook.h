@@ -1,9 +1,14 @@
 #pragma once
 
+// A chart written to a chart workbook and read back, through the workbook engine, whoever asks:
+// the window's two buttons and the command line. Both raise AutomationError when the engine meets a
+// file it cannot open or save; what the user is told otherwise comes back as a message.
+
 #include "chart/chart_model.h"
 #include "palette/catalogue.h"
 
 #include <string>
+#include <string_view>
 
 namespace excel {
 
@@ -20,18 +25,31 @@ struct WorkbookParameters {
     friend bool operator==(const WorkbookParameters&, const WorkbookParameters&) = default;
 };
 
-struct WorkbookWrite {
-    std::string message;  // empty on success
+// Told the stage a workbook operation is in and the steps it has done; each report is also a
+// moment for a window to repaint (a report of 0 steps is only that).
+class WorkbookProgress {
+public:
+    virtual ~WorkbookProgress() = default;
+    virtual void stage(std::string_view) {}
+    virtual void step(int) {}
 };
 
-// Writes the chart as a chart workbook: colour chart, symbol chart, colour key with the parameters,
-// and the colour values and levels of every cell. The table gives each cell's colour and symbol, so
-// it is the one the chart was counted with. The file appears whole or not at all.
-WorkbookWrite writeChartWorkbook(const std::string& path, const chart::ChartModel& model,
-                                 const palette::LoadedCodeSystem& system, const WorkbookParameters& parameters);
+// The file every chart workbook starts from, in the program's cfg folder.
+inline constexpr std::string_view kTemplateFileName = "Tessaly.xlsx";
 
-// The empty chart workbook the spreadsheet user starts from: the six sheets with their set-up.
-WorkbookWrite writeTemplateWorkbook(const std::string& path);
+// The user's message when the template is not there, otherwise an empty text.
+std::string missingTemplate(const std::string& templatePath);
+
+// Writes the chart as a chart workbook made from the template: colour chart, symbol chart, colour
+// key with the parameters, and the colour values and levels of every cell. The system is the one
+// the chart was counted with; it gives each cell's colour and symbol. The file appears whole or not
+// at all. Returns an empty text, or the user's message when the template is missing.
+std::string writeChartWorkbook(const std::string& templatePath, const std::string& path, const chart::ChartModel& model,
+                               const palette::LoadedCodeSystem& system, const WorkbookParameters& parameters,
+                               WorkbookProgress& progress);
+
+// The empty chart workbook the spreadsheet user and every export start from.
+void writeTemplateWorkbook(const std::string& path);
 
 struct WorkbookRead {
     std::string message;  // empty on success; otherwise the text to show the user
@@ -42,8 +60,12 @@ struct WorkbookRead {
     WorkbookParameters parameters;
 };
 
-// Reads a chart workbook as any spreadsheet program may have saved it. A file that is no workbook,
-// or whose parameter block lacks the chart marker, is refused with the message the user knows.
-WorkbookRead readChartWorkbook(const std::string& path);
+// What the user is told of a file that is no chart workbook.
+std::string notAChartWorkbook(const std::string& path);
+
+// Reads a chart workbook as any spreadsheet program may have saved it; the file is never changed.
+// A workbook without the chart marker, or with parameters no chart can have, is refused with the
+// message the user knows.
+WorkbookRead readChartWorkbook(const std::string& path, WorkbookProgress& progress);
 
 }  // namespace excel

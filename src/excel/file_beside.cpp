@@ -15,7 +15,8 @@ std::string writeThroughFileBeside(const std::string& target,
                                    const std::function<std::string(const std::string& temporary)>& write) {
     const std::filesystem::path path(target);
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    // A short name of its own, so that a target whose name is as long as a name may be still works.
+    std::string pattern = (folder / ".tessaly-XXXXXX").string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = mkstemp(name.data());

@@ -1,7 +1,7 @@
 #include "excel/chart_workbook.h"
 
 #include "chart/cube_size.h"
-#include "excel/spreadsheet_document.h"
+#include "excel/workbook_engine.h"
 #include "excel/workbook_layout.h"
 #include "platform/failure.h"
 
@@ -15,13 +15,13 @@ namespace excel {
 namespace {
 
 // The upper block, its empty row and the lower block of the largest chart.
-constexpr int kValueRowsEnd = 2 * chart::kMaxCells + 1;
+constexpr int kLastValueRow = 2 * chart::kMaxCells + 1;
 constexpr int kFewestPixels = 4;
 constexpr int kFallbackCellCount = 3;
+// What the progress bar of an import counts for the rows, two steps each.
+constexpr int kRowSteps = 400;
 
-std::string notAChart(const std::string& path) {
-    return "選んだExcelファイル（" + std::filesystem::path(path).filename().string() + "）は図案ファイルではありません。";
-}
+std::string fileName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -29,42 +29,30 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-std::optional<double> numberOf(const CellValue& value) {
-    if (value.kind == CellValue::Kind::Number) return value.number;
-    if (value.kind != CellValue::Kind::Text) return std::nullopt;
-    const std::string text = trimmed(value.text);
+// The marker: an empty cell counts as 0, a fraction is rounded, a text is read as a number, and a
+// text that is no number is no marker.
+bool isChartMarker(const Variant& marker) {
     double number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return number;
-}
-
-// A whole number as a cell holds it, as number or as text; a fraction, any other text or an empty
-// cell gives the fallback.
-int wholeNumber(const CellValue& value, int fallback) {
-    const std::optional<double> number = numberOf(value);
-    if (!number || *number != std::trunc(*number) || std::abs(*number) > 1e9) return fallback;
-    return static_cast<int>(*number);
+    if (const double* stored = std::get_if<double>(&marker)) {
+        number = *stored;
+    } else if (const std::string* text = std::get_if<std::string>(&marker)) {
+        const std::string digits = trimmed(*text);
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return false;
+    }
+    return std::nearbyint(number) == kChartMarker;
 }
 
 class KeySheet {
 public:
-    explicit KeySheet(const SpreadsheetDocument& document) : document_(document) {}
-    int parameter(Parameter p) const { return wholeNumber(value(parameterRow(p), kParameterValueColumn), 0); }
-    std::string text(int row) const { return trimmed(value(row, kTextColumn).text); }
-    CellValue value(int row, int column) const { return document_.cell(sheetIndex(Sheet::Key), row, column); }
+    explicit KeySheet(Worksheet sheet) : sheet_(std::move(sheet)) {}
+    int parameter(Parameter p) const { return VariantToIntDef(value(parameterRow(p), kParameterValueColumn), 0); }
+    std::string text(int row) const { return trimmed(textForm(value(row, kTextColumn))); }
+    Variant value(int row, int column) const { return sheet_.Cells(row, column).value(); }
 
 private:
-    const SpreadsheetDocument& document_;
+    Worksheet sheet_;
 };
-
-// The marker: an empty cell counts as 0, a fraction is rounded, a text is read as a number.
-bool hasChartMarker(const KeySheet& key) {
-    const CellValue marker = key.value(parameterRow(Parameter::Marker), kParameterValueColumn);
-    if (marker.kind == CellValue::Kind::Empty) return false;
-    const std::optional<double> number = numberOf(marker);
-    return number && std::nearbyint(*number) == kChartMarker;
-}
 
 int levelsOf(int stored, int cubeItem) {
     if (stored >= 1) return stored;
@@ -121,53 +109,92 @@ std::string parameterRefusal(const chart::ChartModel& model) {
     return {};
 }
 
-// Level counts beyond the largest cube would not fit a packed index.
-bool levelFits(int level, int levels) { return level >= 0 && level < levels && level < chart::kMostLevels; }
+// The next number of a row text, before its first comma, and the text after that comma. A field
+// that is no whole number gives the fallback; `complete` tells whether a comma ended a non-empty field.
+struct Field {
+    int level;
+    bool complete;
+};
 
-// The level numbers of the lower blocks. The block starts after the first row whose red value is no
-// number of 0 or more, and a row ends at its first cell without a red level. Levels outside the
-// cube, such as the 255 of an empty cell, leave the cell empty.
-void readCells(const SpreadsheetDocument& document, chart::ChartModel& model) {
+Field takeField(std::string_view& text, int fallback) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos) return {fallback, false};
+    const int level = VariantToIntDef(Variant(std::string(text.substr(0, comma))), fallback);
+    text.remove_prefix(comma + 1);
+    return {level, comma > 0};
+}
+
+bool levelFits(int level, int levels) { return level >= 0 && level < levels; }
+
+// The level numbers of the lower blocks, as "read01" left them in row texts. The block starts after
+// the first row whose red value is no number of 0 or more, and a row ends at its first field
+// without a red level. Levels outside the cube, such as the 255 of an empty cell, leave the cell
+// empty; rows and fields past the largest chart are not read.
+void readCells(const Workbook& book, chart::ChartModel& model, WorkbookProgress& progress) {
     std::fill(model.grid.begin(), model.grid.end(), chart::kEmptyCell);
-    const auto level = [&](int channel, int row, int column, int fallback) {
-        return wholeNumber(document.cell(sheetIndex(valueSheet(channel)), row, column), fallback);
-    };
-    int first = 0;
-    while (first < kValueRowsEnd && level(0, first, 0, -1) >= 0) ++first;
+    const Worksheet sheets[3] = {book.WorkSheets(sheetNumber(Sheet::Red)), book.WorkSheets(sheetNumber(Sheet::Green)),
+                                 book.WorkSheets(sheetNumber(Sheet::Blue))};
+    const auto rowText = [&](int channel, int row) { return textForm(sheets[channel].Cells(row, 1).value()); };
+    int first = 1;
+    while (first <= kLastValueRow && VariantToIntDef(sheets[0].Cells(first, 1).value(), -1) >= 0) ++first;
     ++first;
     const chart::LevelCounts& levels = model.cube.levels;
-    for (int y = 0; y < chart::kMaxCells && first + y < kValueRowsEnd; ++y) {
-        const int row = first + y;
-        if (document.cell(sheetIndex(Sheet::Red), row, 0).kind == CellValue::Kind::Empty) break;
+    int rowsRead = 0;
+    for (int row = first; row <= kLastValueRow && row - first < chart::kMaxCells; ++row) {
+        const std::string redText = rowText(0, row);
+        if (trimmed(redText).empty()) break;
+        const std::string greenText = rowText(1, row);
+        const std::string blueText = rowText(2, row);
+        std::string_view red = redText, green = greenText, blue = blueText;
         for (int x = 0; x < chart::kMaxCells; ++x) {
-            const int r = level(0, row, x, -1);
-            if (r < 0) break;
-            const int g = level(1, row, x, 0);
-            const int b = level(2, row, x, 0);
-            const bool fits = levelFits(r, levels.red) && levelFits(g, levels.green) && levelFits(b, levels.blue);
-            model.cell(x, y) = fits ? chart::pack(r, g, b) : chart::kEmptyCell;
+            const Field r = takeField(red, -1);
+            if (r.level < 0 || !r.complete) break;
+            const int g = takeField(green, 0).level;
+            const int b = takeField(blue, 0).level;
+            const bool fits = levelFits(r.level, levels.red) && levelFits(g, levels.green) && levelFits(b, levels.blue);
+            model.cell(x, row - first) = fits ? chart::pack(r.level, g, b) : chart::kEmptyCell;
         }
+        ++rowsRead;
+        progress.step(2);
     }
+    progress.step(kRowSteps - 2 * rowsRead);
 }
 
 }  // namespace
 
-WorkbookRead readChartWorkbook(const std::string& path) {
-    SpreadsheetDocument document;
-    if (!document.load(path).empty() || document.sheetCount() < kSheetCount) {
-        return platform::failure<WorkbookRead>(notAChart(path));
-    }
-    const KeySheet key(document);
-    if (!hasChartMarker(key)) return platform::failure<WorkbookRead>(notAChart(path));
+std::string notAChartWorkbook(const std::string& path) {
+    return "選んだExcelファイル（" + fileName(path) + "）は図案ファイルではありません。";
+}
 
+WorkbookRead readChartWorkbook(const std::string& path, WorkbookProgress& progress) {
+    Application excel;
+    Workbook book = excel.WorkBooks().open(path);
+    progress.step(2);
+    // The chosen file is never changed: the workbook is closed without saving however reading ends.
+    struct CloseWithoutSaving {
+        Workbook& book;
+        ~CloseWithoutSaving() { book.close(0); }
+    } closing{book};
+
+    const KeySheet key(book.WorkSheets(sheetNumber(Sheet::Key)));
+    progress.step(2);
+    if (!isChartMarker(key.value(parameterRow(Parameter::Marker), kParameterValueColumn))) {
+        return platform::failure<WorkbookRead>(notAChartWorkbook(path));
+    }
     WorkbookRead result;
     readParameters(key, result.model, result.parameters);
     const std::string refusal = parameterRefusal(result.model);
     if (!refusal.empty()) {
-        return platform::failure<WorkbookRead>("選んだExcelファイル（" + std::filesystem::path(path).filename().string() +
-                                               "）は読込めません。" + refusal + "。");
+        return platform::failure<WorkbookRead>("選んだExcelファイル（" + fileName(path) + "）は読込めません。" + refusal + "。");
     }
-    readCells(document, result.model);
+    progress.step(10);
+
+    progress.stage("データ前処理中");
+    progress.step(0);
+    excel.run("read01");
+    progress.stage("データ読込中");
+    progress.step(10);
+    readCells(book, result.model, progress);
     return result;
 }
 

@@ -63,44 +63,65 @@ std::string SpreadsheetDocument::load(const std::string& path) {
 
 int SpreadsheetDocument::sheetCount() const { return static_cast<int>(parts_->document.get_sheet_count()); }
 
-CellValue SpreadsheetDocument::cell(int sheet, int row, int column) const {
-    CellValue value;
-    if (!parts_->inside(sheet, row, column)) return value;
+std::string SpreadsheetDocument::sheetName(int sheet) const {
+    return std::string(parts_->document.get_sheet_name(static_cast<ss::sheet_t>(sheet)));
+}
+
+SpreadsheetDocument::Extent SpreadsheetDocument::extent(int sheet) const {
+    const ss::sheet* s = parts_->document.get_sheet(static_cast<ss::sheet_t>(sheet));
+    if (!s) return {};
+    const ixion::abs_range_t range = s->get_data_range();
+    if (!range.valid()) return {};
+    return Extent{range.last.row + 1, range.last.column + 1};
+}
+
+Variant SpreadsheetDocument::cell(int sheet, int row, int column) const {
+    if (!parts_->inside(sheet, row, column)) return {};
     const ixion::model_context& context = parts_->document.get_model_context();
     const ixion::abs_address_t address(sheet, row, column);
     switch (context.get_celltype(address)) {
     case ixion::celltype_t::numeric:
     case ixion::celltype_t::boolean:
-        value.kind = CellValue::Kind::Number;
-        value.number = context.get_numeric_value(address);
-        break;
+        return context.get_numeric_value(address);
     case ixion::celltype_t::string:
-        value.kind = CellValue::Kind::Text;
-        value.text = std::string(context.get_string_value(address));
-        break;
+        return std::string(context.get_string_value(address));
     case ixion::celltype_t::formula:
         // A formula counts by the result its program saved with it.
         try {
-            value.number = context.get_numeric_value(address);
-            value.kind = CellValue::Kind::Number;
+            return context.get_numeric_value(address);
         } catch (const std::exception&) {
+            return {};
         }
-        break;
     default:
-        break;
+        return {};
     }
-    return value;
 }
 
-std::optional<platform::Rgb> SpreadsheetDocument::fill(int sheet, int row, int column) const {
-    if (!parts_->inside(sheet, row, column)) return std::nullopt;
+CellData SpreadsheetDocument::look(int sheet, int row, int column) const {
+    CellData look;
+    if (!parts_->inside(sheet, row, column)) return look;
     const ss::sheet* s = parts_->document.get_sheet(static_cast<ss::sheet_t>(sheet));
     const ss::styles& styles = parts_->document.get_styles();
     const ss::cell_format_t* format = styles.get_cell_format(s->get_cell_format(row, column));
-    if (!format) return std::nullopt;
-    const ss::fill_t* fill = styles.get_fill(format->fill);
-    if (!fill || fill->pattern_type != ss::fill_pattern_t::solid) return std::nullopt;
-    return platform::Rgb{fill->fg_color.red, fill->fg_color.green, fill->fg_color.blue};
+    if (!format) return look;
+    if (const ss::fill_t* fill = styles.get_fill(format->fill); fill && fill->pattern_type == ss::fill_pattern_t::solid) {
+        look.fill = platform::Rgb{fill->fg_color.red, fill->fg_color.green, fill->fg_color.blue};
+    }
+    if (const ss::border_t* border = styles.get_border(format->border)) {
+        const auto weight = [](const ss::border_attrs_t& edge) {
+            switch (edge.style) {
+            case ss::border_style_t::unknown:
+            case ss::border_style_t::none: return LineWeight::None;
+            case ss::border_style_t::hair: return LineWeight::Hairline;
+            default: return LineWeight::Thin;
+            }
+        };
+        look.left = weight(border->left);
+        look.top = weight(border->top);
+        look.right = weight(border->right);
+        look.bottom = weight(border->bottom);
+    }
+    return look;
 }
 
 }  // namespace excel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "excel/cell_value.h"
+#include "excel/sheet_content.h"
 #include "platform/bitmap.h"
 
 #include <memory>
@@ -7,14 +9,6 @@
 #include <string>
 
 namespace excel {
-
-// A cell as a spreadsheet file holds it: nothing, a number or a text.
-struct CellValue {
-    enum class Kind { Empty, Number, Text };
-    Kind kind = Kind::Empty;
-    double number = 0;
-    std::string text;
-};
 
 // An .xlsx file read into memory, whatever program saved it. The one place that knows the reading
 // library, whose interfaces change from release to release.
@@ -29,10 +23,18 @@ public:
     std::string load(const std::string& path);
 
     int sheetCount() const;
+    std::string sheetName(int sheet) const;
+    // How many rows and columns, from the first, hold all the sheet's values.
+    struct Extent {
+        int rows = 0;
+        int columns = 0;
+    };
+    Extent extent(int sheet) const;
     // Rows and columns count from 0; a cell outside the sheets is empty.
-    CellValue cell(int sheet, int row, int column) const;
-    // The solid fill colour of a cell, if it has one.
-    std::optional<platform::Rgb> fill(int sheet, int row, int column) const;
+    Variant cell(int sheet, int row, int column) const;
+    // How a cell looks: its solid fill colour, if it has one, and its lines, each taken as the
+    // finest (hairline) or as thin; the value is left empty.
+    CellData look(int sheet, int row, int column) const;
 
 private:
     struct Parts;

@@ -1,14 +1,19 @@
 #include "excel/chart_workbook.h"
 
 #include "chart/code_painting.h"
-#include "excel/chart_grids.h"
-#include "excel/file_beside.h"
-#include "excel/xlsx_file.h"
+#include "excel/workbook_engine.h"
+#include "excel/workbook_layout.h"
 
 #include <cmath>
+#include <filesystem>
 
 namespace excel {
 namespace {
+
+// The blocks are prepared at the largest chart's size; a range write uses what it needs.
+constexpr int kBlockSize = chart::kMaxCells;
+constexpr int kParameterBlockRows = 22;
+constexpr int kParameterBlockColumns = 3;
 
 // The printed description under the key: the canvas size and the kind of colours.
 std::string description(const std::string& sizeCaption, const std::string& systemTitle) {
@@ -21,51 +26,45 @@ std::string description(const std::string& sizeCaption, const std::string& syste
     return text;
 }
 
-// The red, green and blue a cell shows, and its level numbers: 255 each for an empty cell.
-struct CellValues {
-    int colour[3] = {kNoValue, kNoValue, kNoValue};
-    int levels[3] = {kNoValue, kNoValue, kNoValue};
+std::string address(int column, int row) { return ColumnLetters(column - 1) + std::to_string(row); }
+
+// Every cell's colour, levels and symbol, in blocks ready for one range write each.
+struct ChartBlocks {
+    SafeArray<int> colour[3]{{kBlockSize, kBlockSize}, {kBlockSize, kBlockSize}, {kBlockSize, kBlockSize}};
+    SafeArray<int> levels[3]{{kBlockSize, kBlockSize}, {kBlockSize, kBlockSize}, {kBlockSize, kBlockSize}};
+    SafeArray<std::string> symbols{kBlockSize, kBlockSize};
 };
 
-CellValues cellValues(const chart::ChartModel& model, const palette::ColourTable& table, int x, int y) {
-    CellValues values;
-    const std::int32_t packed = model.cell(x, y);
-    if (packed == chart::kEmptyCell) return values;
-    const chart::CubeCell levels = chart::unpack(packed);
-    values.levels[0] = levels.r;
-    values.levels[1] = levels.g;
-    values.levels[2] = levels.b;
-    if (const palette::ColourEntry* entry = chart::cellEntry(model, table, x, y)) {
-        values.colour[0] = entry->r;
-        values.colour[1] = entry->g;
-        values.colour[2] = entry->b;
+// Chart cell (x, y), from 1: 255 everywhere when it is empty; levels but white and no symbol when
+// its cube cell has no code colour.
+void takeCell(ChartBlocks& blocks, const chart::ChartModel& model, const palette::ColourTable& table, int x, int y) {
+    for (int channel = 0; channel < 3; ++channel) {
+        blocks.colour[channel](y - 1, x - 1) = kNoValue;
+        blocks.levels[channel](y - 1, x - 1) = kNoValue;
     }
-    return values;
-}
-
-void writeValueSheets(XlsxFile& file, const chart::ChartModel& model, const palette::ColourTable& table) {
-    for (int y = 0; y < model.rows; ++y) {
-        for (int x = 0; x < model.columns; ++x) {
-            const CellValues values = cellValues(model, table, x, y);
-            for (int channel = 0; channel < 3; ++channel) {
-                file.number(valueSheet(channel), y, x, values.colour[channel]);
-                file.number(valueSheet(channel), lowerBlockRow(model.rows, y), x, values.levels[channel]);
-            }
-        }
+    const std::int32_t packed = model.cell(x - 1, y - 1);
+    if (packed == chart::kEmptyCell) return;
+    const chart::CubeCell levels = chart::unpack(packed);
+    blocks.levels[0](y - 1, x - 1) = levels.r;
+    blocks.levels[1](y - 1, x - 1) = levels.g;
+    blocks.levels[2](y - 1, x - 1) = levels.b;
+    if (const palette::ColourEntry* entry = chart::cellEntry(model, table, x - 1, y - 1)) {
+        blocks.colour[0](y - 1, x - 1) = entry->r;
+        blocks.colour[1](y - 1, x - 1) = entry->g;
+        blocks.colour[2](y - 1, x - 1) = entry->b;
+        blocks.symbols(y - 1, x - 1) = entry->symbol;
     }
 }
 
 int optionValue(bool on) { return on ? kOptionOn : kOptionOff; }
 
-void writeParameters(XlsxFile& file, const chart::ChartModel& model, const WorkbookParameters& parameters) {
-    const int imageWidth = model.displayWidth;
-    const int imageHeight = model.displayHeight;
+SafeArray<int> parameterBlock(const chart::ChartModel& model, const WorkbookParameters& parameters) {
     const int values[kParameterCount] = {
         kChartMarker,
-        parameters.panelWidth > 0 ? parameters.panelWidth : imageWidth,
-        parameters.panelHeight > 0 ? parameters.panelHeight : imageHeight,
-        imageWidth,
-        imageHeight,
+        parameters.panelWidth > 0 ? parameters.panelWidth : model.displayWidth,
+        parameters.panelHeight > 0 ? parameters.panelHeight : model.displayHeight,
+        model.displayWidth,
+        model.displayHeight,
         parameters.cubeItem,
         model.cube.levels.red,
         model.cube.levels.green,
@@ -81,64 +80,133 @@ void writeParameters(XlsxFile& file, const chart::ChartModel& model, const Workb
         // Halves go to the even neighbour, as the count size has always been stored.
         static_cast<int>(std::nearbyint(parameters.countSize * kCountSizeScale)),
     };
-    for (int i = 0; i < kParameterRows; ++i) {
-        file.number(Sheet::Key, kParameterRow + i, kParameterIndexColumn, i < kParameterCount ? i : 0);
-        file.number(Sheet::Key, kParameterRow + i, kParameterValueColumn, i < kParameterCount ? values[i] : 0);
+    SafeArray<int> block(kParameterBlockRows, kParameterBlockColumns);
+    for (int i = 0; i < kParameterCount; ++i) {
+        block(i, 0) = i;
+        block(i, 1) = values[i];
+    }
+    return block;
+}
+
+// The thin lines every five cells and the numbers every ten, on a chart sheet of w x h cells.
+void numberAndRule(const Worksheet (&sheets)[2], int w, int h, WorkbookProgress& progress) {
+    for (int k = 0; k <= w; ++k) {
+        if (k % kLineStep == 0) {
+            progress.step(1);
+            for (const Worksheet& sheet : sheets) {
+                sheet.Range(address(k + 1, 1), address(k + 1, h + 2)).Borders(kRightEdge).Weight(kThin);
+            }
+        }
+        if (k % kNumberStep == 0) {
+            progress.step(1);
+            // The apostrophe keeps the column numbers texts, as a spreadsheet user types them.
+            for (const Worksheet& sheet : sheets) sheet.Cells(1, k + 2) = "'" + std::to_string(k + 1);
+        }
+    }
+    for (int k = 0; k <= h; ++k) {
+        if (k % kLineStep == 0) {
+            progress.step(1);
+            for (const Worksheet& sheet : sheets) {
+                sheet.Range(address(1, k + 1), address(w + 2, k + 1)).Borders(kBottomEdge).Weight(kThin);
+            }
+        }
+        if (k % kNumberStep == 0) {
+            progress.step(1);
+            for (const Worksheet& sheet : sheets) sheet.Cells(k + 2, 1) = k + 1;
+        }
     }
 }
 
-void writeKey(XlsxFile& file, const chart::ChartModel& model, const palette::LoadedCodeSystem& system,
+void writeKey(const Worksheet& key, const chart::ChartModel& model, const palette::LoadedCodeSystem& system,
               const WorkbookParameters& parameters) {
-    if (model.options.codeSystem.find("DMC") == std::string::npos) {
-        file.text(Sheet::Key, 0, kCodeColumn, kAbbreviationHeader);
-    }
+    SafeArray<int> numbers(chart::kColourListRows, 4);
+    SafeArray<std::string> texts(chart::kColourListRows, 3);
     for (int i = 0; i < chart::kColourListRows; ++i) {
         const chart::ColourListRow& row = model.colourList.rows[i];
-        const int sheetRow = kKeyFirstRow + i;
-        const std::int32_t numbers[] = {row.count, row.r, row.g, row.b};
-        for (int c = 0; c < 4; ++c) file.number(Sheet::Key, sheetRow, kCountColumn + c, numbers[c]);
-        // Codes stay texts even when they are digits only, so that a code like "0310" keeps its form.
-        file.text(Sheet::Key, sheetRow, kSymbolColumn, row.symbol);
-        file.text(Sheet::Key, sheetRow, kSymbolColumn + 1, row.code);
-        file.text(Sheet::Key, sheetRow, kSymbolColumn + 2, row.name);
+        numbers(i, 0) = row.count;
+        numbers(i, 1) = row.r;
+        numbers(i, 2) = row.g;
+        numbers(i, 3) = row.b;
+        texts(i, 0) = row.symbol;
+        texts(i, 1) = row.code;
+        texts(i, 2) = row.name;
     }
-    writeParameters(file, model, parameters);
-    file.text(Sheet::Key, kCodeSystemRow, kTextColumn, model.options.codeSystem);
-    file.text(Sheet::Key, kFabricUnitRow, kTextColumn, parameters.fabricUnit);
-    file.text(Sheet::Key, kDescriptionRow, kTextColumn, description(parameters.sizeCaption, system.settings.title));
+    const int lastKeyRow = kKeyFirstRow + chart::kColourListRows - 1;
+    key.Range(key.Cells(kKeyFirstRow, kCountColumn), key.Cells(lastKeyRow, kCountColumn + 3)).Value(numbers);
+    key.Range(key.Cells(kKeyFirstRow, kSymbolColumn), key.Cells(lastKeyRow, kSymbolColumn + 2)).Value(texts);
+    key.Range(key.Cells(kParameterRow, kParameterIndexColumn),
+              key.Cells(kParameterRow + kParameterRows - 1, kParameterValueColumn))
+        .Value(parameterBlock(model, parameters));
+    key.Cells(kCodeSystemRow, kTextColumn) = model.options.codeSystem;
+    key.Cells(kFabricUnitRow, kTextColumn) = parameters.fabricUnit;
+    key.Cells(kDescriptionRow, kTextColumn) = description(parameters.sizeCaption, system.settings.title);
 }
 
 }  // namespace
 
-WorkbookWrite writeChartWorkbook(const std::string& path, const chart::ChartModel& model,
-                                 const palette::LoadedCodeSystem& system, const WorkbookParameters& parameters) {
-    const palette::ColourTable& table = system.table;
-    WorkbookWrite result;
-    result.message = writeThroughFileBeside(path, [&](const std::string& temporary) {
-        XlsxFile file(temporary);
-        writeChartGrids(file, model.columns, model.rows, [&](int x, int y) {
-            const CellValues values = cellValues(model, table, x, y);
-            const palette::ColourEntry* entry = chart::cellEntry(model, table, x, y);
-            return GridCell{platform::Rgb{static_cast<std::uint8_t>(values.colour[0]),
-                                          static_cast<std::uint8_t>(values.colour[1]),
-                                          static_cast<std::uint8_t>(values.colour[2])},
-                            entry ? std::string_view(entry->symbol) : std::string_view()};
-        });
-        writeValueSheets(file, model, table);
-        writeKey(file, model, system, parameters);
-        return file.close();
-    });
-    return result;
+std::string missingTemplate(const std::string& templatePath) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(templatePath, error) ? std::string() : "処理用Excelファイル１がありません";
 }
 
-WorkbookWrite writeTemplateWorkbook(const std::string& path) {
-    WorkbookWrite result;
-    result.message = writeThroughFileBeside(path, [](const std::string& temporary) {
-        XlsxFile file(temporary);
-        writeChartGrids(file, 0, 0, [](int, int) { return GridCell{}; });
-        return file.close();
-    });
-    return result;
+std::string writeChartWorkbook(const std::string& templatePath, const std::string& path, const chart::ChartModel& model,
+                               const palette::LoadedCodeSystem& system, const WorkbookParameters& parameters,
+                               WorkbookProgress& progress) {
+    if (std::string missing = missingTemplate(templatePath); !missing.empty()) return missing;
+
+    progress.stage("Excelオブジェクト作成中");
+    Application excel;
+    Workbook book = excel.WorkBooks().open(templatePath);
+    const Worksheet charts[2] = {book.WorkSheets(sheetNumber(Sheet::ColourChart)),
+                                 book.WorkSheets(sheetNumber(Sheet::SymbolChart))};
+    progress.step(2);
+
+    progress.stage("データ数値化中");
+    ChartBlocks blocks;
+    for (const Worksheet& sheet : charts) sheet.Columns(1).ColumnWidth(kNumberColumnWidth);
+    int w = 0;
+    int h = 0;
+    for (int x = 1; x <= model.columns && x <= kBlockSize; ++x) {
+        progress.step(1);
+        for (const Worksheet& sheet : charts) sheet.Columns(x + kChartOrigin).ColumnWidth(kCellColumnWidth);
+        for (int y = 1; y <= model.rows && y <= kBlockSize; ++y) {
+            takeCell(blocks, model, system.table, x, y);
+            if (x == 1) {
+                for (const Worksheet& sheet : charts) sheet.Rows(y + kChartOrigin).RowHeight(kCellRowHeight);
+            }
+            h = y;
+        }
+        w = x;
+        progress.step(0);
+    }
+    for (int column = w + 2; column == w + 2 || column <= kLastNarrowColumn; ++column) {
+        for (const Worksheet& sheet : charts) sheet.Columns(column).ColumnWidth(kCellColumnWidth);
+    }
+
+    progress.stage("Excel罫線処理中");
+    charts[1].Range("b2", address(w + 1, h + 1)).Borders().Weight(kHairline);
+    progress.step(2);
+    numberAndRule(charts, w, h, progress);
+
+    progress.stage("Excelにデータ書込み中");
+    progress.step(10);
+    const Worksheet key = book.WorkSheets(sheetNumber(Sheet::Key));
+    if (model.options.codeSystem.find("DMC") == std::string::npos) key.Cells(1, kCodeColumn) = std::string(kAbbreviationHeader);
+    charts[1].Range(charts[1].Cells(2, 2), charts[1].Cells(h + 1, w + 1)).Value(blocks.symbols);
+    for (int channel = 0; channel < 3; ++channel) {
+        const Worksheet values = book.WorkSheets(sheetNumber(valueSheet(channel)));
+        values.Range(values.Cells(1, 1), values.Cells(h, w)).Value(blocks.colour[channel]);
+        values.Range(values.Cells(h + 2, 1), values.Cells(2 * h + 1, w)).Value(blocks.levels[channel]);
+        if (channel < 2) progress.step(10);
+    }
+    writeKey(key, model, system, parameters);
+
+    progress.stage("Excel色塗り中");
+    progress.step(2);
+    excel.run("draw01");
+    book.saveas(path);
+    book.save();
+    return {};
 }
 
 }  // namespace excel

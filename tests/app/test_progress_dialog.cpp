@@ -1,8 +1,6 @@
-// The workbook progress dialog worked through its real widgets, and the helpers export and import
-// share with it.
+// The workbook progress dialog worked through its real widgets.
 
 #include "app/progress_dialog.h"
-#include "app/progress_helpers.h"
 #include "app/scripted_dialogs.h"
 
 #include <QLabel>
@@ -21,25 +19,6 @@ const QString kImportCaption = QStringLiteral("Tessaly <図案Excel読込> (原�
 // Long enough to wrap to three lines in the dialog's width.
 const QString kThreeLineMessage = QStringLiteral(
     "出力先のファイルを開けませんでした。別のプログラムが使っていないか、フォルダに書き込めるかを確かめてから、もう一度お試しください。");
-
-TEST(ColumnLetters, CountFromAThroughZThenTwoLetters) {
-    const std::vector<std::pair<int, QString>> cases{{0, "a"},   {1, "b"},   {25, "z"},  {26, "aa"},
-                                                     {51, "az"}, {52, "ba"}, {199, "gr"}, {201, "gt"},
-                                                     {675, "yz"}};
-    for (const auto& [n, letters] : cases) EXPECT_EQ(app::ColumnLetters(n), letters) << n;
-}
-
-TEST(VariantToIntDef, ReadsOnlyWholeNumbers) {
-    EXPECT_EQ(app::VariantToIntDef(QVariant(), 0), 0);
-    EXPECT_EQ(app::VariantToIntDef(QVariant(), -1), -1);
-    EXPECT_EQ(app::VariantToIntDef(12, -1), 12);
-    EXPECT_EQ(app::VariantToIntDef(12.0, -1), 12);
-    EXPECT_EQ(app::VariantToIntDef(QStringLiteral("-7"), 0), -7);
-    EXPECT_EQ(app::VariantToIntDef(QStringLiteral("12a"), -1), -1);
-    EXPECT_EQ(app::VariantToIntDef(12.5, -1), -1);
-    EXPECT_EQ(app::VariantToIntDef(QStringLiteral(""), 3), 3);
-    EXPECT_EQ(app::VariantToIntDef(QStringLiteral("99999999999"), 3), 3);
-}
 
 class ProgressDialogTest : public ::testing::Test {
 protected:

@@ -1,6 +1,7 @@
 // "Excel出力" and "Excel読込" through the real buttons, with the file dialogs and the overwrite
 // question answered through the seam.
 
+#include "app/page_control.h"
 #include "app/progress_dialog.h"
 #include "app/window_fixture.h"
 #include "chart/code_painting.h"
@@ -13,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -62,6 +65,15 @@ TEST_F(WorkbookButtonsTest, ExportNeedsAChartAndAFileName) {
     dialogs_.chooseFile({});
     window_->Bt2_Excel->click();
     EXPECT_EQ(finalMessage(), QStringLiteral("Excel出力(ファイル指定)をキャンセルしました"));
+    ASSERT_EQ(dialogs_.fileRequests().size(), 1u);
+    EXPECT_EQ(dialogs_.fileRequests()[0].title, QStringLiteral("ファイル名を指定してください (Tessaly <図案Excel出力> )"));
+    EXPECT_EQ(dialogs_.fileRequests()[0].filter, QStringLiteral("Excel files (*.xlsx)|*.XLSX"));
+
+    // Without the template nothing is asked and nothing written.
+    std::filesystem::remove(folder("cfg/Tessaly.xlsx"));
+    window_->Bt2_Excel->click();
+    EXPECT_EQ(finalMessage(), QStringLiteral("処理用Excelファイル１がありません"));
+    EXPECT_EQ(dialogs_.fileRequests().size(), 1u);
 }
 
 TEST_F(WorkbookButtonsTest, ExportAsksBeforeReplacingAFileAndImportGivesTheChartBack) {
@@ -103,11 +115,38 @@ TEST_F(WorkbookButtonsTest, ImportRefusesWhatIsNoChartWorkbook) {
     window_->Bt2_Excel_in->click();
     EXPECT_EQ(finalMessage(), QStringLiteral("Excel読込(ファイル選択)をキャンセルしました"));
 
+    // A workbook without the chart marker: the empty template.
+    dialogs_.chooseFile(QString::fromStdString(folder("cfg/Tessaly.xlsx")));
+    window_->Bt2_Excel_in->click();
+    EXPECT_EQ(finalMessage(), QStringLiteral("選んだExcelファイル（Tessaly.xlsx）は図案ファイルではありません。"));
+    EXPECT_TRUE(window_->pictureArea->panel()->chartLayer()->pixmap().isNull());
+    EXPECT_TRUE(dialogs_.fileRequests()[1].filter.startsWith(QStringLiteral("Excel files (*.xlsx)|*.XLSX")));
+}
+
+// A file the workbook engine cannot open ends the import with the engine's own words, which stay
+// until OK is pressed, and leaves the window usable and the chart as it was.
+TEST_F(WorkbookButtonsTest, AnEngineErrorIsShownAndTheWindowUnlocked) {
+    makeChart();
+    const std::vector<std::string> made = codes();
     std::ofstream(folder("broken.xlsx")) << "PK\x03\x04 not a workbook";
     dialogs_.chooseFile(workbook("broken.xlsx"));
     window_->Bt2_Excel_in->click();
-    EXPECT_EQ(finalMessage(), QStringLiteral("選んだExcelファイル（broken.xlsx）は図案ファイルではありません。"));
-    EXPECT_TRUE(window_->pictureArea->panel()->chartLayer()->pixmap().isNull());
+    EXPECT_EQ(finalMessage(), QStringLiteral("Excelファイル（broken.xlsx）を開けません。Excelのブックではないか、壊れています。"));
+    EXPECT_TRUE(window_->Form2->Bt_OK->isVisible());
+    EXPECT_FALSE(window_->Form2->Timer1->isActive());
+    EXPECT_TRUE(window_->PageControl1->isEnabled());
+    EXPECT_TRUE(window_->pictureArea->panel()->isEnabled());
+    EXPECT_EQ(codes(), made);
+
+    // A save that fails (the chosen name is a folder) fails the export, not the program.
+    std::filesystem::create_directories(folder("taken.xlsx"));
+    dialogs_.chooseFile(workbook("taken.xlsx"));
+    dialogs_.answer(app::ModalResult::Yes);
+    window_->Bt2_Excel->click();
+    EXPECT_TRUE(finalMessage().startsWith(QStringLiteral("Excelファイル（taken.xlsx）を保存できません。")))
+        << finalMessage().toStdString();
+    EXPECT_TRUE(window_->PageControl1->isEnabled());
+    EXPECT_TRUE(std::filesystem::is_directory(folder("taken.xlsx")));
 }
 
 }  // namespace

@@ -17,7 +17,8 @@
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::copy(TESSALY_SOURCE_CFG, folder("cfg"), std::filesystem::copy_options::recursive);
+        // The data as the program ships it, the chart workbook template made by the build among it.
+        std::filesystem::copy(TESSALY_SHIPPED_CFG, folder("cfg"), std::filesystem::copy_options::recursive);
         std::filesystem::create_directories(folder("record"));
     }
 

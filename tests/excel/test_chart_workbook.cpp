@@ -7,13 +7,15 @@
 #include "chart/cube.h"
 #include "edit/painting_visit.h"
 #include "excel/chart_workbook.h"
-#include "excel/spreadsheet_document.h"
+#include "excel/workbook_file.h"
 #include "excel/workbook_layout.h"
 #include "platform/picture_decoder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +26,18 @@ struct Case {
     bool smoothing;
     bool boundary;
 };
+
+// The template every export starts from, written once for all tests of this program.
+const std::string& templatePath() {
+    static const std::string path = [] {
+        const std::string made = (std::filesystem::temp_directory_path() /
+                                  ("tessaly-test-template-" + std::to_string(::getpid()) + ".xlsx"))
+                                     .string();
+        excel::writeTemplateWorkbook(made);
+        return made;
+    }();
+    return path;
+}
 
 // Tests run side by side: the file names carry the test's own name.
 std::string scratchPath(const std::string& name) {
@@ -82,9 +96,10 @@ TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
     parameters.countSize = 5.5;
     parameters.fabricUnit = "cm";
     const std::string path = scratchPath(std::to_string(c.columns) + "x" + std::to_string(c.rows) + ".xlsx");
-    ASSERT_EQ(excel::writeChartWorkbook(path, written, system, parameters).message, "");
+    excel::WorkbookProgress quiet;
+    ASSERT_EQ(excel::writeChartWorkbook(templatePath(), path, written, system, parameters, quiet), "");
 
-    excel::WorkbookRead read = excel::readChartWorkbook(path);
+    excel::WorkbookRead read = excel::readChartWorkbook(path, quiet);
     ASSERT_EQ(read.message, "");
     EXPECT_EQ(read.parameters, parameters);
     chart::ChartModel& model = read.model;
@@ -140,12 +155,15 @@ TEST(ChartWorkbookSheets, ShowTheChartInColoursSymbolsAndKey) {
     ASSERT_TRUE(chart::makeChart(model, loaded.system, chart::defaultChoices(loaded.system.settings)).reduction.success);
     model.cell(9, 9) = chart::kEmptyCell;
     const std::string path = scratchPath("sheets.xlsx");
-    ASSERT_EQ(excel::writeChartWorkbook(path, model, loaded.system, {}).message, "");
+    excel::WorkbookProgress quiet;
+    ASSERT_EQ(excel::writeChartWorkbook(templatePath(), path, model, loaded.system, {}, quiet), "");
 
-    excel::SpreadsheetDocument document;
-    ASSERT_EQ(document.load(path), "");
-    const int colourChart = excel::sheetIndex(excel::Sheet::ColourChart);
-    const int symbolChart = excel::sheetIndex(excel::Sheet::SymbolChart);
+    const excel::WorkbookContent book = excel::readWorkbookFile(path);
+    const excel::SheetContent& colourChart = book.sheets[excel::sheetIndex(excel::Sheet::ColourChart)];
+    const excel::SheetContent& symbolChart = book.sheets[excel::sheetIndex(excel::Sheet::SymbolChart)];
+    const auto text = [](const excel::SheetContent& sheet, int row, int column) {
+        return excel::textForm(sheet.value(row, column));
+    };
     for (int x = 0; x < 10; ++x) {
         for (int y = 0; y < 10; ++y) {
             const palette::ColourEntry* entry = chart::cellEntry(model, loaded.system.table, x, y);
@@ -153,26 +171,38 @@ TEST(ChartWorkbookSheets, ShowTheChartInColoursSymbolsAndKey) {
                                                                  static_cast<std::uint8_t>(entry->g),
                                                                  static_cast<std::uint8_t>(entry->b)}
                                                  : platform::kWhite;
-            EXPECT_EQ(document.fill(colourChart, y + 1, x + 1), expected) << x << "," << y;
-            EXPECT_EQ(document.cell(symbolChart, y + 1, x + 1).text, entry ? entry->symbol : "") << x << "," << y;
+            EXPECT_EQ(colourChart.find(y + 2, x + 2)->fill, expected) << x << "," << y;
+            EXPECT_EQ(text(symbolChart, y + 2, x + 2), entry ? entry->symbol : "") << x << "," << y;
+            // Hairlines around every symbol, a thin line after every fifth cell.
+            const excel::LineWeight right = x % 5 == 4 ? excel::LineWeight::Thin : excel::LineWeight::Hairline;
+            EXPECT_EQ(symbolChart.find(y + 2, x + 2)->right, right) << x << "," << y;
+            EXPECT_EQ(colourChart.find(y + 2, x + 2)->right,
+                      x % 5 == 4 ? excel::LineWeight::Thin : excel::LineWeight::None);
         }
     }
+    // The lines run one row and one column past the chart; nothing further.
+    EXPECT_EQ(colourChart.find(12, 11)->right, excel::LineWeight::Thin);
+    EXPECT_EQ(colourChart.find(11, 12)->bottom, excel::LineWeight::Thin);
+    EXPECT_EQ(colourChart.find(13, 11), nullptr);
     // Numbers every ten cells: column numbers as texts, row numbers as numbers.
-    EXPECT_EQ(document.cell(colourChart, 0, 1).text, "1");
-    EXPECT_EQ(document.cell(symbolChart, 0, 11).text, "11");
-    EXPECT_EQ(document.cell(symbolChart, 11, 0).number, 11);
+    EXPECT_EQ(colourChart.value(1, 2), excel::Variant(std::string("1")));
+    EXPECT_EQ(symbolChart.value(1, 12), excel::Variant(std::string("11")));
+    EXPECT_EQ(symbolChart.value(12, 1), excel::Variant(11.0));
     // Thread codes stay texts; a code system without DMC in its name heads its codes as abbreviations.
-    const int key = excel::sheetIndex(excel::Sheet::Key);
-    EXPECT_EQ(document.cell(key, 0, 0).text, "数");
-    EXPECT_EQ(document.cell(key, 0, excel::kCodeColumn).text, "略称");
-    EXPECT_EQ(document.cell(key, 1, excel::kSymbolColumn + 1).kind, excel::CellValue::Kind::Text);
-    EXPECT_EQ(document.cell(key, excel::kCodeSystemRow, excel::kTextColumn).text, "アイコン");
-    EXPECT_EQ(document.cell(key, excel::kDescriptionRow, excel::kTextColumn).text, " (ｷｬﾝﾊﾞｽ) (色種)アイコン16色");
+    const excel::SheetContent& key = book.sheets[excel::sheetIndex(excel::Sheet::Key)];
+    EXPECT_EQ(text(key, 1, 1), "数");
+    EXPECT_EQ(text(key, 1, excel::kCodeColumn), "略称");
+    EXPECT_TRUE(std::holds_alternative<std::string>(key.value(2, excel::kSymbolColumn + 1)));
+    EXPECT_EQ(text(key, excel::kCodeSystemRow, excel::kTextColumn), "アイコン");
+    EXPECT_EQ(text(key, excel::kDescriptionRow, excel::kTextColumn), " (ｷｬﾝﾊﾞｽ) (色種)アイコン16色");
+    EXPECT_EQ(key.value(excel::parameterRow(excel::Parameter::Marker), excel::kParameterValueColumn), excel::Variant(160.0));
+    EXPECT_EQ(key.value(excel::kParameterRow + 19, excel::kParameterIndexColumn), excel::Variant(0.0));
     // The value sheets: 255 for the empty cell, then an empty row between the blocks.
-    const int red = excel::sheetIndex(excel::Sheet::Red);
-    EXPECT_EQ(document.cell(red, 9, 9).number, excel::kNoValue);
-    EXPECT_EQ(document.cell(red, 10, 0).kind, excel::CellValue::Kind::Empty);
-    EXPECT_EQ(document.cell(red, 20, 9).number, excel::kNoValue);
+    const excel::SheetContent& red = book.sheets[excel::sheetIndex(excel::Sheet::Red)];
+    EXPECT_EQ(red.value(10, 10), excel::Variant(255.0));
+    EXPECT_TRUE(excel::isEmpty(red.value(11, 1)));
+    EXPECT_EQ(red.value(21, 10), excel::Variant(255.0));
+    EXPECT_TRUE(excel::isEmpty(red.value(22, 1)));
     std::filesystem::remove(path);
 }
 

@@ -1,8 +1,10 @@
 // Which workbooks the reader takes for charts: the marker alone decides, read as a spreadsheet
-// program may have stored it, and a file that is no workbook at all is refused the same way.
+// program may have stored it; a file that is no workbook at all is the engine's error.
 
 #include "excel/chart_workbook.h"
-#include "excel/xlsx_file.h"
+#include "excel/workbook_file.h"
+#include "excel/automation_error.h"
+#include "excel/workbook_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -26,20 +28,37 @@ std::filesystem::path scratchFolder() {
 
 using Parameters = std::vector<std::pair<excel::Parameter, double>>;
 
-// A workbook with a chart marker written by writeMarker and these parameters; nothing else.
-std::string markerWorkbook(const std::function<void(excel::XlsxFile&, int row, int column)>& writeMarker,
-                           const Parameters& parameters = {}) {
+using Book = excel::WorkbookContent;
+using excel::Sheet;
+using excel::Variant;
+
+void put(Book& book, Sheet sheet, int row, int column, Variant value) {
+    book.sheets[excel::sheetIndex(sheet)].cell(row, column).value = std::move(value);
+}
+
+constexpr int kMarkerRow = excel::parameterRow(excel::Parameter::Marker);
+constexpr int kMarkerColumn = excel::kParameterValueColumn;
+
+// A workbook of the six sheets with a chart marker written by writeMarker and these parameters;
+// nothing else.
+std::string markerWorkbook(const std::function<void(Book&)>& writeMarker, const Parameters& parameters = {}) {
     const std::string path = (scratchFolder() / "marker.xlsx").string();
-    excel::XlsxFile file(path);
-    writeMarker(file, excel::parameterRow(excel::Parameter::Marker), excel::kParameterValueColumn);
+    Book book;
+    for (std::string_view name : excel::kSheetNames) book.sheets.emplace_back(std::string(name));
+    writeMarker(book);
     for (const auto& [parameter, value] : parameters) {
-        file.number(excel::Sheet::Key, excel::parameterRow(parameter), excel::kParameterValueColumn, value);
+        put(book, Sheet::Key, excel::parameterRow(parameter), kMarkerColumn, value);
     }
-    EXPECT_EQ(file.close(), "");
+    excel::writeWorkbookFile(book, path);
     return path;
 }
 
-void marker160(excel::XlsxFile& f, int r, int c) { f.number(excel::Sheet::Key, r, c, 160); }
+void marker160(Book& book) { put(book, Sheet::Key, kMarkerRow, kMarkerColumn, 160.0); }
+
+excel::WorkbookRead readWorkbook(const std::string& path) {
+    excel::WorkbookProgress quiet;
+    return excel::readChartWorkbook(path, quiet);
+}
 
 // Negative sizes stand for the usual 3; the levels and chart size are those of a small chart.
 const Parameters kSmallChart{{excel::Parameter::Columns, 8},      {excel::Parameter::Rows, 8},
@@ -48,14 +67,13 @@ const Parameters kSmallChart{{excel::Parameter::Columns, 8},      {excel::Parame
                              {excel::Parameter::BlueLevels, 4}};
 
 TEST(WorkbookMarker, TakesTheMarkerAsNumberRoundedOrText) {
-    using excel::Sheet;
-    const std::function<void(excel::XlsxFile&, int, int)> accepted[] = {
+    const std::function<void(Book&)> accepted[] = {
         marker160,
-        [](excel::XlsxFile& f, int r, int c) { f.number(Sheet::Key, r, c, 160.4); },
-        [](excel::XlsxFile& f, int r, int c) { f.text(Sheet::Key, r, c, " 160"); },
+        [](Book& b) { put(b, Sheet::Key, kMarkerRow, kMarkerColumn, 160.4); },
+        [](Book& b) { put(b, Sheet::Key, kMarkerRow, kMarkerColumn, std::string(" 160")); },
     };
     for (const auto& write : accepted) {
-        const excel::WorkbookRead read = excel::readChartWorkbook(markerWorkbook(write, kSmallChart));
+        const excel::WorkbookRead read = readWorkbook(markerWorkbook(write, kSmallChart));
         EXPECT_EQ(read.message, "");
         // Nothing else written: the fallbacks of a damaged parameter block, and no cells.
         EXPECT_EQ(read.model.cellWidth, 3);
@@ -74,30 +92,65 @@ TEST(WorkbookMarker, RefusesParametersNoChartCanHave) {
              {excel::Parameter::GreenLevels, 129},  {excel::Parameter::BlueLevels, 1}}) {
         Parameters parameters = kSmallChart;
         parameters.emplace_back(parameter, value);
-        const excel::WorkbookRead read = excel::readChartWorkbook(markerWorkbook(marker160, parameters));
+        const excel::WorkbookRead read = readWorkbook(markerWorkbook(marker160, parameters));
         EXPECT_TRUE(read.message.starts_with("選んだExcelファイル（marker.xlsx）は読込めません。"))
             << static_cast<int>(parameter) << ": " << read.message;
     }
 }
 
 TEST(WorkbookMarker, RefusesAnyOtherMarker) {
-    using excel::Sheet;
-    const std::function<void(excel::XlsxFile&, int, int)> refused[] = {
-        [](excel::XlsxFile&, int, int) {},
-        [](excel::XlsxFile& f, int r, int c) { f.number(Sheet::Key, r, c, 161); },
-        [](excel::XlsxFile& f, int r, int c) { f.number(Sheet::Key, r, c, 160.6); },
-        [](excel::XlsxFile& f, int r, int c) { f.text(Sheet::Key, r, c, "160a"); },
-        [](excel::XlsxFile& f, int r, int c) { f.number(Sheet::Red, r, c, 160); },
+    const std::function<void(Book&)> refused[] = {
+        [](Book&) {},
+        [](Book& b) { put(b, Sheet::Key, kMarkerRow, kMarkerColumn, 161.0); },
+        [](Book& b) { put(b, Sheet::Key, kMarkerRow, kMarkerColumn, 160.6); },
+        [](Book& b) { put(b, Sheet::Key, kMarkerRow, kMarkerColumn, std::string("160a")); },
+        [](Book& b) { put(b, Sheet::Red, kMarkerRow, kMarkerColumn, 160.0); },
     };
-    for (const auto& write : refused) EXPECT_EQ(excel::readChartWorkbook(markerWorkbook(write)).message, kRefusal);
+    for (const auto& write : refused) EXPECT_EQ(readWorkbook(markerWorkbook(write)).message, kRefusal);
 }
 
-TEST(WorkbookMarker, RefusesFilesThatAreNoWorkbook) {
+// Cells come from the row texts of the level blocks, whoever wrote the sheets: at most a chart's
+// width of them per row and a chart's height of rows, each cell only with levels inside the cube.
+TEST(WorkbookCells, ReadOnlyLevelsTheCubeHasWithinTheLargestChart) {
+    const std::string path = markerWorkbook(
+        [](Book& b) {
+            marker160(b);
+            for (int channel = 0; channel < 3; ++channel) {
+                const Sheet sheet = excel::valueSheet(channel);
+                // An upper block of one row, then 201 level rows of 201 cells each.
+                put(b, sheet, 1, 1, 0.0);
+                for (int row = 3; row <= 3 + 200; ++row) {
+                    for (int column = 1; column <= 201; ++column) put(b, sheet, row, column, 1.0);
+                }
+            }
+            put(b, Sheet::Red, 3, 2, 4.0);    // at the red level count
+            put(b, Sheet::Blue, 3, 3, 255.0);  // an empty cell as the export writes it
+            put(b, Sheet::Green, 4, 1, std::string("x"));  // a green that is no number counts as 0
+        },
+        {{excel::Parameter::Columns, 200}, {excel::Parameter::Rows, 200}, {excel::Parameter::CellWidth, 1},
+         {excel::Parameter::CellHeight, 1}, {excel::Parameter::RedLevels, 4}, {excel::Parameter::GreenLevels, 4},
+         {excel::Parameter::BlueLevels, 4}});
+    const excel::WorkbookRead chart = readWorkbook(path);
+    ASSERT_EQ(chart.message, "");
+    EXPECT_EQ(chart.model.cell(0, 0), chart::pack(1, 1, 1));
+    EXPECT_EQ(chart.model.cell(1, 0), chart::kEmptyCell);
+    EXPECT_EQ(chart.model.cell(2, 0), chart::kEmptyCell);
+    EXPECT_EQ(chart.model.cell(0, 1), chart::pack(1, 0, 1));
+    EXPECT_EQ(chart.model.cell(199, 0), chart::pack(1, 1, 1));
+    EXPECT_EQ(chart.model.cell(199, 199), chart::pack(1, 1, 1));
+}
+
+TEST(WorkbookMarker, FilesThatAreNoWorkbookAreTheEnginesError) {
     const std::filesystem::path folder = scratchFolder();
     const std::string broken = (folder / "marker.xlsx").string();
     std::ofstream(broken) << "PK\x03\x04 not really a zip";
-    EXPECT_EQ(excel::readChartWorkbook(broken).message, kRefusal);
-    EXPECT_EQ(excel::readChartWorkbook((folder / "no-such-folder" / "marker.xlsx").string()).message, kRefusal);
+    EXPECT_THROW(readWorkbook(broken), excel::AutomationError);
+    EXPECT_THROW(readWorkbook((folder / "no-such-folder" / "marker.xlsx").string()), excel::AutomationError);
+    // A workbook of one sheet has no key sheet to look at.
+    Book single;
+    single.sheets.emplace_back("Sheet1");
+    excel::writeWorkbookFile(single, broken);
+    EXPECT_THROW(readWorkbook(broken), excel::AutomationError);
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+#include "excel/automation_error.h"
+#include "excel/spreadsheet_document.h"
+#include "excel/workbook_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace excel {
+namespace {
+
+std::string cannotOpen(const std::string& path, const std::string& why) {
+    return "Excelファイル（" + std::filesystem::path(path).filename().string() + "）を開けません。" + why;
+}
+
+}  // namespace
+
+WorkbookContent readWorkbookFile(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path, std::ios::binary)) {
+        throw AutomationError(cannotOpen(path, "ファイルがないか、読めません。"));
+    }
+    SpreadsheetDocument document;
+    if (!document.load(path).empty() || document.sheetCount() == 0) {
+        throw AutomationError(cannotOpen(path, "Excelのブックではないか、壊れています。"));
+    }
+    // Fills and lines may mark empty cells, which the values' extent leaves out, and the reading
+    // library cannot list them: they are looked for as far as any sheet holds values and two rows
+    // and columns beyond, which takes in a chart's lines and colours.
+    constexpr int kBeyondValues = 2;
+    SpreadsheetDocument::Extent reach;
+    for (int s = 0; s < document.sheetCount(); ++s) {
+        const SpreadsheetDocument::Extent extent = document.extent(s);
+        reach.rows = std::max(reach.rows, extent.rows + kBeyondValues);
+        reach.columns = std::max(reach.columns, extent.columns + kBeyondValues);
+    }
+
+    WorkbookContent content;
+    for (int s = 0; s < document.sheetCount(); ++s) {
+        SheetContent& sheet = content.sheets.emplace_back(document.sheetName(s));
+        const SpreadsheetDocument::Extent extent = document.extent(s);
+        for (int row = 0; row < reach.rows; ++row) {
+            for (int column = 0; column < reach.columns; ++column) {
+                Variant value = row < extent.rows && column < extent.columns ? document.cell(s, row, column) : Variant();
+                const CellData look = document.look(s, row, column);
+                const std::pair<Edge, LineWeight> lines[] = {
+                    {Edge::Left, look.left}, {Edge::Top, look.top}, {Edge::Right, look.right}, {Edge::Bottom, look.bottom}};
+                const bool lined = std::any_of(std::begin(lines), std::end(lines),
+                                               [](const auto& line) { return line.second != LineWeight::None; });
+                if (isEmpty(value) && !look.fill && !lined) continue;
+                CellData& cell = sheet.cell(row + 1, column + 1);
+                cell.value = std::move(value);
+                cell.fill = look.fill;
+                for (const auto& [edge, weight] : lines) {
+                    if (weight != LineWeight::None) sheet.setLine(row + 1, column + 1, edge, weight);
+                }
+            }
+        }
+    }
+    return content;
+}
+
+}  // namespace excel
