@@ -19,8 +19,11 @@ struct OpenWorkbook {
     bool changed = false;
     bool closed = false;
 
-    SheetContent& sheet(int index) {
+    void ensureOpen() const {
         if (closed) throw AutomationError("閉じたExcelファイル（" + fileName() + "）は使えません");
+    }
+    SheetContent& sheet(int index) {
+        ensureOpen();
         if (index < 1 || index > static_cast<int>(content.sheets.size())) {
             throw AutomationError("Excelファイル（" + fileName() + "）にシート" + std::to_string(index) + "がありません");
         }
@@ -101,9 +104,7 @@ SheetCell& SheetCell::operator=(int number) {
 }
 
 BorderSet::BorderSet(std::shared_ptr<OpenWorkbook> book, int sheet, int top, int left, int bottom, int right, int index)
-    : book_(std::move(book)), sheet_(sheet), top_(top), left_(left), bottom_(bottom), right_(right), index_(index) {
-    if (index < 0 || index > kBottomEdge) throw AutomationError("罫線の番号" + std::to_string(index) + "は使えません");
-}
+    : book_(std::move(book)), sheet_(sheet), top_(top), left_(left), bottom_(bottom), right_(right), index_(index) {}
 
 void BorderSet::Weight(int weight) {
     const LineWeight line = lineWeight(weight);
@@ -131,22 +132,17 @@ CellRange::CellRange(std::shared_ptr<OpenWorkbook> book, int sheet, int top, int
 BorderSet CellRange::Borders() const { return BorderSet(book_, sheet_, top_, left_, bottom_, right_, 0); }
 
 BorderSet CellRange::Borders(int index) const {
-    if (index < kLeftEdge) throw AutomationError("罫線の番号" + std::to_string(index) + "は使えません");
+    if (index < kLeftEdge || index > kBottomEdge) throw AutomationError("罫線の番号" + std::to_string(index) + "は使えません");
     return BorderSet(book_, sheet_, top_, left_, bottom_, right_, index);
 }
 
-void CellRange::Value(const std::string& text) {
+void CellRange::Value(const std::string& text) { fillWith(withoutQuotePrefix(text)); }
+void CellRange::Value(int number) { fillWith(static_cast<double>(number)); }
+
+void CellRange::fillWith(const Variant& value) {
     SheetContent& sheet = book_->changing(sheet_);
-    const Variant value = withoutQuotePrefix(text);
     for (int row = top_; row <= bottom_; ++row) {
         for (int column = left_; column <= right_; ++column) sheet.cell(row, column).value = value;
-    }
-}
-
-void CellRange::Value(int number) {
-    SheetContent& sheet = book_->changing(sheet_);
-    for (int row = top_; row <= bottom_; ++row) {
-        for (int column = left_; column <= right_; ++column) sheet.cell(row, column).value = static_cast<double>(number);
     }
 }
 
@@ -217,7 +213,7 @@ Workbook::Workbook(std::shared_ptr<OpenWorkbook> book) : book_(std::move(book)) 
 Worksheet Workbook::WorkSheets(int index) const { return Worksheet(book_, index); }
 
 void Workbook::saveas(const std::string& path) {
-    book_->sheet(1);
+    book_->ensureOpen();
     writeWorkbookFile(book_->content, path);
     book_->path = path;
     book_->changed = false;

@@ -84,6 +84,7 @@ public:
     void Value(const SafeArray<std::string>& block);
 
 private:
+    void fillWith(const Variant& value);
     template <class T>
     void fill(const SafeArray<T>& block);
     std::shared_ptr<OpenWorkbook> book_;

@@ -9,6 +9,12 @@
 namespace excel {
 namespace {
 
+// The part of each sheet the engine reads: all a chart workbook uses (its value sheets hold two
+// blocks of up to 200 rows, its chart sheets up to 202 columns) and more. A stray value far out in
+// someone's larger spreadsheet thus never has millions of empty cells looked at.
+constexpr int kReadRows = 1024;
+constexpr int kReadColumns = 256;
+
 std::string cannotOpen(const std::string& path, const std::string& why) {
     return "Excelファイル（" + std::filesystem::path(path).filename().string() + "）を開けません。" + why;
 }
@@ -31,8 +37,8 @@ WorkbookContent readWorkbookFile(const std::string& path) {
     SpreadsheetDocument::Extent reach;
     for (int s = 0; s < document.sheetCount(); ++s) {
         const SpreadsheetDocument::Extent extent = document.extent(s);
-        reach.rows = std::max(reach.rows, extent.rows + kBeyondValues);
-        reach.columns = std::max(reach.columns, extent.columns + kBeyondValues);
+        reach.rows = std::max(reach.rows, std::min(extent.rows + kBeyondValues, kReadRows));
+        reach.columns = std::max(reach.columns, std::min(extent.columns + kBeyondValues, kReadColumns));
     }
 
     WorkbookContent content;

@@ -89,7 +89,7 @@ SafeArray<int> parameterBlock(const chart::ChartModel& model, const WorkbookPara
 }
 
 // The thin lines every five cells and the numbers every ten, on a chart sheet of w x h cells.
-void numberAndRule(const Worksheet (&sheets)[2], int w, int h, WorkbookProgress& progress) {
+void drawLinesAndNumbers(const Worksheet (&sheets)[2], int w, int h, WorkbookProgress& progress) {
     for (int k = 0; k <= w; ++k) {
         if (k % kLineStep == 0) {
             progress.step(1);
@@ -186,7 +186,7 @@ std::string writeChartWorkbook(const std::string& templatePath, const std::strin
     progress.stage("Excel罫線処理中");
     charts[1].Range("b2", address(w + 1, h + 1)).Borders().Weight(kHairline);
     progress.step(2);
-    numberAndRule(charts, w, h, progress);
+    drawLinesAndNumbers(charts, w, h, progress);
 
     progress.stage("Excelにデータ書込み中");
     progress.step(10);

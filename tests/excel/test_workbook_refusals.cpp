@@ -140,6 +140,18 @@ TEST(WorkbookCells, ReadOnlyLevelsTheCubeHasWithinTheLargestChart) {
     EXPECT_EQ(chart.model.cell(199, 199), chart::pack(1, 1, 1));
 }
 
+// Someone's spreadsheet may hold a value anywhere; reading stays with what a chart uses.
+TEST(WorkbookCells, AFarAwayValueDoesNotMakeReadingLookAtEveryCell) {
+    const std::string path = markerWorkbook(
+        [](Book& b) {
+            marker160(b);
+            put(b, Sheet::Red, 1000000, 16000, std::string("far"));
+            put(b, Sheet::Key, 900000, 2, 1.0);
+        },
+        kSmallChart);
+    EXPECT_EQ(readWorkbook(path).message, "");
+}
+
 TEST(WorkbookMarker, FilesThatAreNoWorkbookAreTheEnginesError) {
     const std::filesystem::path folder = scratchFolder();
     const std::string broken = (folder / "marker.xlsx").string();
