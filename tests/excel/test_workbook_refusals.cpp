@@ -138,6 +138,8 @@ TEST(WorkbookCells, ReadOnlyLevelsTheCubeHasWithinTheLargestChart) {
     EXPECT_EQ(chart.model.cell(0, 1), chart::pack(1, 0, 1));
     EXPECT_EQ(chart.model.cell(199, 0), chart::pack(1, 1, 1));
     EXPECT_EQ(chart.model.cell(199, 199), chart::pack(1, 1, 1));
+    EXPECT_EQ(chart.model.cell(200, 0), chart::kEmptyCell);
+    EXPECT_EQ(chart.model.cell(0, 200), chart::kEmptyCell);
 }
 
 // Someone's spreadsheet may hold a value anywhere; reading stays with what a chart uses.
