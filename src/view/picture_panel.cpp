@@ -5,13 +5,28 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStatusTipEvent>
 
 namespace view {
 namespace {
 
+// A picture layer shows its picture as it is, also while the panel is disabled for a workbook
+// export or import: a dimmed chart would look as if something had gone wrong with it.
+class PictureLayer : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(contentsRect(), pixmap());
+    }
+};
+
 QLabel* layer(QWidget* panel, const char* name, const QString& accessibleName) {
-    auto* image = new QLabel(panel);
+    auto* image = new PictureLayer(panel);
     image->setObjectName(name);
     image->setAccessibleName(accessibleName);
     image->setScaledContents(true);

@@ -106,6 +106,20 @@ TEST_F(PictureAreaWidgets, RestoreBringsBackTheSizeTheChartWasMadeAt) {
     EXPECT_EQ(area->cellCounts(), (CellCounts{180, 130}));
 }
 
+// While a workbook is written or read the panel is disabled; the chart stays as it is, not dimmed.
+TEST_F(PictureAreaWidgets, ADisabledPanelShowsItsPictureUndimmed) {
+    PicturePanel* panel = area->panel();
+    QPixmap chart(4, 4);
+    chart.fill(QColor(200, 40, 40));
+    panel->chartLayer()->setPixmap(chart);
+    panel->chartLayer()->setGeometry(0, 0, 40, 40);
+    panel->chartLayer()->show();
+    panel->setEnabled(false);
+    const QImage shown = panel->chartLayer()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(20, 20), QColor(200, 40, 40));
+    EXPECT_EQ(shown.pixelColor(39, 39), QColor(200, 40, 40));
+}
+
 }  // namespace
 
 // The widgets need an application that outlives every test and is gone before the program exits.
