@@ -9,7 +9,6 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
-#include <optional>
 
 namespace excel {
 namespace {

@@ -5,7 +5,6 @@
 #include "platform/bitmap.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace excel {
