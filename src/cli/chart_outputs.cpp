@@ -37,6 +37,7 @@ std::string addWorkbook(OutputBatch& batch, const std::string& path, const chart
         const std::string message = excel::writeChartWorkbook(templatePath, scratch.string(), model, system, parameters, quiet);
         if (!message.empty()) return message + " (" + templatePath + ")";
     } catch (const excel::AutomationError& e) {
+        if (e.fileProblem()) return "cannot write " + path + ": " + platform::englishReason(*e.fileProblem());
         return "cannot write " + path + ": " + e.what();
     }
     std::ifstream in(scratch, std::ios::binary);

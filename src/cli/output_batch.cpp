@@ -3,9 +3,7 @@
 #include "cli/held_signal.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,9 +11,6 @@
 
 namespace cli {
 namespace {
-
-// A short fixed pattern, so that the temporary's name fits wherever the output's own name does.
-constexpr const char* kTemporaryPattern = ".tessaly-XXXXXX";
 
 bool writeAll(int fd, const std::string& contents) {
     const char* data = contents.data();
@@ -32,50 +27,42 @@ bool writeAll(int fd, const std::string& contents) {
     return true;
 }
 
-std::string failure(const std::string& name) { return "cannot write " + name + ": " + std::strerror(errno); }
-
-std::string folderOf(const std::string& path) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    return folder.empty() ? "." : folder.string();
+std::string failure(const std::string& name, const platform::FileProblem& problem) {
+    return "cannot write " + name + ": " + platform::englishReason(problem);
 }
+
+std::string failure(const std::string& name) { return "cannot write " + name + ": " + std::strerror(errno); }
 
 }  // namespace
 
 void OutputBatch::add(std::string option, std::string name, std::string contents) {
-    outputs_.push_back(Output{std::move(option), std::move(name), std::move(contents), {}, {}});
+    Output output;
+    output.option = std::move(option);
+    output.standardOutput = name == "-";
+    output.name = std::move(name);
+    output.contents = std::move(contents);
+    outputs_.push_back(std::move(output));
 }
 
 std::string OutputBatch::findTargets() {
     for (std::size_t i = 0; i < outputs_.size(); ++i) {
-        FoundTarget found = findOutputTarget(outputs_[i].name);
-        if (!found.message.empty()) return found.message;
-        outputs_[i].target = std::move(found.target);
+        Output& output = outputs_[i];
+        if (output.standardOutput) continue;
+        platform::FoundWriteTarget found = platform::findWriteTarget(output.name);
+        if (found.problem) return failure(output.name, *found.problem);
+        output.target = std::move(found.target);
         // Two outputs renamed onto one file would leave only the later one.
         for (std::size_t j = 0; j < i; ++j) {
-            if (outputs_[j].target.identity == outputs_[i].target.identity) {
-                return outputs_[j].option + " and " + outputs_[i].option + " name the same file: " + outputs_[i].name;
+            if (!outputs_[j].standardOutput && outputs_[j].target.identity == output.target.identity) {
+                return outputs_[j].option + " and " + output.option + " name the same file: " + output.name;
             }
         }
     }
     return {};
 }
 
-std::string OutputBatch::writeTemporary(Output& output) {
-    std::string name = folderOf(output.target.path) + "/" + kTemporaryPattern;
-    const int fd = mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) return failure(output.name);
-    output.temporary = name;
-    const bool written = fchmod(fd, output.target.mode) == 0 && writeAll(fd, output.contents);
-    const int savedErrno = errno;
-    if (::close(fd) != 0 || !written) {
-        if (!written) errno = savedErrno;
-        return failure(output.name);
-    }
-    return {};
-}
-
 std::string OutputBatch::writeStream(const Output& output) {
-    if (output.target.kind == OutputTarget::Kind::StandardOutput) {
+    if (output.standardOutput) {
         return writeAll(STDOUT_FILENO, output.contents) ? std::string() : failure("standard output");
     }
     // Opening a FIFO waits for its reader, as writing to it with the shell's `>` would.
@@ -99,18 +86,11 @@ std::string OutputBatch::writeStream(const Output& output) {
 
 std::string OutputBatch::renameTemporaries() {
     for (Output& output : outputs_) {
-        if (output.temporary.empty()) continue;
-        if (std::rename(output.temporary.c_str(), output.target.path.c_str()) != 0) return failure(output.name);
-        output.temporary.clear();
+        if (!output.pending) continue;
+        if (const auto problem = output.pending->commit()) return failure(output.name, *problem);
+        output.pending.reset();
     }
     return {};
-}
-
-void OutputBatch::removeTemporaries() {
-    for (Output& output : outputs_) {
-        if (!output.temporary.empty()) ::unlink(output.temporary.c_str());
-        output.temporary.clear();
-    }
 }
 
 std::string OutputBatch::commit() {
@@ -119,13 +99,17 @@ std::string OutputBatch::commit() {
     const HeldSignal heldPipeSignal(SIGPIPE);
     std::string error = findTargets();
     for (Output& output : outputs_) {
-        if (error.empty() && output.target.kind == OutputTarget::Kind::File) error = writeTemporary(output);
+        if (!error.empty() || output.standardOutput || output.target.kind != platform::WriteTarget::Kind::File) continue;
+        output.pending.emplace(output.target);
+        if (const auto problem = output.pending->write(output.contents)) error = failure(output.name, *problem);
     }
     for (const Output& output : outputs_) {
-        if (error.empty() && output.target.kind != OutputTarget::Kind::File) error = writeStream(output);
+        if (error.empty() && (output.standardOutput || output.target.kind == platform::WriteTarget::Kind::Stream)) {
+            error = writeStream(output);
+        }
     }
     if (error.empty()) error = renameTemporaries();
-    removeTemporaries();
+    for (Output& output : outputs_) output.pending.reset();
     return error;
 }
 

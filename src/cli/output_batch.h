@@ -1,7 +1,8 @@
 #pragma once
 
-#include "cli/output_target.h"
+#include "platform/atomic_file.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,14 +27,13 @@ private:
         std::string option;
         std::string name;
         std::string contents;
-        OutputTarget target;
-        std::string temporary;
+        bool standardOutput = false;
+        platform::WriteTarget target;
+        std::optional<platform::PendingFile> pending;
     };
     std::string findTargets();
-    std::string writeTemporary(Output& output);
     std::string writeStream(const Output& output);
     std::string renameTemporaries();
-    void removeTemporaries();
 
     std::vector<Output> outputs_;
 };

@@ -2,11 +2,14 @@
 
 #include "companion/greetings.h"
 #include "platform/ini_file.h"
+#include "platform/regular_file.h"
 #include "platform/session_names.h"
 #include "platform/text_codec.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 namespace companion {
@@ -24,23 +27,41 @@ std::string slotSection(int index) {
     return name;
 }
 
-// A missing file is an empty record; one that is there but cannot be read is nullopt, so that it
-// is not replaced by a record that has lost everybody else's slots.
-std::optional<IniFile> openRecordFile(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error) && !error) return IniFile();
-    return IniFile::load(path);
+std::string recordFileName(const std::string& path) { return "利用記録ファイル（" + path + "）"; }
+
+// A missing file is an empty record; one that is there but cannot be read (a folder, a FIFO or a
+// device in its place, one far too large) gives why, so that it is not replaced by a record that has
+// lost everybody else's slots.
+std::optional<IniFile> openRecordFile(const std::string& path, std::string& problem) {
+    const platform::FileBytes file = platform::readRegularFile(path, platform::kMostTextFileBytes);
+    if (file.problem && platform::isMissing(*file.problem)) return IniFile();
+    if (file.problem) {
+        problem = recordFileName(path) + "を読めません。" + platform::japaneseReason(*file.problem);
+        return std::nullopt;
+    }
+    return IniFile::fromBytes(file.bytes);
 }
 
 // The user's configuration folder may not exist yet when the record first moves there.
 std::string saveRecordFile(const IniFile& ini, const UsageRecord& record) {
     std::error_code error;
     std::filesystem::create_directories(record.Folder, error);
-    return ini.save(usageRecordPath(record));
+    const std::string path = usageRecordPath(record);
+    const auto problem = ini.save(path);
+    return problem ? recordFileName(path) + "を保存できません。" + platform::japaneseReason(*problem) : std::string();
 }
 
 LocalDateTime dateOr(const IniFile& ini, const std::string& section, const char* key, LocalDateTime fallback) {
     return platform::parseDateStamp(ini.readString(section, key, "")).value_or(fallback);
+}
+
+// A run count; one too large for its range (written by hand, or by a program that let it grow) is
+// taken as the largest, not as no count at all, which would make the user a new one.
+std::int32_t storedCount(const std::string& text) {
+    if (const auto count = platform::parseWholeNumber(text)) return *count;
+    const std::string_view digits = platform::trimBlanks(text);
+    const bool large = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return large ? std::numeric_limits<std::int32_t>::max() : 0;
 }
 
 void readUserSlots(const IniFile& ini, UsageRecord& record, LocalDateTime now) {
@@ -54,7 +75,7 @@ void readUserSlots(const IniFile& ini, UsageRecord& record, LocalDateTime now) {
         slot.firstUse = dateOr(ini, section, "start", now);
         slot.lastStart = dateOr(ini, section, "time_s", now);
         slot.lastEnd = dateOr(ini, section, "time_e", now);
-        slot.runCount = ini.readInteger(section, "times_all", 0);
+        slot.runCount = storedCount(ini.readString(section, "times_all", ""));
     }
 }
 
@@ -93,7 +114,9 @@ bool loadUsageRecord(UsageRecord& record, const UsageEnvironment& environment) {
     record.User = environment.user;
     if (record.AppName.empty() || record.Folder.empty()) return false;
 
-    const std::optional<IniFile> found = openRecordFile(usageRecordPath(record));
+    // A record that cannot be read is left alone; the save at the end meets it again and says why.
+    std::string unreadable;
+    const std::optional<IniFile> found = openRecordFile(usageRecordPath(record), unreadable);
     IniFile ini = found.value_or(IniFile());
 
     record.StoredMachine = ini.readString(kMachine, "name", "");
@@ -134,7 +157,8 @@ bool loadUsageRecord(UsageRecord& record, const UsageEnvironment& environment) {
     }
 
     ini.writeString(record.UserSection, "time_s", platform::formatDateStamp(now));
-    ++slot.runCount;
+    // A count at the top of its range stays there rather than turning negative.
+    if (slot.runCount < std::numeric_limits<std::int32_t>::max()) ++slot.runCount;
     record.UseCount = slot.runCount;
     record.ThisStart = now;
     record.PreviousStart = slot.lastStart;
@@ -156,8 +180,9 @@ bool loadUsageRecord(UsageRecord& record) { return loadUsageRecord(record, curre
 std::string saveUsageRecord(UsageRecord& record, SaveMode mode, LocalDateTime now) {
     if (record.AppName.empty() || record.Folder.empty()) return {};
     const std::string path = usageRecordPath(record);
-    std::optional<IniFile> ini = openRecordFile(path);
-    if (!ini) return "cannot read " + path;
+    std::string unreadable;
+    std::optional<IniFile> ini = openRecordFile(path, unreadable);
+    if (!ini) return unreadable;
 
     record.PreviousEnd = now;
     if (!record.UserSection.empty()) ini->writeString(record.UserSection, "time_e", platform::formatDateStamp(now));

@@ -1,7 +1,7 @@
 #include "excel/automation_error.h"
-#include "excel/file_beside.h"
 #include "excel/workbook_file.h"
 #include "excel/workbook_layout.h"
+#include "platform/atomic_file.h"
 
 #include <xlsxwriter.h>
 
@@ -10,6 +10,10 @@
 #include <filesystem>
 #include <memory>
 #include <unordered_map>
+
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace excel {
 namespace {
@@ -131,20 +135,62 @@ std::string writeSheets(const WorkbookContent& content, lxw_workbook* workbook) 
     return {};
 }
 
+std::string cannotSave(const std::string& path) {
+    return "Excelファイル（" + std::filesystem::path(path).filename().string() + "）を保存できません。";
+}
+
+// Holds the descriptor of the anonymous file the workbook library writes to.
+class MemoryFile {
+public:
+    MemoryFile() : fd_(::memfd_create("tessaly-workbook", MFD_CLOEXEC)) {}
+    ~MemoryFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+    int fd() const { return fd_; }
+    // A name under which the library's own open reaches this very file.
+    std::string name() const { return "/proc/self/fd/" + std::to_string(fd_); }
+
+private:
+    int fd_;
+};
+
+std::string contentsOf(const MemoryFile& file, const std::string& path) {
+    struct stat status {};
+    if (::fstat(file.fd(), &status) != 0) throw AutomationError(cannotSave(path), platform::systemProblem(path, errno));
+    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::pread(file.fd(), bytes.data() + filled, bytes.size() - filled, static_cast<off_t>(filled));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) throw AutomationError(cannotSave(path), platform::systemProblem(path, got < 0 ? errno : EIO));
+        filled += static_cast<std::size_t>(got);
+    }
+    return bytes;
+}
+
+// The library writes to a named file only. It writes into an anonymous file in memory, so that the
+// workbook reaches the disk the one way every file of the program does, and a disk that is full or
+// may not be written is told as such rather than as the library's zip error.
+std::string workbookBytes(const WorkbookContent& content, const std::string& path) {
+    const MemoryFile file;
+    if (file.fd() < 0) throw AutomationError(cannotSave(path), platform::systemProblem(path, errno));
+    lxw_workbook* workbook = workbook_new(file.name().c_str());
+    if (!workbook) throw AutomationError(cannotSave(path) + "作業用のファイルを作成できません");
+    std::string problem = writeSheets(content, workbook);
+    const lxw_error closed = workbook_close(workbook);
+    if (problem.empty() && closed != LXW_NO_ERROR) problem = lxw_strerror(closed);
+    if (!problem.empty()) throw AutomationError(cannotSave(path) + problem);
+    return contentsOf(file, path);
+}
+
 }  // namespace
 
 void writeWorkbookFile(const WorkbookContent& content, const std::string& path) {
-    const std::string message = writeThroughFileBeside(path, [&](const std::string& temporary) -> std::string {
-        lxw_workbook* workbook = workbook_new(temporary.c_str());
-        if (!workbook) return "cannot create " + temporary;
-        std::string problem = writeSheets(content, workbook);
-        const lxw_error closed = workbook_close(workbook);
-        if (problem.empty() && closed != LXW_NO_ERROR) problem = lxw_strerror(closed);
-        return problem;
-    });
-    if (!message.empty()) {
-        throw AutomationError("Excelファイル（" + std::filesystem::path(path).filename().string() + "）を保存できません。" +
-                              message);
+    const std::string bytes = workbookBytes(content, path);
+    if (const auto problem = platform::replaceFileAtomically(path, bytes)) {
+        throw AutomationError(cannotSave(path) + platform::japaneseReason(*problem), *problem);
     }
 }
 

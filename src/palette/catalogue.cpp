@@ -1,42 +1,33 @@
 #include "palette/catalogue.h"
 
 #include "platform/failure.h"
+#include "platform/regular_file.h"
 #include "platform/text_codec.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <filesystem>
-#include <system_error>
 
 namespace palette {
 namespace {
 
-LoadResult failure(std::string message) { return platform::failure<LoadResult>(std::move(message)); }
-
-SettingsFileResult unreadable(const std::string& why) {
-    return platform::failure<SettingsFileResult>(std::string("cannot read ") + kSettingsFileName + ": " + why);
-}
+template <typename Result = LoadResult>
+Result failure(std::string message) { return platform::failure<Result>(std::move(message)); }
 
 }  // namespace
 
 SettingsFileResult loadSettingsFile(const std::string& cfgDir) {
     const std::string path = cfgDir + "/" + kSettingsFileName;
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    const platform::FileBytes file = platform::readRegularFile(path, platform::kMostTextFileBytes);
     // Only a file that is not there is missing; one that is there but unusable (a folder of that
     // name, no permission) would send the user looking for the wrong fault.
-    if (status.type() == std::filesystem::file_type::not_found) {
-        return platform::failure<SettingsFileResult>("Tessaly.iniなし");
+    if (file.problem && platform::isMissing(*file.problem)) return failure<SettingsFileResult>("Tessaly.iniなし");
+    if (file.problem) {
+        SettingsFileResult result = failure<SettingsFileResult>(std::string("cannot read ") + kSettingsFileName + ": " +
+                                                                platform::englishReason(*file.problem));
+        result.unreadable = file.problem;
+        return result;
     }
-    if (error) return unreadable(error.message());
-    if (std::filesystem::is_directory(status)) return unreadable(std::generic_category().message(EISDIR));
-    if (!std::filesystem::is_regular_file(status)) return unreadable("not a regular file");
-
-    errno = 0;
-    const auto bytes = platform::readFileBytes(path);
-    if (!bytes) return unreadable(std::generic_category().message(errno != 0 ? errno : EIO));
     SettingsFileResult result;
-    result.ini = platform::IniFile::parse(platform::decodeTextFile(*bytes));
+    result.ini = platform::IniFile::parse(platform::decodeTextFile(file.bytes));
     return result;
 }
 
@@ -52,7 +43,7 @@ LoadResult chooseCodeSystem(const std::string& cfgDir, const std::optional<std::
     }
 
     LoadResult loaded = loadCodeSystem(cfgDir, settingsFile.ini, name);
-    if (!loaded.message.empty()) {
+    if (!loaded.message.empty() && !loaded.unreadable) {
         const std::string& tableFile = loaded.system.settings.tableFile;
         const std::string where = tableFile.empty()
                                       ? std::string(kSettingsFileName) + " names no colour table file for " + name
@@ -68,14 +59,21 @@ LoadResult loadCodeSystem(const std::string& cfgDir, const platform::IniFile& se
     result.system.settings = readCodeSystemSettings(settings, systemName);
 
     const std::string tablePath = cfgDir + "/" + result.system.settings.tableFile;
-    const auto bytes = result.system.settings.tableFile.empty() || !platform::fileExists(tablePath)
-                           ? std::nullopt
-                           : platform::readFileBytes(tablePath);
-    if (!bytes) {
+    if (result.system.settings.tableFile.empty()) {
         result.message = "カラーコードファイルなし";
         return result;
     }
-    result.system.table = parseColourTable(platform::decodeTextFile(*bytes));
+    const platform::FileBytes file = platform::readRegularFile(tablePath, platform::kMostTextFileBytes);
+    if (file.problem && platform::isMissing(*file.problem)) {
+        result.message = "カラーコードファイルなし";
+        return result;
+    }
+    if (file.problem) {
+        result.message = "cannot read " + tablePath + ": " + platform::englishReason(*file.problem);
+        result.unreadable = file.problem;
+        return result;
+    }
+    result.system.table = parseColourTable(platform::decodeTextFile(file.bytes));
     return result;
 }
 

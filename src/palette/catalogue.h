@@ -16,14 +16,18 @@ struct LoadedCodeSystem {
     ColourTable table;
 };
 
+// A file that is there but cannot be read is told in the command line's frame by `message`, and by
+// `unreadable` for the window to word in its own.
 struct LoadResult {
     std::string message;  // empty on success, otherwise the text to show the user
+    std::optional<platform::FileProblem> unreadable;
     LoadedCodeSystem system;
 };
 
 struct SettingsFileResult {
     // Empty on success; "Tessaly.iniなし" when there is no such file, otherwise why it cannot be read.
     std::string message;
+    std::optional<platform::FileProblem> unreadable;
     platform::IniFile ini;
 };
 
@@ -31,7 +35,7 @@ struct SettingsFileResult {
 SettingsFileResult loadSettingsFile(const std::string& cfgDir);
 
 // Reads the system's settings from the settings file and loads its colour table from cfgDir. Fails
-// with "カラーコードファイルなし" as the user knows it.
+// with "カラーコードファイルなし" as the user knows it when there is no table file.
 LoadResult loadCodeSystem(const std::string& cfgDir, const platform::IniFile& settings, const std::string& systemName);
 
 // Loads the system of that name, or the one Tessaly.ini offers first (`Ini_No`) when no name is

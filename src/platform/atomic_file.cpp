@@ -1,23 +1,58 @@
 #include "platform/atomic_file.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
+#include <cstdio>
 #include <filesystem>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 namespace {
 
-std::string failed(const std::string& path, const char* step, int error) {
-    return "cannot save " + path + " (" + step + ": " + std::strerror(error) + ")";
+namespace fs = std::filesystem;
+
+// As many links as the system itself follows before giving up with ELOOP.
+constexpr int kMostLinks = 40;
+// A short fixed pattern, so that the temporary's name fits wherever the target's own name does.
+constexpr const char* kTemporaryPattern = "/.tessaly-XXXXXX";
+
+FoundWriteTarget refused(FileProblem problem) { return FoundWriteTarget{std::move(problem), {}}; }
+
+FoundWriteTarget refused(FileProblem::Kind kind, std::string path, std::string other = {}) {
+    FileProblem problem;
+    problem.kind = kind;
+    problem.path = std::move(path);
+    problem.other = std::move(other);
+    return refused(std::move(problem));
 }
 
-mode_t modeForNewFile() {
+// New files get what the user's umask leaves of read and write for everyone, as a shell's `>` does.
+mode_t usualFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
+}
+
+std::string folderOf(const fs::path& path) {
+    const fs::path folder = path.parent_path();
+    return folder.empty() ? "." : folder.string();
+}
+
+std::string identityOf(const fs::path& path) {
+    // Made absolute first: a relative name of a file not yet there would otherwise stay relative.
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error).lexically_normal();
+    const fs::path canonical = fs::weakly_canonical(absolute, error);
+    return error ? absolute.string() : canonical.string();
+}
+
+// A sticky folder (such as /tmp) lets only the owner of a file, or of the folder, replace it.
+bool stickyFolderForbids(const struct stat& file, const struct stat& folder) {
+    if ((folder.st_mode & S_ISVTX) == 0) return false;
+    const uid_t me = ::geteuid();
+    return me != 0 && me != file.st_uid && me != folder.st_uid;
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -42,31 +77,84 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string replaceFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::filesystem::path target(path);
-    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : modeForNewFile();
+FoundWriteTarget findWriteTarget(const std::string& name) {
+    fs::path path(name);
+    struct stat status {};
+    bool exists = false;
+    for (int links = 0;; ++links) {
+        if (::lstat(path.c_str(), &status) != 0) {
+            if (errno != ENOENT && errno != ENOTDIR) return refused(systemProblem(path.string(), errno));
+            break;
+        }
+        exists = true;
+        if (!S_ISLNK(status.st_mode)) break;
+        if (links == kMostLinks) return refused(systemProblem(name, ELOOP));
+        std::error_code error;
+        const fs::path link = fs::read_symlink(path, error);
+        if (error) return refused(systemProblem(path.string(), error.value()));
+        path = link.is_absolute() ? link : path.parent_path() / link;
+        exists = false;
+    }
 
-    std::string temporary = folder + "/." + target.filename().string() + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return failed(path, "create", errno);
-    std::string message;
-    if (::fchmod(fd, mode) != 0) {
-        message = failed(path, "chmod", errno);
-    } else if (!writeAll(fd, bytes)) {
-        message = failed(path, "write", errno);
-    } else if (::fsync(fd) != 0) {
-        message = failed(path, "sync", errno);
+    const std::string shown = path.string();
+    using Kind = FileProblem::Kind;
+    if (exists && S_ISDIR(status.st_mode)) return refused(Kind::Folder, shown);
+    if (!path.has_filename()) return refused(Kind::EndsInSlash, shown);
+    if (exists && (S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode))) {
+        return FoundWriteTarget{std::nullopt, WriteTarget{WriteTarget::Kind::Stream, shown, 0, identityOf(path)}};
     }
-    if (::close(fd) != 0 && message.empty()) message = failed(path, "close", errno);
-    if (message.empty() && ::rename(temporary.c_str(), path.c_str()) != 0) message = failed(path, "rename", errno);
-    if (!message.empty()) {
-        ::unlink(temporary.c_str());
-        return message;
+    if (exists && !S_ISREG(status.st_mode)) return refused(Kind::NotFile, shown);
+    // Renaming would replace a file nobody may write as readily as any other; its bits say it is to stay.
+    if (exists && (status.st_mode & 0222) == 0) return refused(Kind::WriteProtected, shown);
+
+    const std::string folder = folderOf(path);
+    struct stat folderStatus {};
+    if (::stat(folder.c_str(), &folderStatus) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return refused(Kind::NoFolder, folder);
+        return refused(systemProblem(folder, errno));
     }
-    syncFolder(folder);
-    return {};
+    if (!S_ISDIR(folderStatus.st_mode)) return refused(Kind::NotAFolder, folder);
+    if (exists && stickyFolderForbids(status, folderStatus)) return refused(Kind::OwnerOnly, folder, shown);
+    const mode_t mode = exists ? status.st_mode & 07777 : usualFileMode();
+    return FoundWriteTarget{std::nullopt, WriteTarget{WriteTarget::Kind::File, shown, mode, identityOf(path)}};
+}
+
+PendingFile::~PendingFile() {
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+PendingFile::PendingFile(PendingFile&& other) noexcept
+    : target_(std::move(other.target_)), temporary_(std::move(other.temporary_)) {
+    other.temporary_.clear();
+}
+
+std::optional<FileProblem> PendingFile::write(std::string_view bytes) {
+    std::string name = folderOf(target_.path) + kTemporaryPattern;
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return systemProblem(target_.path, errno);
+    temporary_ = name;
+    const bool written = ::fchmod(fd, target_.mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const int error = errno;
+    // A full disk may show itself only when the file is closed.
+    if (::close(fd) != 0 && written) return systemProblem(target_.path, errno);
+    if (!written) return systemProblem(target_.path, error);
+    return std::nullopt;
+}
+
+std::optional<FileProblem> PendingFile::commit() {
+    if (std::rename(temporary_.c_str(), target_.path.c_str()) != 0) return systemProblem(target_.path, errno);
+    temporary_.clear();
+    syncFolder(folderOf(target_.path));
+    return std::nullopt;
+}
+
+std::optional<FileProblem> replaceFileAtomically(const std::string& name, std::string_view bytes) {
+    FoundWriteTarget found = findWriteTarget(name);
+    if (found.problem) return found.problem;
+    if (found.target.kind != WriteTarget::Kind::File) return refused(FileProblem::Kind::NotFile, found.target.path).problem;
+    PendingFile pending(std::move(found.target));
+    if (auto problem = pending.write(bytes)) return problem;
+    return pending.commit();
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/ini_file.h"
 
 #include "platform/atomic_file.h"
+#include "platform/regular_file.h"
 #include "platform/text_codec.h"
 
 #include <algorithm>
@@ -71,24 +72,28 @@ IniFile IniFile::fromLines(std::vector<std::string> texts, bool utf8) {
 IniFile IniFile::parse(std::string_view text) { return fromLines(splitLines(text), hasNonAscii(text)); }
 
 std::optional<IniFile> IniFile::load(const std::string& path) {
-    const auto bytes = readFileBytes(path);
-    if (!bytes) return std::nullopt;
+    const FileBytes file = readRegularFile(path, kMostTextFileBytes);
+    if (file.problem) return std::nullopt;
+    return fromBytes(file.bytes);
+}
+
+IniFile IniFile::fromBytes(std::string_view bytes) {
     IniFile ini;
-    if (isUtf8Text(*bytes)) {
+    if (isUtf8Text(bytes)) {
         // Plain ASCII without a byte-order mark could be either; it stays in the program's own CP932.
-        const std::string text = decodeTextFile(*bytes);
-        const bool byteOrderMark = text.size() != bytes->size();
+        const std::string text = decodeTextFile(bytes);
+        const bool byteOrderMark = text.size() != bytes.size();
         ini = fromLines(splitLines(text), byteOrderMark || hasNonAscii(text));
         ini.byteOrderMark_ = byteOrderMark;
     } else {
         // CR and LF never occur inside a CP932 character, so the bytes split into lines as they are.
-        for (std::string& raw : splitLines(*bytes)) {
+        for (std::string& raw : splitLines(bytes)) {
             std::string text = decodeCp932(raw);
             ini.lines_.push_back(Line{std::move(text), std::move(raw)});
         }
     }
-    ini.lineEnd_ = lineEndOf(*bytes);
-    ini.finalLineEnd_ = bytes->empty() || bytes->back() == '\r' || bytes->back() == '\n';
+    ini.lineEnd_ = lineEndOf(bytes);
+    ini.finalLineEnd_ = bytes.empty() || bytes.back() == '\r' || bytes.back() == '\n';
     return ini;
 }
 
@@ -179,7 +184,7 @@ std::optional<std::string> IniFile::encoded(bool utf8) const {
     return bytes;
 }
 
-std::string IniFile::save(const std::string& path) const {
+std::optional<FileProblem> IniFile::save(const std::string& path) const {
     auto bytes = encoded(utf8_);
     if (!bytes) bytes = encoded(true);
     return replaceFileAtomically(path, *bytes);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/file_problem.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -26,8 +28,9 @@ public:
 
     // Parses text that is already UTF-8.
     static IniFile parse(std::string_view text);
-    // Reads and decodes a file (see decodeTextFile); nullopt when it cannot be read. The file's
-    // encoding and line ends are kept for save().
+    // Decodes a file's bytes (see decodeTextFile), keeping its encoding and line ends for save().
+    static IniFile fromBytes(std::string_view bytes);
+    // Reads and decodes a file (see readRegularFile); nullopt when it cannot be read.
     static std::optional<IniFile> load(const std::string& path);
 
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
@@ -45,8 +48,8 @@ public:
 
     // Writes the file atomically (see replaceFileAtomically). A CP932 file that is given a character
     // CP932 cannot hold is saved as UTF-8 instead, which load() reads the same, rather than losing
-    // the character. Returns an empty text on success, otherwise what went wrong.
-    std::string save(const std::string& path) const;
+    // the character. Returns what went wrong, nothing on success.
+    std::optional<FileProblem> save(const std::string& path) const;
 
 private:
     struct Line {

@@ -4,9 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <climits>
-#include <fstream>
 #include <iconv.h>
-#include <iterator>
 #include <filesystem>
 
 namespace platform {
@@ -164,14 +162,6 @@ std::optional<double> parseRealNumber(std::string_view text) {
         return std::nullopt;
     }
     return value;
-}
-
-std::optional<std::string> readFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
 }
 
 bool fileExists(const std::string& path) {

@@ -40,9 +40,6 @@ std::optional<std::int32_t> parseWholeNumber(std::string_view text);
 // including an empty text, is not a number.
 std::optional<double> parseRealNumber(std::string_view text);
 
-// Reads a whole file; nullopt when it cannot be opened or read.
-std::optional<std::string> readFileBytes(const std::string& path);
-
 bool fileExists(const std::string& path);
 
 }  // namespace platform

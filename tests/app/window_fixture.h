@@ -31,7 +31,7 @@ protected:
 
     void writeRecord(const std::string& text) const {
         platform::IniFile record = platform::IniFile::parse(text);
-        ASSERT_EQ(record.save(recordPath()), "");
+        ASSERT_FALSE(record.save(recordPath()).has_value());
     }
 
     platform::IniFile record() const { return platform::IniFile::load(recordPath()).value(); }

@@ -34,8 +34,7 @@ std::string rewritten(const std::string& path, const std::string& before, Change
     writeBytes(path, before);
     IniFile ini = IniFile::load(path).value();
     change(ini);
-    const std::string message = ini.save(path);
-    EXPECT_EQ(message, "");
+    EXPECT_FALSE(ini.save(path).has_value());
     return readBytes(path);
 }
 
@@ -143,7 +142,7 @@ TEST(IniFileWriting, ValuesReadBackExactlyAsWritten) {
         ini.writeString("s", "k", c.value);
         EXPECT_EQ(ini.readString("s", "k", "?"), c.readBack) << c.value;
         const std::string path = scratchFolder("values") + "/t.ini";
-        ASSERT_EQ(ini.save(path), "");
+        ASSERT_FALSE(ini.save(path).has_value());
         EXPECT_EQ(IniFile::load(path)->readString("s", "k", "?"), c.readBack) << c.value;
         EXPECT_NE(platform::decodeTextFile(readBytes(path)).find(std::string(c.line) + "\r\n"), std::string::npos) << c.value;
     }
@@ -186,7 +185,7 @@ TEST(IniFileWriting, NewFileIsCp932WithCrLf) {
     const std::string path = scratchFolder("new") + "/t.ini";
     IniFile ini;
     ini.writeString("machine", "user", "(ユーザ名)");
-    ASSERT_EQ(ini.save(path), "");
+    ASSERT_FALSE(ini.save(path).has_value());
     EXPECT_EQ(readBytes(path), "[machine]\r\nuser=(\x83\x86\x81\x5B\x83\x55\x96\xBC)\r\n");
 }
 
@@ -196,7 +195,7 @@ TEST(IniFileWriting, SaveKeepsThePermissionBits) {
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     IniFile ini = IniFile::load(path).value();
     ini.writeString("s", "k", "v");
-    ASSERT_EQ(ini.save(path), "");
+    ASSERT_FALSE(ini.save(path).has_value());
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
@@ -217,13 +216,13 @@ TEST(IniFileWriting, FailedSaveLeavesTheOldFileAndNoTemporary) {
     rlimit small = previous;
     small.rlim_cur = 1024;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string message = ini.save(path);
+    const auto problem = ini.save(path);
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_NE(message, "");
+    EXPECT_TRUE(problem.has_value());
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
     // A folder that is in truth a file cannot take the temporary at all.
-    EXPECT_NE(ini.save(path + "/t.ini"), "");
+    EXPECT_TRUE(ini.save(path + "/t.ini").has_value());
 }
