@@ -6,6 +6,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+
+#include <sys/stat.h>
 
 using palette::readCodeSystemList;
 using palette::readCodeSystemSettings;
@@ -76,3 +79,35 @@ TEST_F(CatalogueFolder, LoadsTheSystemsSettingsAndTable) {
     ASSERT_EQ(loaded.system.table.size(), 2u);
     EXPECT_EQ(loaded.system.table[1].name, "two");
 }
+
+// A folder, a FIFO, a device or a file far too large in the place of the settings or of a table is
+// told for what it is, without waiting on it or reading it without end.
+TEST_F(CatalogueFolder, WhatIsNoFileIsRefusedForWhatItIs) {
+    const std::string folder = dir.string();
+    const std::pair<const char*, std::function<void(const std::filesystem::path&)>> standIns[] = {
+        {"Is a directory", [](const std::filesystem::path& at) { std::filesystem::create_directory(at); }},
+        {"not a regular file", [](const std::filesystem::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }},
+        {"not a regular file", [](const std::filesystem::path& at) { std::filesystem::create_symlink("/dev/zero", at); }},
+        {"larger than 4194304 bytes",
+         [](const std::filesystem::path& at) { std::filesystem::resize_file((std::ofstream(at), at), 1ull << 33); }},
+    };
+    for (const auto& [reason, make] : standIns) {
+        std::filesystem::remove_all(dir / "Tessaly.ini");
+        make(dir / "Tessaly.ini");
+        const palette::SettingsFileResult settings = palette::loadSettingsFile(folder);
+        EXPECT_EQ(settings.message, std::string("cannot read Tessaly.ini: ") + reason);
+        ASSERT_TRUE(settings.unreadable) << reason;
+        EXPECT_EQ(settings.unreadable->path, folder + "/Tessaly.ini");
+        EXPECT_EQ(palette::chooseCodeSystem(folder, "S").message, settings.message + " (" + folder + ")");
+    }
+    for (const auto& [reason, make] : standIns) {
+        std::filesystem::remove_all(dir / "Tessaly.ini");
+        std::filesystem::remove_all(dir / "t.txt");
+        write("Tessaly.ini", "[code]\nName0=S\n[S]\nFile=t.txt\n");
+        make(dir / "t.txt");
+        const palette::LoadResult loaded = palette::chooseCodeSystem(folder, "S");
+        EXPECT_EQ(loaded.message, "cannot read " + folder + "/t.txt: " + reason);
+        ASSERT_TRUE(loaded.unreadable) << reason;
+    }
+}
+
