@@ -12,6 +12,7 @@ packages=(
     libicu-dev                 # dates with the Japanese era
     libxlsxwriter-dev          # chart workbooks: writing
     liborcus-dev liborcus-spreadsheet-model-0.17-0 libixion-dev libboost-dev   # and reading them back
+    libzip-dev                 # with each part's size checked before it is inflated
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev   # the fuzzers: libFuzzer and the sanitizers
     fonts-ipafont-gothic       # Japanese text in the window

@@ -10,6 +10,7 @@
 #include "chart/colour_count.h"
 #include "chart/cube_size.h"
 #include "excel/chart_workbook.h"
+#include "excel/export_parameters.h"
 #include "excel/imported_chart.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
@@ -170,14 +171,12 @@ std::string TForm1::ExportChartToExcel() {
     chart::countColoursInUse(model_, system_.table);
     const auto item = std::find_if(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(),
                                    [this](const chart::CubeSizeItem& i) { return i.text == cubeItem_; });
-    excel::WorkbookParameters parameters;
-    parameters.panelWidth = pictureArea->chartPanelSize().width();
-    parameters.panelHeight = pictureArea->chartPanelSize().height();
-    parameters.cubeItem = static_cast<int>(item == chart::kCubeSizeItems.end() ? 0 : item - chart::kCubeSizeItems.begin());
-    parameters.resultColours = Ed_cnt1->text().toInt();
-    parameters.countSize = fabric_.fabric.countSize;
-    parameters.fabricUnit = fabric_.fabric.unit;
-    parameters.sizeCaption = pictureArea->sizeCaption().toStdString();
+    const QSize chartPanel = pictureArea->chartPanelSize();
+    const excel::WorkbookParameters parameters = excel::exportParameters(
+        model_, fabric_.fabric,
+        static_cast<int>(item == chart::kCubeSizeItems.end() ? 0 : item - chart::kCubeSizeItems.begin()),
+        Ed_cnt1->text().toInt(),
+        chartPanel.isEmpty() ? std::nullopt : std::optional(view::AreaSize{chartPanel.width(), chartPanel.height()}));
     DialogProgress progress(*Form2);
     return excel::writeChartWorkbook(templatePath().toStdString(), target.absoluteFilePath().toStdString(), model_,
                                      system_, parameters, progress);

@@ -6,6 +6,8 @@
 #include "cli/chart_summary.h"
 #include "cli/error_line.h"
 #include "cli/exit_codes.h"
+#include "cli/settings_fabric.h"
+#include "excel/export_parameters.h"
 #include "palette/catalogue.h"
 #include "palette/code_system.h"
 #include "platform/picture_decoder.h"
@@ -85,9 +87,9 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
     if (!outcome.message.empty()) return Failure{kExitBadInput, outcome.message};
     if (!outcome.reduction.success) return Failure{kExitReductionFailed, kReductionFailed};
 
-    excel::WorkbookParameters parameters;
-    parameters.cubeItem = cubeItemIndex(choices.cubeItem);
-    parameters.resultColours = outcome.reduction.colours;
+    const excel::WorkbookParameters parameters =
+        excel::exportParameters(model, settingsFabric(arguments.cfgDir.value_or(defaultCfgDir)),
+                                cubeItemIndex(choices.cubeItem), outcome.reduction.colours);
     const std::string error = writeChartOutputs(arguments, model, system, parameters, shippedTemplate(defaultCfgDir));
     if (!error.empty()) return Failure{kExitBadInput, error};
     if (arguments.json) {

@@ -4,11 +4,13 @@
 #include "excel/workbook_engine.h"
 #include "excel/workbook_layout.h"
 #include "platform/failure.h"
+#include "view/cell_geometry.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 
 namespace excel {
 namespace {
@@ -28,18 +30,23 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
+// A number as a cell may hold it: stored as a number, or as a text that reads as one once blanks
+// are trimmed, as a person typing into a spreadsheet may leave it. Nothing for a text that is none.
+std::optional<double> numberIn(const Variant& value) {
+    if (const double* stored = std::get_if<double>(&value)) return *stored;
+    const std::string digits = trimmed(textForm(value));
+    double number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return number;
+}
+
 // The marker: an empty cell counts as 0, a fraction is rounded, a text is read as a number, and a
 // text that is no number is no marker.
 bool isChartMarker(const Variant& marker) {
-    double number = 0;
-    if (const double* stored = std::get_if<double>(&marker)) {
-        number = *stored;
-    } else if (const std::string* text = std::get_if<std::string>(&marker)) {
-        const std::string digits = trimmed(*text);
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return false;
-    }
-    return std::nearbyint(number) == kChartMarker;
+    if (isEmpty(marker)) return false;
+    const std::optional<double> number = numberIn(marker);
+    return number && std::nearbyint(*number) == kChartMarker;
 }
 
 class KeySheet {
@@ -94,8 +101,11 @@ std::string parameterRefusal(const chart::ChartModel& model) {
         return "図案の目数（" + std::to_string(model.columns) + " × " + std::to_string(model.rows) + "）が" +
                std::to_string(chart::kMinCells) + "から" + std::to_string(chart::kMaxCells) + "の範囲にありません";
     }
-    const long long pixels = static_cast<long long>(model.columns) * model.cellWidth * model.rows * model.cellHeight;
-    if (model.cellWidth < 1 || model.cellHeight < 1 || pixels > platform::kMaxPicturePixels) {
+    // Each side first, so that no product of the four can overflow.
+    const long long across = static_cast<long long>(model.columns) * model.cellWidth;
+    const long long down = static_cast<long long>(model.rows) * model.cellHeight;
+    if (model.cellWidth < 1 || model.cellHeight < 1 || across > platform::kMaxPicturePixels ||
+        down > platform::kMaxPicturePixels || across * down > platform::kMaxPicturePixels) {
         return "1目の大きさ（" + std::to_string(model.cellWidth) + " × " + std::to_string(model.cellHeight) +
                "ピクセル）で図案を表示できません";
     }
@@ -108,34 +118,54 @@ std::string parameterRefusal(const chart::ChartModel& model) {
     return {};
 }
 
-// The next number of a row text, before its first comma, and the text after that comma. A field
-// that is no whole number gives the fallback; `complete` tells whether a comma ended a non-empty field.
-struct Field {
-    int level;
-    bool complete;
-};
-
-Field takeField(std::string_view& text, int fallback) {
-    const std::size_t comma = text.find(',');
-    if (comma == std::string_view::npos) return {fallback, false};
-    const int level = VariantToIntDef(Variant(std::string(text.substr(0, comma))), fallback);
-    text.remove_prefix(comma + 1);
-    return {level, comma > 0};
+// The chart panel and picture sizes a window could have had for the chart's cells: between 8 and
+// 200 cells each way. A size outside, which no window writes, gives way to the chart's own size.
+void keepWithinPictureArea(chart::ChartModel& model, WorkbookParameters& parameters) {
+    const view::CellSize cell{model.cellWidth, model.cellHeight};
+    const view::AreaSize own = view::panelForCells(view::CellCounts{model.columns, model.rows}, cell, view::kPanelFrame);
+    const view::AreaSize panel{parameters.panelWidth, parameters.panelHeight};
+    if (view::limitPanel(panel, cell, view::kPanelFrame) != panel) {
+        parameters.panelWidth = own.width;
+        parameters.panelHeight = own.height;
+    }
+    const view::AreaSize picture{model.displayWidth, model.displayHeight};
+    if (view::limitArea(picture, cell.width, cell.height) != picture) {
+        model.displayWidth = own.width - view::kPanelFrame;
+        model.displayHeight = own.height - view::kPanelFrame;
+    }
 }
 
-bool levelFits(int level, int levels) { return level >= 0 && level < levels; }
+// One field of a row text, the text before its next comma.
+struct Field {
+    bool present;                 // a comma ended a field that is not empty
+    std::optional<long long> level;  // nothing when the field is no number
+};
+
+Field takeField(std::string_view& text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos) return {false, std::nullopt};
+    const std::optional<double> number = numberIn(Variant(std::string(text.substr(0, comma))));
+    text.remove_prefix(comma + 1);
+    // Far beyond any level count, a number only has to stay one.
+    constexpr double kFarBeyond = 1e9;
+    if (!number) return {comma > 0, std::nullopt};
+    return {comma > 0, static_cast<long long>(std::nearbyint(std::clamp(*number, -kFarBeyond, kFarBeyond)))};
+}
+
+bool levelFits(const std::optional<long long>& level, int levels) { return level && *level >= 0 && *level < levels; }
 
 // The level numbers of the lower blocks, as "read01" left them in row texts. The block starts after
-// the first row whose red value is no number of 0 or more, and a row ends at its first field
-// without a red level. Levels outside the cube, such as the 255 of an empty cell, leave the cell
-// empty; rows and fields past the largest chart are not read.
+// the empty row that ends the upper block, and a row ends at its first empty field or negative red
+// level. A level is read as the marker is, so a level typed as text counts; a level that is no
+// number, or lies outside the cube such as the 255 of an empty cell, leaves that one cell empty.
+// Rows and fields past the largest chart are not read.
 void readCells(const Workbook& book, chart::ChartModel& model, WorkbookProgress& progress) {
     std::fill(model.grid.begin(), model.grid.end(), chart::kEmptyCell);
     const Worksheet sheets[3] = {book.WorkSheets(sheetNumber(Sheet::Red)), book.WorkSheets(sheetNumber(Sheet::Green)),
                                  book.WorkSheets(sheetNumber(Sheet::Blue))};
     const auto rowText = [&](int channel, int row) { return textForm(sheets[channel].Cells(row, 1).value()); };
     int first = 1;
-    while (first <= kLastValueRow && VariantToIntDef(sheets[0].Cells(first, 1).value(), -1) >= 0) ++first;
+    while (first <= kLastValueRow && !isEmpty(sheets[0].Cells(first, 1).value())) ++first;
     ++first;
     const chart::LevelCounts& levels = model.cube.levels;
     int rowsRead = 0;
@@ -146,17 +176,32 @@ void readCells(const Workbook& book, chart::ChartModel& model, WorkbookProgress&
         const std::string blueText = rowText(2, row);
         std::string_view red = redText, green = greenText, blue = blueText;
         for (int x = 0; x < chart::kMaxCells; ++x) {
-            const Field r = takeField(red, -1);
-            if (r.level < 0 || !r.complete) break;
-            const int g = takeField(green, 0).level;
-            const int b = takeField(blue, 0).level;
-            const bool fits = levelFits(r.level, levels.red) && levelFits(g, levels.green) && levelFits(b, levels.blue);
-            model.cell(x, row - first) = fits ? chart::pack(r.level, g, b) : chart::kEmptyCell;
+            const Field r = takeField(red);
+            if (!r.present || (r.level && *r.level < 0)) break;
+            const Field g = takeField(green);
+            const Field b = takeField(blue);
+            const bool fits = levelFits(r.level, levels.red) && levelFits(g.level, levels.green) &&
+                              levelFits(b.level, levels.blue);
+            model.cell(x, row - first) = fits ? chart::pack(static_cast<int>(*r.level), static_cast<int>(*g.level),
+                                                            static_cast<int>(*b.level))
+                                              : chart::kEmptyCell;
         }
         ++rowsRead;
         progress.step(2);
     }
     progress.step(kRowSteps - 2 * rowsRead);
+}
+
+// A chart workbook's value sheets each begin with the colour of the chart's first cell. A sheet that
+// is missing, or empty where it should hold it, as when a relationship names the wrong part, leaves
+// a damaged workbook that would read as an empty chart.
+bool valueSheetsPresent(const Workbook& book) {
+    for (int channel = 0; channel < 3; ++channel) {
+        const int sheet = sheetNumber(valueSheet(channel));
+        const std::optional<double> colour = numberIn(book.WorkSheets(sheet).Cells(1, 1).value());
+        if (!colour || *colour < 0) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -182,10 +227,12 @@ WorkbookRead readChartWorkbook(const std::string& path, WorkbookProgress& progre
     }
     WorkbookRead result;
     readParameters(key, result.model, result.parameters);
-    const std::string refusal = parameterRefusal(result.model);
+    std::string refusal = parameterRefusal(result.model);
+    if (refusal.empty() && !valueSheetsPresent(book)) refusal = "色の値のシートがないか、壊れています";
     if (!refusal.empty()) {
         return platform::failure<WorkbookRead>("選んだExcelファイル（" + fileName(path) + "）は読込めません。" + refusal + "。");
     }
+    keepWithinPictureArea(result.model, result.parameters);
     progress.step(10);
 
     progress.stage("データ前処理中");

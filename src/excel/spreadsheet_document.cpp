@@ -1,6 +1,7 @@
 #include "excel/spreadsheet_document.h"
 
-#include <orcus/format_detection.hpp>
+#include "excel/workbook_archive.h"
+
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/document.hpp>
@@ -8,11 +9,10 @@
 #include <orcus/spreadsheet/sheet.hpp>
 #include <orcus/spreadsheet/styles.hpp>
 #include <ixion/address.hpp>
+#include <ixion/cell_access.hpp>
 #include <ixion/model_context.hpp>
 
 #include <exception>
-#include <fstream>
-#include <iterator>
 
 namespace excel {
 namespace {
@@ -21,12 +21,6 @@ namespace ss = orcus::spreadsheet;
 
 // The largest sheet a spreadsheet program saves, so that no cell of any file falls outside.
 constexpr ss::range_size_t kSheetSize{1048576, 16384};
-
-bool isOpenDocument(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::string bytes(std::istreambuf_iterator<char>(file), {});
-    return orcus::detect(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) == orcus::format_t::ods;
-}
 
 }  // namespace
 
@@ -44,15 +38,17 @@ SpreadsheetDocument::~SpreadsheetDocument() = default;
 
 std::string SpreadsheetDocument::load(const std::string& path) {
     parts_ = std::make_unique<Parts>();
+    const WorkbookArchive archive = openWorkbookArchive(path);
+    if (!archive.problem.empty()) return archive.problem;
     try {
         ss::import_factory factory(parts_->document);
         // People keep their charts in either program's own format; the content tells which.
-        if (isOpenDocument(path)) {
+        if (archive.format == WorkbookFormat::Ods) {
             orcus::orcus_ods filter(&factory);
-            filter.read_file(path);
+            filter.read_stream(archive.bytes);
         } else {
             orcus::orcus_xlsx filter(&factory);
-            filter.read_file(path);
+            filter.read_stream(archive.bytes);
         }
     } catch (const std::exception& e) {
         parts_ = std::make_unique<Parts>();
@@ -77,22 +73,20 @@ SpreadsheetDocument::Extent SpreadsheetDocument::extent(int sheet) const {
 
 Variant SpreadsheetDocument::cell(int sheet, int row, int column) const {
     if (!parts_->inside(sheet, row, column)) return {};
-    const ixion::model_context& context = parts_->document.get_model_context();
-    const ixion::abs_address_t address(sheet, row, column);
-    switch (context.get_celltype(address)) {
-    case ixion::celltype_t::numeric:
-    case ixion::celltype_t::boolean:
-        return context.get_numeric_value(address);
-    case ixion::celltype_t::string:
-        return std::string(context.get_string_value(address));
-    case ixion::celltype_t::formula:
-        // A formula counts by the result its program saved with it.
-        try {
-            return context.get_numeric_value(address);
-        } catch (const std::exception&) {
+    // A formula counts by the result its program saved with it, a number or a text.
+    try {
+        const ixion::cell_access access =
+            parts_->document.get_model_context().get_cell_access(ixion::abs_address_t(sheet, row, column));
+        switch (access.get_value_type()) {
+        case ixion::cell_value_t::numeric:
+        case ixion::cell_value_t::boolean:
+            return access.get_numeric_value();
+        case ixion::cell_value_t::string:
+            return std::string(access.get_string_value());
+        default:
             return {};
         }
-    default:
+    } catch (const std::exception&) {
         return {};
     }
 }

@@ -11,6 +11,10 @@ struct CellSize {
     friend bool operator==(const CellSize&, const CellSize&) = default;
 };
 
+// The chart panel's frame, both sides together: a raised bevel around a single border, four pixels
+// a side. Sizes written to a chart workbook include it, whoever writes them.
+inline constexpr int kPanelFrame = 8;
+
 // Whole cells across and down a picture area.
 struct CellCounts {
     int across = 0;

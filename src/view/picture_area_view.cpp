@@ -103,8 +103,6 @@ void PictureAreaView::recordChartSize() {
     refreshSizeTexts();
 }
 
-QString PictureAreaView::sizeCaption() const { return L_size->text(); }
-
 void PictureAreaView::forgetChartSize() {
     chartPanelSize_ = QSize(0, 0);
     refreshSizeTexts();

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace excel {
+
+// Rewrites the worksheet's text cells stored inline (t="inlineStr", as some programs save every
+// text) as text results of a formula that gives the same text, the form of a text cell the reading
+// library takes without a shared string table. The rich-text runs of a cell are joined; its
+// phonetic guides are left out. Returns whether anything changed.
+bool inlineTextsAsFormulaResults(std::string& worksheet);
+
+}  // namespace excel
