@@ -115,6 +115,8 @@ TEST(CliTargets, RefusesUnusableNamesBeforeReplacingAnyFile) {
     const std::string old = ws.writeFile("old.csv", "old\n");
     ws.writeFile("folder/readme.txt", "");
     fs::create_symlink("old.csv", ws.path("link.csv"));
+    const std::string kept = ws.writeFile("kept.png", "kept\n");
+    fs::permissions(kept, fs::perms(0444));
     const QStringList before = ws.leftovers();
 
     const std::pair<std::vector<std::string>, std::string> cases[] = {
@@ -128,12 +130,14 @@ TEST(CliTargets, RefusesUnusableNamesBeforeReplacingAnyFile) {
         {{"--png", ws.path("new") + "/"}, "a file name cannot end in /"},
         {{"--png", picture + "/chart.png"}, picture + " is not a folder"},
         {{"--png", ws.path("no/such/chart.png")}, "there is no folder " + ws.path("no/such")},
+        {{"--png", kept}, "cannot write " + kept + ": " + kept + " is write-protected"},
     };
     for (const auto& [outputs, mention] : cases) {
         std::vector<std::string> arguments = {"chart", picture, "--codes", old};
         arguments.insert(arguments.end(), outputs.begin(), outputs.end());
         expectRefused(ws.run(arguments), 2, mention, mention);
         EXPECT_EQ(readFile(old), "old\n") << mention;
+        EXPECT_EQ(readFile(kept), "kept\n") << mention;
         EXPECT_EQ(ws.leftovers(), before) << mention;
     }
 }
