@@ -198,8 +198,7 @@ void readCells(const Workbook& book, chart::ChartModel& model, WorkbookProgress&
 bool valueSheetsPresent(const Workbook& book) {
     for (int channel = 0; channel < 3; ++channel) {
         const int sheet = sheetNumber(valueSheet(channel));
-        const std::optional<double> colour = numberIn(book.WorkSheets(sheet).Cells(1, 1).value());
-        if (!colour || *colour < 0) return false;
+        if (isEmpty(book.WorkSheets(sheet).Cells(1, 1).value())) return false;
     }
     return true;
 }

@@ -50,9 +50,9 @@ std::string SpreadsheetDocument::load(const std::string& path) {
             orcus::orcus_xlsx filter(&factory);
             filter.read_stream(archive.bytes);
         }
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         parts_ = std::make_unique<Parts>();
-        return e.what();
+        return std::string(kNoWorkbook);
     }
     return {};
 }

@@ -18,7 +18,8 @@ public:
     SpreadsheetDocument(const SpreadsheetDocument&) = delete;
     SpreadsheetDocument& operator=(const SpreadsheetDocument&) = delete;
 
-    // Reads the file; returns an empty text on success, otherwise why it cannot be read.
+    // Reads the file; returns an empty text on success, otherwise why it cannot be read, in the
+    // user's words.
     std::string load(const std::string& path);
 
     int sheetCount() const;

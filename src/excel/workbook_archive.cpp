@@ -145,7 +145,7 @@ WorkbookArchive refused(std::string problem) {
     return archive;
 }
 
-std::string damaged() { return "Excelのブックではないか、壊れています。"; }
+std::string damaged() { return std::string(kNoWorkbook); }
 
 std::string tooLarge() {
     return "図案のブックとしては大きすぎます（ファイル" + std::to_string(kMaxWorkbookFileBytes >> 20) + "MB、展開して" +

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace excel {
+
+// Why a file that is no workbook, or a damaged one, cannot be read.
+inline constexpr std::string_view kNoWorkbook = "Excelのブックではないか、壊れています。";
 
 enum class WorkbookFormat { Xlsx, Ods };
 

@@ -1,5 +1,6 @@
 #include "excel/automation_error.h"
 #include "excel/spreadsheet_document.h"
+#include "excel/workbook_archive.h"
 #include "excel/workbook_file.h"
 
 #include <algorithm>
@@ -27,9 +28,9 @@ WorkbookContent readWorkbookFile(const std::string& path) {
         throw AutomationError(cannotOpen(path, "ファイルがないか、読めません。"));
     }
     SpreadsheetDocument document;
-    if (!document.load(path).empty() || document.sheetCount() == 0) {
-        throw AutomationError(cannotOpen(path, "Excelのブックではないか、壊れています。"));
-    }
+    const std::string problem = document.load(path);
+    if (!problem.empty()) throw AutomationError(cannotOpen(path, problem));
+    if (document.sheetCount() == 0) throw AutomationError(cannotOpen(path, std::string(kNoWorkbook)));
     // Fills and lines may mark empty cells, which the values' extent leaves out, and the reading
     // library cannot list them: they are looked for as far as any sheet holds values and two rows
     // and columns beyond, which takes in a chart's lines and colours.

@@ -2,6 +2,8 @@
 // the same codes, key and options; what is no chart workbook is refused.
 
 #include "cli_harness.h"
+#include "excel/workbook_file.h"
+#include "excel/workbook_layout.h"
 
 #include <QImage>
 
@@ -42,6 +44,28 @@ TEST(CliWorkbook, ReadGivesBackWhatChartWrote) {
         EXPECT_EQ(readFile(ws.path("read-key.csv")), readFile(ws.path("made-key.csv"))) << system;
         EXPECT_EQ(withoutPictureSize(parseJson(read.out)), withoutPictureSize(parseJson(made.out))) << system;
     }
+}
+
+// The parameter block is the window's: the chart panel with its 8-pixel frame, and the settings'
+// default fabric (0.91 mm in the shipped settings) with its size text; the window reads the
+// workbook back at the chart's own 30 × 20 cells.
+TEST(CliWorkbook, WritesTheParametersTheWindowWrites) {
+    Workspace ws;
+    const std::string picture = ws.savePicture("stripes.png", stripes(60, 45));
+    const RunResult made = ws.run({"chart", picture, "--cells", "30x20", "--xlsx", ws.path("chart.xlsx")});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    const excel::WorkbookContent book = excel::readWorkbookFile(ws.path("chart.xlsx"));
+    const excel::SheetContent& key = book.sheets[excel::sheetIndex(excel::Sheet::Key)];
+    const auto parameter = [&key](excel::Parameter p) {
+        return std::get<double>(key.value(excel::parameterRow(p), excel::kParameterValueColumn));
+    };
+    EXPECT_EQ(parameter(excel::Parameter::PanelWidth), 98);
+    EXPECT_EQ(parameter(excel::Parameter::PanelHeight), 68);
+    EXPECT_EQ(parameter(excel::Parameter::ImageWidth), 90);
+    EXPECT_EQ(parameter(excel::Parameter::CountSize), 91);
+    EXPECT_EQ(std::get<std::string>(key.value(excel::kFabricUnitRow, excel::kTextColumn)), "mm");
+    EXPECT_EQ(std::get<std::string>(key.value(excel::kDescriptionRow, excel::kTextColumn)),
+              " (ｷｬﾝﾊﾞｽ)1センチ11目(#0.91mm) ＜横:2.7cm (30) × 縦:1.8cm (20)＞ (色種)DMC刺繍糸");
 }
 
 TEST(CliWorkbook, RefusesWhatIsNoChartWorkbook) {

@@ -89,8 +89,9 @@ TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
     written.cell(1, 0) = chart::kEmptyCell;
 
     excel::WorkbookParameters parameters;
-    parameters.panelWidth = 640;
-    parameters.panelHeight = 480;
+    // The panel as a window shows the chart at its own size, in the panel's frame.
+    parameters.panelWidth = written.displayWidth + 8;
+    parameters.panelHeight = written.displayHeight + 8;
     parameters.cubeItem = 6;
     parameters.resultColours = outcome.reduction.colours;
     parameters.countSize = 5.5;

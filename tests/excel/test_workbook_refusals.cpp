@@ -40,11 +40,12 @@ constexpr int kMarkerRow = excel::parameterRow(excel::Parameter::Marker);
 constexpr int kMarkerColumn = excel::kParameterValueColumn;
 
 // A workbook of the six sheets with a chart marker written by writeMarker and these parameters;
-// nothing else.
+// nothing else but the colour of the first cell on each value sheet.
 std::string markerWorkbook(const std::function<void(Book&)>& writeMarker, const Parameters& parameters = {}) {
     const std::string path = (scratchFolder() / "marker.xlsx").string();
     Book book;
     for (std::string_view name : excel::kSheetNames) book.sheets.emplace_back(std::string(name));
+    for (int channel = 0; channel < 3; ++channel) put(book, excel::valueSheet(channel), 1, 1, 255.0);
     writeMarker(book);
     for (const auto& [parameter, value] : parameters) {
         put(book, Sheet::Key, excel::parameterRow(parameter), kMarkerColumn, value);
@@ -86,16 +87,71 @@ TEST(WorkbookMarker, TakesTheMarkerAsNumberRoundedOrText) {
 // A chart the program cannot hold is refused before anything of the current one changes, rather
 // than run past the grid, the level tables or the memory.
 TEST(WorkbookMarker, RefusesParametersNoChartCanHave) {
-    for (const auto& [parameter, value] : std::vector<std::pair<excel::Parameter, double>>{
-             {excel::Parameter::Columns, 300},      {excel::Parameter::Rows, 0},
-             {excel::Parameter::CellWidth, 0},      {excel::Parameter::CellHeight, 1000000},
-             {excel::Parameter::GreenLevels, 129},  {excel::Parameter::BlueLevels, 1}}) {
+    using excel::Parameter;
+    for (const Parameters& wrong : std::vector<Parameters>{
+             {{Parameter::Columns, 300}},      {{Parameter::Rows, 0}},
+             {{Parameter::CellWidth, 0}},      {{Parameter::CellHeight, 1000000}},
+             {{Parameter::GreenLevels, 129}},  {{Parameter::BlueLevels, 1}},
+             // Sizes whose product runs past 64 bits, or whose picture no vector can hold.
+             {{Parameter::CellWidth, 536870912}, {Parameter::CellHeight, 1073741824}},
+             {{Parameter::CellWidth, 2147483647}, {Parameter::CellHeight, 2147483647}},
+             {{Parameter::Columns, 200}, {Parameter::CellWidth, 200000}, {Parameter::CellHeight, 1}}}) {
         Parameters parameters = kSmallChart;
-        parameters.emplace_back(parameter, value);
+        parameters.insert(parameters.end(), wrong.begin(), wrong.end());
         const excel::WorkbookRead read = readWorkbook(markerWorkbook(marker160, parameters));
         EXPECT_TRUE(read.message.starts_with("選んだExcelファイル（marker.xlsx）は読込めません。"))
-            << static_cast<int>(parameter) << ": " << read.message;
+            << static_cast<int>(wrong.front().first) << ": " << read.message;
     }
+}
+
+// Panel and picture sizes the picture area cannot have give way to the chart's own: 8 × 8 cells of
+// 3 pixels, inside the panel's frame.
+TEST(WorkbookMarker, KeepsPanelAndPictureSizesWithinThePictureArea) {
+    using excel::Parameter;
+    Parameters parameters = kSmallChart;
+    parameters.insert(parameters.end(), {{Parameter::PanelWidth, 2147483647}, {Parameter::PanelHeight, 50},
+                                         {Parameter::ImageWidth, 2147483647}, {Parameter::ImageHeight, 2}});
+    const excel::WorkbookRead read = readWorkbook(markerWorkbook(marker160, parameters));
+    ASSERT_EQ(read.message, "");
+    EXPECT_EQ(read.parameters.panelWidth, 32);
+    EXPECT_EQ(read.parameters.panelHeight, 32);
+    EXPECT_EQ(read.model.displayWidth, 24);
+    EXPECT_EQ(read.model.displayHeight, 24);
+
+    // Within the limits they are taken as they stand: the panel of a window showing the chart larger.
+    parameters.insert(parameters.end(), {{Parameter::PanelWidth, 608}, {Parameter::PanelHeight, 50},
+                                         {Parameter::ImageWidth, 600}, {Parameter::ImageHeight, 42}});
+    const excel::WorkbookRead larger = readWorkbook(markerWorkbook(marker160, parameters));
+    EXPECT_EQ(larger.parameters.panelWidth, 608);
+    EXPECT_EQ(larger.parameters.panelHeight, 50);
+    EXPECT_EQ(larger.model.displayWidth, 600);
+    EXPECT_EQ(larger.model.displayHeight, 42);
+}
+
+// A chart workbook's value sheets always hold the chart's colours: one that is missing or empty, as
+// when a relationship names the wrong part, is a damaged workbook, not an empty chart.
+TEST(WorkbookMarker, RefusesValueSheetsWithoutTheirColours) {
+    for (int channel = 0; channel < 3; ++channel) {
+        const excel::WorkbookRead read = readWorkbook(markerWorkbook(
+            [channel](Book& b) {
+                marker160(b);
+                b.sheets[excel::sheetIndex(excel::valueSheet(channel))].cell(1, 1).value = Variant();
+            },
+            kSmallChart));
+        EXPECT_EQ(read.message, "選んだExcelファイル（marker.xlsx）は読込めません。色の値のシートがないか、壊れています。");
+    }
+    // A workbook without its blue sheet.
+    Book fiveSheets;
+    for (std::string_view name : excel::kSheetNames) fiveSheets.sheets.emplace_back(std::string(name));
+    marker160(fiveSheets);
+    for (const auto& [parameter, value] : kSmallChart) {
+        put(fiveSheets, Sheet::Key, excel::parameterRow(parameter), kMarkerColumn, value);
+    }
+    fiveSheets.sheets.pop_back();
+    const std::string path = (scratchFolder() / "marker.xlsx").string();
+    excel::writeWorkbookFile(fiveSheets, path);
+    EXPECT_EQ(readWorkbook(path).message,
+              "選んだExcelファイル（marker.xlsx）は読込めません。色の値のシートがないか、壊れています。");
 }
 
 TEST(WorkbookMarker, RefusesAnyOtherMarker) {
@@ -125,7 +181,10 @@ TEST(WorkbookCells, ReadOnlyLevelsTheCubeHasWithinTheLargestChart) {
             }
             put(b, Sheet::Red, 3, 2, 4.0);    // at the red level count
             put(b, Sheet::Blue, 3, 3, 255.0);  // an empty cell as the export writes it
-            put(b, Sheet::Green, 4, 1, std::string("x"));  // a green that is no number counts as 0
+            put(b, Sheet::Green, 4, 1, std::string("x"));       // a green that is no number: that cell empty
+            put(b, Sheet::Blue, 4, 2, std::string(" 2 "));      // a level typed as text counts
+            put(b, Sheet::Red, 5, 1, std::string("x"));         // and the rest of the row stays
+            put(b, Sheet::Red, 1, 1, std::string("text"));      // whatever the upper block holds
         },
         {{excel::Parameter::Columns, 200}, {excel::Parameter::Rows, 200}, {excel::Parameter::CellWidth, 1},
          {excel::Parameter::CellHeight, 1}, {excel::Parameter::RedLevels, 4}, {excel::Parameter::GreenLevels, 4},
@@ -135,7 +194,10 @@ TEST(WorkbookCells, ReadOnlyLevelsTheCubeHasWithinTheLargestChart) {
     EXPECT_EQ(chart.model.cell(0, 0), chart::pack(1, 1, 1));
     EXPECT_EQ(chart.model.cell(1, 0), chart::kEmptyCell);
     EXPECT_EQ(chart.model.cell(2, 0), chart::kEmptyCell);
-    EXPECT_EQ(chart.model.cell(0, 1), chart::pack(1, 0, 1));
+    EXPECT_EQ(chart.model.cell(0, 1), chart::kEmptyCell);
+    EXPECT_EQ(chart.model.cell(1, 1), chart::pack(1, 1, 2));
+    EXPECT_EQ(chart.model.cell(0, 2), chart::kEmptyCell);
+    EXPECT_EQ(chart.model.cell(1, 2), chart::pack(1, 1, 1));
     EXPECT_EQ(chart.model.cell(199, 0), chart::pack(1, 1, 1));
     EXPECT_EQ(chart.model.cell(199, 199), chart::pack(1, 1, 1));
     EXPECT_EQ(chart.model.cell(200, 0), chart::kEmptyCell);
