@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/availability_watch.h"
+#include "app/file_messages.h"
 #include "app/hint_handler.h"
 #include "app/message_boxes.h"
 #include "app/page_control.h"
@@ -245,13 +246,14 @@ bool TForm1::loadColourTable() {
     const palette::SettingsFileResult settings = palette::loadSettingsFile(cfgFolder_);
     palette::LoadResult loaded;
     loaded.message = settings.message;
+    loaded.unreadable = settings.unreadable;
     if (loaded.message.empty()) loaded = palette::loadCodeSystem(cfgFolder_, settings.ini, currentCodeSystem_);
     if (loaded.message.empty()) {
         system_ = std::move(loaded.system);
         return true;
     }
     currentCodeSystem_.clear();
-    showPlainMessage(text(loaded.message));
+    showPlainMessage(text(loaded.unreadable ? cannotReadMessage(*loaded.unreadable) : loaded.message));
     return false;
 }
 

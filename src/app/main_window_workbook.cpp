@@ -4,11 +4,13 @@
 #include "app/main_window.h"
 
 #include "app/dialogs.h"
+#include "app/file_messages.h"
 #include "app/message_boxes.h"
 #include "app/page_control.h"
 #include "app/progress_dialog.h"
 #include "chart/colour_count.h"
 #include "chart/cube_size.h"
+#include "excel/automation_error.h"
 #include "excel/chart_workbook.h"
 #include "excel/export_parameters.h"
 #include "excel/imported_chart.h"
@@ -57,15 +59,18 @@ private:
     TForm2& dialog_;
 };
 
-// What the progress dialog finishes with: the operation's own success text, its message, or the
-// words of an error the workbook engine raised, so that no failure goes unseen.
+// What the progress dialog finishes with: the operation's own success text, its message, the
+// words of an error the workbook engine raised, or the window's words for what a library raised, so
+// that no failure goes unseen.
 template <class Operation>
 QString outcome(Operation operation, const QString& success) {
     try {
         const std::string problem = operation();
         return problem.empty() ? success : text(problem);
-    } catch (const std::exception& e) {
+    } catch (const excel::AutomationError& e) {
         return QString::fromUtf8(e.what());
+    } catch (const std::exception& e) {
+        return text(unexpectedErrorMessage(e));
     }
 }
 

@@ -1,0 +1,166 @@
+// The files the window reads and writes, met with what may stand in their place: folders, FIFOs,
+// devices, links, files nobody may write and a full disk. The window keeps running and says in its
+// own words what is wrong.
+
+#include "app/file_messages.h"
+#include "app/main_window.h"
+#include "app/page_control.h"
+#include "app/progress_dialog.h"
+#include "app/window_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <new>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using StandIn = std::pair<const char*, std::function<void(const std::string&)>>;
+
+const StandIn kStandIns[] = {
+    {"folder", [](const std::string& at) { fs::create_directory(at); }},
+    {"FIFO", [](const std::string& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }},
+    {"link to /dev/zero", [](const std::string& at) { fs::create_symlink("/dev/zero", at); }},
+};
+
+using WindowFilesTest = WindowTest;
+
+// None of these may stop the start; the record is left as it is, and the end says it was not kept.
+TEST_F(WindowFilesTest, WhatStandsInTheUsageRecordsPlaceLeavesTheWindowRunning) {
+    std::size_t told = 0;
+    for (const auto& [what, make] : kStandIns) {
+        fs::remove_all(recordPath());
+        make(recordPath());
+        const auto window = start();
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) DMC刺繍糸")) << what;
+        EXPECT_TRUE(window->PageControl1->isEnabled()) << what;
+        window->close();
+        ASSERT_EQ(dialogs_.messages().size(), ++told) << what;
+        const QString said = dialogs_.messages().back().text;
+        EXPECT_TRUE(said.startsWith(QStringLiteral("設定を保存できませんでした。次回は今回の設定が使われません。\n利用記録ファイル（") +
+                                    QString::fromStdString(recordPath()) + QStringLiteral("）を読めません。")))
+            << what << ": " << said.toStdString();
+        EXPECT_FALSE(fs::is_regular_file(recordPath())) << what;
+    }
+}
+
+TEST_F(WindowFilesTest, AnUnreadableSettingsFileOrTableIsToldInTheWindowsWords) {
+    const auto window = start();
+    const std::string settings = folder("cfg") + "/Tessaly.ini";
+    const std::string table = folder("cfg") + "/icon.txt";
+    fs::rename(settings, settings + ".kept");
+    fs::create_directory(settings);
+    window->Comb_code->setCurrentIndex(1);
+    emit window->Comb_code->activated(1);
+    fs::remove(settings);
+    fs::rename(settings + ".kept", settings);
+    fs::remove(table);
+    ASSERT_EQ(::mkfifo(table.c_str(), 0600), 0);
+    emit window->Comb_code->activated(1);
+
+    ASSERT_EQ(dialogs_.messages().size(), 2u);
+    EXPECT_EQ(dialogs_.messages()[0].text, QString::fromStdString("「" + settings + "」を読めません。フォルダです"));
+    EXPECT_EQ(dialogs_.messages()[1].text,
+              QString::fromStdString("「" + table + "」を読めません。普通のファイルではありません"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) DMC刺繍糸"));
+}
+
+// Start-up with the settings replaced: the window shows its broken-settings state, and does not wait.
+TEST_F(WindowFilesTest, WhatStandsInTheSettingsFilesPlaceDoesNotStopTheStart) {
+    const std::string settings = folder("cfg") + "/Tessaly.ini";
+    for (const auto& [what, make] : kStandIns) {
+        fs::remove_all(settings);
+        make(settings);
+        const auto window = start();
+        EXPECT_TRUE(window->PageControl1->isHidden()) << what;
+    }
+}
+
+class WindowExportTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window_ = start();
+        QGuiApplication::clipboard()->setImage(QImage(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png")));
+        QApplication::processEvents();
+        window_->Bt_PutClick();
+        window_->Bt2_mainClick();
+    }
+
+    QString exportTo(const std::string& path) {
+        dialogs_.chooseFile(QString::fromStdString(path));
+        if (fs::exists(path)) dialogs_.answer(app::ModalResult::Yes);
+        window_->Bt2_Excel->click();
+        return window_->Form2->Label2->text();
+    }
+
+    std::string bytes(const std::string& path) const {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::unique_ptr<app::TForm1> window_;
+};
+
+TEST_F(WindowExportTest, ExportWritesThroughLinksAndKeepsPermissionBits) {
+    fs::create_directories(folder("charts"));
+    const std::string real = folder("charts") + "/chart.xlsx";
+    const std::string link = folder("chart.xlsx");
+    std::ofstream(real) << "old";
+    fs::permissions(real, fs::perms(0640));
+    fs::create_symlink(real, link);
+
+    EXPECT_EQ(exportTo(link), QStringLiteral("Excel出力終了"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(bytes(real).substr(0, 2), "PK");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::mask, fs::perms(0640));
+}
+
+TEST_F(WindowExportTest, AWriteProtectedFileIsRefusedWithAMessage) {
+    const std::string kept = folder("kept.xlsx");
+    std::ofstream(kept) << "old";
+    fs::permissions(kept, fs::perms(0444));
+    EXPECT_EQ(exportTo(kept), QString::fromStdString("Excelファイル（kept.xlsx）を保存できません。「" + kept +
+                                                     "」は書き込みが禁止されています"));
+    EXPECT_EQ(bytes(kept), "old");
+    EXPECT_EQ(fs::status(kept).permissions() & fs::perms::mask, fs::perms(0444));
+}
+
+TEST_F(WindowExportTest, AFullDiskIsSaidToBeFull) {
+    const std::string disk = folder("disk");
+    fs::create_directories(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "cannot mount a file system here: " << std::strerror(errno);
+    }
+    std::ofstream(disk + "/filler") << std::string(60 * 1024, 'f');
+    const QString said = exportTo(disk + "/chart.xlsx");
+    const bool written = fs::exists(disk + "/chart.xlsx");
+    ::umount(disk.c_str());
+    EXPECT_EQ(said, QStringLiteral("Excelファイル（chart.xlsx）を保存できません。ディスクに空きがありません"));
+    EXPECT_FALSE(written);
+}
+
+// What a library raises without words of the program's own still reaches the user in Japanese.
+TEST(WindowMessages, LibraryErrorsAreSaidInTheWindowsWords) {
+    EXPECT_EQ(app::unexpectedErrorMessage(std::bad_alloc()), "メモリが足りないため、処理を続けられません。");
+    EXPECT_EQ(app::unexpectedErrorMessage(std::length_error("cannot create std::vector larger than max_size()")),
+              "メモリが足りないため、処理を続けられません。");
+    EXPECT_EQ(app::unexpectedErrorMessage(std::runtime_error("odd")), "処理中に思わぬエラーが起きました。（odd）");
+}
+
+}  // namespace
