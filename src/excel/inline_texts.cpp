@@ -34,22 +34,6 @@ std::string joinedText(std::string_view inlineString) {
     return text;
 }
 
-// The text as a formula's string literal: quotes doubled, whether written out or as entities.
-std::string formulaLiteral(const std::string& escaped) {
-    std::string literal = "&quot;";
-    for (std::size_t i = 0; i < escaped.size(); ++i) {
-        if (escaped[i] == '"') {
-            literal += "&quot;&quot;";
-        } else if (escaped.compare(i, 6, "&quot;") == 0) {
-            literal += "&quot;&quot;";
-            i += 5;
-        } else {
-            literal += escaped[i];
-        }
-    }
-    return literal + "&quot;";
-}
-
 }  // namespace
 
 bool inlineTextsAsFormulaResults(std::string& worksheet) {
@@ -77,7 +61,9 @@ bool inlineTextsAsFormulaResults(std::string& worksheet) {
         if (end == std::string::npos) break;
         const std::string text = joinedText(std::string_view(worksheet).substr(tagEnd + 1, end - tagEnd - 1));
         rewritten.append(worksheet, copied, at - copied);
-        rewritten += tag + "<f>" + formulaLiteral(text) + "</f><v>" + text + "</v></c>";
+        // The reader takes a formula's saved result and never works a formula out, so a short
+        // stand-in formula serves and keeps the text from being held twice.
+        rewritten += tag + "<f>&quot;&quot;</f><v>" + text + "</v></c>";
         copied = end + 4;
         at = end;
         changed = true;
