@@ -27,6 +27,7 @@ ControlStates controlStates(const AvailabilityFlags& flags) {
 
     // The pop-up menu works on the chart making tab only; painting has its own mouse actions.
     states.pasteItemEnabled = flags.clipboardHasPicture && !flags.editMode;
+    states.openItemEnabled = !flags.editMode;
     states.copyItemEnabled = states.copyNormal && !flags.editMode;
     states.clearItemEnabled = states.clearNormal && !flags.editMode;
 

@@ -43,6 +43,7 @@ struct ControlStates {
     bool clearNormal = false;  // "クリア"
     bool excelNormal = false;  // "Excel出力"
     bool pasteItemEnabled = false;
+    bool openItemEnabled = false;  // "画像ファイルを開く…"
     bool copyItemEnabled = false;
     bool clearItemEnabled = false;
     bool switchItemEnabled = false;

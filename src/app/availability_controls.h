@@ -16,6 +16,7 @@ struct AvailabilityControls {
     QPushButton* Bt_Clr = nullptr;
     QPushButton* Bt2_Excel = nullptr;
     QAction* pop1peast = nullptr;
+    QAction* pop1open = nullptr;
     QAction* pop1Copy = nullptr;
     QAction* pop1clr = nullptr;
     QAction* pop1chg = nullptr;

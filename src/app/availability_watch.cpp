@@ -1,9 +1,10 @@
 #include "app/availability_watch.h"
 
+#include "platform/clipboard_picture.h"
+
 #include <QAbstractEventDispatcher>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMimeData>
 
 #include <utility>
 
@@ -11,10 +12,8 @@ namespace app {
 
 namespace {
 
-bool clipboardOffersPicture() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasImage();
-}
+// Pictures in forms the program does not read count as none, so "貼付け" never promises them.
+bool clipboardOffersPicture() { return platform::offersPicture(QGuiApplication::clipboard()->mimeData()); }
 
 }  // namespace
 

@@ -40,5 +40,11 @@ int main(int argc, char* argv[]) {
 
     app::TForm1 window(startup);
     window.show();
+    // A picture named on the command line, as a file manager's "Open with" names it, opens as a
+    // dropped one does, once the window is there to show a message over.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1) {
+        QMetaObject::invokeMethod(
+            &window, [&window, picture = arguments.at(1)] { window.openPictureFile(picture); }, Qt::QueuedConnection);
+    }
     return application.exec();
 }

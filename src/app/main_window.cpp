@@ -139,6 +139,7 @@ void TForm1::watchAvailability() {
                                                  .Bt_Clr = Bt_Clr,
                                                  .Bt2_Excel = Bt2_Excel,
                                                  .pop1peast = item("pop1peast"),
+                                                 .pop1open = item("pop1open"),
                                                  .pop1Copy = item("pop1Copy"),
                                                  .pop1clr = item("pop1clr"),
                                                  .pop1chg = item("pop1chg"),
@@ -307,11 +308,13 @@ void TForm1::Ck_BxPClick() {
 void TForm1::La_maxClick() { Sp_Ed1->setValue(Sp_Ed1->maximum()); }
 
 // Each pop-up item runs exactly what its button runs; Ctrl+V and Ctrl+C paste and copy as in every
-// desktop picture program, and a picture file dropped on the window is pasted.
+// desktop picture program, and a picture file dropped on the window or opened with Ctrl+O is pasted.
 void TForm1::connectActions() {
     const auto item = [this](const char* name) { return PopupMenu1->findChild<QAction*>(name); };
     connect(Bt_Put, &QPushButton::clicked, this, &TForm1::Bt_PutClick);
     connect(item("pop1peast"), &QAction::triggered, this, &TForm1::Bt_PutClick);
+    connect(item("pop1open"), &QAction::triggered, this, &TForm1::pop1openClick);
+    addAction(item("pop1open"));  // its shortcut works while the menu is closed
     connect(Bt_Clr, &QPushButton::clicked, this, &TForm1::Bt_ClrClick);
     connect(item("pop1clr"), &QAction::triggered, this, &TForm1::Bt_ClrClick);
     connect(Bt_copy, &QPushButton::clicked, this, &TForm1::Bt_copyClick);

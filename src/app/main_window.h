@@ -16,7 +16,6 @@
 class QCheckBox;
 class QDragEnterEvent;
 class QDropEvent;
-class QImage;
 class QMouseEvent;
 class QComboBox;
 class QLabel;
@@ -76,8 +75,9 @@ public:
     // Recomputes the availability flags and sets every control from them.
     void refreshControls();
 
-    // A picture taken from the clipboard or a dropped file; null when there was none to take.
-    void pastePicture(const QImage& image);
+    // Takes a picture file, dropped, opened from the menu or named on the command line, as a paste
+    // takes the clipboard's picture; says which file and why when it cannot be taken.
+    void openPictureFile(const QString& path);
     void Bt_PutClick();
     void Bt_ClrClick();
     void Bt_copyClick();
@@ -160,6 +160,8 @@ private:
     void Ck_BxCClick();
     void La_maxClick();
     void pop1chgClick();
+    void pop1openClick();
+    void showSourcePicture(platform::Bitmap picture);
     void Bt_EndClick();
     void createCompanion(const std::string& cfgFolder);
     void showGreetingTitle();
@@ -199,6 +201,7 @@ private:
     std::string dataFolder_;
     int closeMode_ = 0;
     edit::EditSession editSession_;
+    QString pictureFolder_;  // where the file dialog last found a picture
     QString savedTitle_;  // the caption kept while the painting tab shows its own
     int activeTab_ = chartTab;
     AvailabilityControls availabilityControls_;

@@ -132,12 +132,13 @@ void TForm1::createControls() {
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    for (const auto& [name, text] : {std::pair{"pop1peast", "貼付け"}, std::pair{"pop1Copy", "コピー"},
-                                     std::pair{"pop1size", "サイズ・カウント変更"}, std::pair{"pop1clr", "クリア"},
-                                     std::pair{"pop1chg", "画面切替"}}) {
+    for (const auto& [name, text] : {std::pair{"pop1peast", "貼付け"}, std::pair{"pop1open", "画像ファイルを開く…"},
+                                     std::pair{"pop1Copy", "コピー"}, std::pair{"pop1size", "サイズ・カウント変更"},
+                                     std::pair{"pop1clr", "クリア"}, std::pair{"pop1chg", "画面切替"}}) {
         QAction* item = PopupMenu1->addAction(QString::fromUtf8(text));
         item->setObjectName(QString::fromLatin1(name));
     }
+    PopupMenu1->findChild<QAction*>("pop1open")->setShortcut(QKeySequence::Open);
 
     Timer_end1 = new QTimer(this);
     Timer_end1->setObjectName("Timer_end1");

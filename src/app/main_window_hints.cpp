@@ -4,10 +4,12 @@
 #include "app/main_window.h"
 #include "view/widget_hint.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -30,6 +32,13 @@ void TForm1::setHints() {
     both(La_result, Ed_cnt1, QStringLiteral("作成した図案の色数です。|<色数(結果)> 作成した図案の色数(色の種類の数)です。"));
     view::setHint(Bt_Put, QStringLiteral("クリップボードから原画を貼付けます。|<貼付け> 原画(写真など)を貼付けます。貼付ける前に、"
                                          "絵ソフト(ペイントなど)で図案にしたい絵を「コピー」してください。"));
+    // A menu item says its short part as a tooltip and its long part in the status line, as buttons do;
+    // assistive technology names it by its caption.
+    QAction* open = PopupMenu1->findChild<QAction*>("pop1open");
+    const QString openHint = QStringLiteral("画像ファイルから原画を開きます。|<画像ファイルを開く> 原画(写真など)の画像ファイル"
+                                            "(PNG、JPEG、BMP)を開きます。画像ファイルを画面にドロップしても開けます。");
+    open->setToolTip(view::shortHint(openHint));
+    open->setStatusTip(view::longHint(openHint));
     view::setHint(Bt_copy, QStringLiteral("図案をクリップボードにコピーします。|<コピー> 図案(絵)をコピーます。絵ソフト(ペイントなど)に"
                                           "「貼付け」て保存してください。図案全体は「Excel出力」で保存します。"));
     view::setHint(Bt_Clr, QStringLiteral("図案または原画をクリアします。|<クリア> 図案または原画をクリアします。"));

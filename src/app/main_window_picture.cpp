@@ -1,12 +1,18 @@
-// Pictures in and charts out: paste from the clipboard or a dropped file, clear in two stages, copy.
+// Pictures in and charts out: paste from the clipboard, a dropped or opened picture file, clear in two
+// stages, copy.
 
 #include "app/main_window.h"
 
 #include "app/availability_watch.h"
+#include "app/dialogs.h"
 #include "app/message_boxes.h"
 #include "app/page_control.h"
 #include "app/pen_reset.h"
+#include "app/picture_messages.h"
+#include "chart/chart_limits.h"
 #include "chart/code_painting.h"
+#include "platform/clipboard_picture.h"
+#include "platform/picture_file.h"
 #include "platform/qimage_bitmap.h"
 #include "view/picture_area.h"
 #include "view/picture_area_view.h"
@@ -19,16 +25,23 @@
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QImageReader>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <new>
 
 namespace app {
 namespace {
 
 const QString kClearSource = QStringLiteral("原画をクリアします。|<クリア> 原画をクリアします。");
 const QString kClearAnything = QStringLiteral("図案または原画をクリアします。|<クリア> 図案または原画をクリアします。");
+const QString kPictureFilter = QStringLiteral("画像ファイル (*.png *.jpg *.jpeg *.bmp)|*.PNG;*.JPG;*.JPEG;*.BMP"
+                                              "|すべてのファイル (*)|*");
 
 void paintPanel(QWidget* panel, const QColor& colour) {
     QPalette palette = panel->palette();
@@ -36,12 +49,40 @@ void paintPanel(QWidget* panel, const QColor& colour) {
     panel->setPalette(palette);
 }
 
-// The first local file of a drop that Qt can read as a picture.
+std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// The first local file of a drop that starts as a picture the program reads. Only regular files
+// are looked into, and only their first bytes, so that dragging a pipe or a huge file over the
+// window never holds it.
 QString droppedPicture(const QMimeData* data) {
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && !QImageReader::imageFormat(url.toLocalFile()).isEmpty()) return url.toLocalFile();
+        if (url.isLocalFile() && platform::looksLikePictureFile(localPath(url.toLocalFile()))) return url.toLocalFile();
     }
     return {};
+}
+
+// A picture can be within every limit and still not fit in the memory left.
+template <typename Take>
+platform::DecodedPicture taken(Take take) {
+    try {
+        return take();
+    } catch (const std::bad_alloc&) {
+        platform::DecodedPicture refused;
+        refused.message = "out of memory";
+        refused.problem = platform::PictureProblem::OutOfMemory;
+        return refused;
+    }
+}
+
+// The source picture as the chart sees it, transparency laid onto white, and no larger than the
+// largest picture area: it is only ever shown stretched into that area.
+QPixmap sourceView(const platform::Bitmap& source, view::CellSize cells) {
+    const QImage image = platform::imageFromBitmap(source);
+    const QSize largest(cells.width * chart::kMaxCells, cells.height * chart::kMaxCells);
+    if (image.width() <= largest.width() && image.height() <= largest.height()) return QPixmap::fromImage(image);
+    return QPixmap::fromImage(image.scaled(std::min(image.width(), largest.width()),
+                                           std::min(image.height(), largest.height()), Qt::IgnoreAspectRatio,
+                                           Qt::SmoothTransformation));
 }
 
 }  // namespace
@@ -52,37 +93,56 @@ void TForm1::Bt_PutClick() {
                        QStringLiteral("貼付け"));
         return;
     }
-    pastePicture(QGuiApplication::clipboard()->image());
+    platform::DecodedPicture picture =
+        taken([] { return platform::takePicture(QGuiApplication::clipboard()->mimeData()); });
+    // Nothing was taken, so the chart, the pen and the painting history all stay.
+    if (!picture.message.empty()) {
+        ShowMessageBox(clipboardRefusal(picture.problem), {});
+        return;
+    }
+    showSourcePicture(std::move(picture.bitmap));
 }
 
-void TForm1::pastePicture(const QImage& image) {
-    resetPen();
-    if (!image.isNull()) {
-        platform::Bitmap picture = platform::bitmapFromImage(image);
-        if (picture.empty()) {
-            ShowMessageBox(QStringLiteral("クリップボードからの貼付けに失敗しました"), {});
-            return;
-        }
-        // Only a picture actually taken ends the chart: an empty clipboard leaves it whole.
-        pictureArea->forgetChartSize();
-        view::PicturePanel* panel = pictureArea->panel();
-        const QSize previous = panel->size();
-        QLabel* chartImage = panel->chartLayer();
-        chartImage->clear();
-        chartImage->hide();
-        model_.source = std::move(picture);
-        panel->sourceLayer()->setPixmap(QPixmap::fromImage(image));
-
-        const view::CellSize cells = rulers->cellSize();
-        const view::AreaSize own = view::pasteAreaSize(image.width(), image.height(), cells.width, cells.height);
-        panel->setAreaSize(Ck_BxP->isChecked() ? previous : QSize(own.width + panel->frame(), own.height + panel->frame()));
-        panel->sourceLayer()->show();
-        pictureArea->refreshSizeTexts();
-        Ck_BxP->setEnabled(true);
-        Ck_BxPClick();
-        view::setHint(Bt_Clr, kClearSource);
-        paintPanel(panel, Qt::black);
+void TForm1::openPictureFile(const QString& path) {
+    if (!PageControl1->isEnabled()) return;  // a chart is being made, or the window cannot work
+    platform::DecodedPicture picture = taken([&path] { return platform::loadPicture(localPath(path)); });
+    if (!picture.message.empty()) {
+        ShowMessageBox(fileRefusal(path, picture.problem), {});
+        return;
     }
+    pictureFolder_ = QFileInfo(path).absolutePath();
+    showSourcePicture(std::move(picture.bitmap));
+}
+
+void TForm1::pop1openClick() {
+    if (!PageControl1->isEnabled() || PageControl1->currentIndex() != chartTab) return;
+    if (pictureFolder_.isEmpty()) pictureFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString path = dialogs().openFileName(
+        FileRequest{QStringLiteral("原画の画像ファイルを指定してください (Tessaly <画像ファイルを開く> )"), pictureFolder_,
+                    kPictureFilter});
+    if (!path.isEmpty()) openPictureFile(path);
+}
+
+void TForm1::showSourcePicture(platform::Bitmap picture) {
+    resetPen();
+    pictureArea->forgetChartSize();
+    view::PicturePanel* panel = pictureArea->panel();
+    const QSize previous = panel->size();
+    QLabel* chartImage = panel->chartLayer();
+    chartImage->clear();
+    chartImage->hide();
+    model_.source = std::move(picture);
+    const view::CellSize cells = rulers->cellSize();
+    panel->sourceLayer()->setPixmap(sourceView(model_.source, cells));
+
+    const view::AreaSize own = view::pasteAreaSize(model_.source.width(), model_.source.height(), cells.width, cells.height);
+    panel->setAreaSize(Ck_BxP->isChecked() ? previous : QSize(own.width + panel->frame(), own.height + panel->frame()));
+    panel->sourceLayer()->show();
+    pictureArea->refreshSizeTexts();
+    Ck_BxP->setEnabled(true);
+    Ck_BxPClick();
+    view::setHint(Bt_Clr, kClearSource);
+    paintPanel(panel, Qt::black);
     pictureArea->refreshSizeTexts();
     refreshControls();
 }
@@ -128,12 +188,7 @@ void TForm1::dropEvent(QDropEvent* event) {
     const QString path = droppedPicture(event->mimeData());
     if (path.isEmpty() || !PageControl1->isEnabled()) return;
     event->acceptProposedAction();
-    const QImage image = QImageReader(path).read();
-    if (image.isNull()) {
-        ShowMessageBox(QStringLiteral("クリップボードからの貼付けに失敗しました"), {});
-        return;
-    }
-    pastePicture(image);
+    openPictureFile(path);
 }
 
 }  // namespace app

@@ -25,9 +25,10 @@ std::uint32_t littleEndian(std::string_view bytes, std::size_t offset, int size)
     return value;
 }
 
-BmpCheck refused(std::string message) {
+BmpCheck refused(std::string message, PictureProblem problem = PictureProblem::Damaged) {
     BmpCheck check;
     check.refusal = std::move(message);
+    check.problem = problem;
     return check;
 }
 
@@ -62,7 +63,7 @@ BmpCheck checkBmp(std::string_view bytes) {
     check.layout.topDown = height < 0;
     height = std::llabs(height);
     if (width <= 0 || height == 0) return {};  // Qt's reader says what is wrong with the size
-    if (exceedsPixelLimit(width, height)) return refused(tooLarge(width, height).message);
+    if (exceedsPixelLimit(width, height)) return refused(tooLarge(width, height).message, PictureProblem::TooManyPixels);
 
     // Rows of uncompressed pixels are padded to whole 32-bit words; compressed data has its declared size.
     const bool uncompressed = compression == kRgb || compression == kBitFields || compression == kAlphaBitFields;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/picture_problem.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +14,7 @@ struct BmpLayout {
 
 struct BmpCheck {
     std::optional<std::string> refusal;  // why the picture is refused before it is decoded
+    PictureProblem problem = PictureProblem::None;
     BmpLayout layout;
 };
 

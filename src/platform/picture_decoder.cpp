@@ -62,7 +62,7 @@ DecodedPicture decodeWithQt(std::string_view bytes, const char* format) {
 
 DecodedPicture decodeBmp(std::string_view bytes) {
     const BmpCheck check = checkBmp(bytes);
-    if (check.refusal) return refusal(*check.refusal);
+    if (check.refusal) return refusal(*check.refusal, check.problem);
     if (!check.layout.topDown) return decodeWithQt(bytes, "bmp");
     DecodedPicture picture = decodeWithQt(asBottomUp(bytes), "bmp");
     reverseRows(picture.bitmap);
@@ -83,12 +83,14 @@ DecodedPicture decodePicture(std::string_view bytes) {
     case Format::Other:
         break;
     }
-    return refusal("not a PNG, JPEG or BMP picture");
+    return refusal("not a PNG, JPEG or BMP picture", PictureProblem::NotAPicture);
 }
+
+bool hasPictureSignature(std::string_view firstBytes) { return formatOf(firstBytes) != Format::Other; }
 
 DecodedPicture loadPicture(const std::string& path) {
     const PictureFile file = readPictureFile(path);
-    if (!file.message.empty()) return refusal(file.message);
+    if (!file.message.empty()) return refusal(file.message, file.problem);
     return decodePicture(file.bytes);
 }
 

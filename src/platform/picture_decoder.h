@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/bitmap.h"
+#include "platform/picture_problem.h"
 
 #include <string>
 #include <string_view>
@@ -15,8 +16,15 @@ inline constexpr long long kMaxPictureFileBytes = 4 * kMaxPicturePixels + 16 * 1
 
 struct DecodedPicture {
     std::string message;  // empty on success, otherwise what is wrong with the picture
+    PictureProblem problem = PictureProblem::None;
     Bitmap bitmap;
 };
+
+// How many bytes from the start of a file tell whether it is a PNG, JPEG or BMP picture.
+inline constexpr std::size_t kPictureSignatureBytes = 8;
+// Whether the first bytes of a file are those of a PNG, JPEG or BMP picture, the forms decodePicture
+// reads; it says nothing of whether the rest can be read.
+bool hasPictureSignature(std::string_view firstBytes);
 
 // Decodes a PNG, JPEG or BMP picture in colour, grey or palette form into 8-bit RGB, as
 // bitmapFromImage (qimage_bitmap.h) describes; JPEGs are turned as their EXIF orientation says. A

@@ -87,11 +87,11 @@ std::optional<DecodedPicture> decodePlainPng(std::string_view bytes) {
     PngJob job;
     job.bytes = bytes;
     job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, onError, ignoreWarning);
-    if (job.png == nullptr) return refusal("the picture cannot be read: out of memory");
+    if (job.png == nullptr) return refusal("the picture cannot be read: out of memory", PictureProblem::OutOfMemory);
     job.info = png_create_info_struct(job.png);
     if (job.info == nullptr) {
         png_destroy_read_struct(&job.png, nullptr, nullptr);
-        return refusal("the picture cannot be read: out of memory");
+        return refusal("the picture cannot be read: out of memory", PictureProblem::OutOfMemory);
     }
     // As Qt's reader does, accept the streams of some writers that point further back than they say.
     png_set_option(job.png, PNG_MAXIMUM_INFLATE_WINDOW, PNG_OPTION_ON);

@@ -37,7 +37,8 @@ TEST(Availability, EachFlagFollowsItsFacts) {
 
 TEST(Availability, MainButtonsAndSwitchFollowPictureAndChart) {
     const app::ControlStates pasted = controlStates({.clipboardHasPicture = true, .picturePresent = true});
-    EXPECT_TRUE(pasted.putNormal && pasted.pasteItemEnabled && pasted.mainNormal && pasted.clearNormal);
+    EXPECT_TRUE(pasted.putNormal && pasted.pasteItemEnabled && pasted.openItemEnabled && pasted.mainNormal &&
+                pasted.clearNormal);
     EXPECT_FALSE(pasted.copyNormal || pasted.excelNormal || pasted.switchItemEnabled);
     EXPECT_EQ(pasted.switchItemCaption, "原画/図案切替");
 
@@ -59,7 +60,7 @@ TEST(Availability, PaintingTabTurnsOffPopupItemsAndGatesTools) {
     painting.editMode = true;
     painting.undoAvailable = true;
     const app::ControlStates noPen = controlStates(painting);
-    EXPECT_FALSE(noPen.pasteItemEnabled || noPen.copyItemEnabled || noPen.clearItemEnabled);
+    EXPECT_FALSE(noPen.pasteItemEnabled || noPen.openItemEnabled || noPen.copyItemEnabled || noPen.clearItemEnabled);
     EXPECT_TRUE(noPen.putNormal && noPen.copyNormal);
     EXPECT_FALSE(noPen.paintEnabled || noPen.redoEnabled);
     EXPECT_TRUE(noPen.pickEnabled && noPen.undoEnabled);

@@ -81,7 +81,9 @@ TEST_F(CompanionButtonsTest, EachChartRefreshesTheHelpButtonsCaption) {
     window->Bt_Oha->setText(QStringLiteral("古い"));
     QImage picture(60, 40, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
-    window->pastePicture(picture);
+    QGuiApplication::clipboard()->setImage(picture);
+    QApplication::processEvents();
+    window->Bt_PutClick();
     window->Bt2_mainClick();
     EXPECT_EQ(window->Bt_Oha->text(), QStringLiteral("ご挨拶"));
     EXPECT_EQ(window->usageRecord().ChartsMade, 1);

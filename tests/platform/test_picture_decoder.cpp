@@ -154,7 +154,7 @@ TEST(PictureDecoder, RefusesWhatItCannotOrShouldNotRead) {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::red);
     // Qt reads PPM too, but charts are made from PNG, JPEG and BMP only.
-    EXPECT_NE(platform::decodePicture(encode(image, "PPM")).message, "");
+    EXPECT_EQ(platform::decodePicture(encode(image, "PPM")).problem, platform::PictureProblem::NotAPicture);
     // A header without its pixels, and pixels without their end.
     EXPECT_NE(platform::decodePicture(encode(image, "PNG").substr(0, 40)).message, "");
     const std::string png = encode(colourful(40, 40, QImage::Format_RGB32), "PNG");
@@ -167,9 +167,12 @@ TEST(PictureDecoder, RefusesWhatItCannotOrShouldNotRead) {
     std::memcpy(bmp.data() + 22, &side, 4);
     const platform::DecodedPicture huge = platform::decodePicture(bmp);
     EXPECT_NE(huge.message.find("too large"), std::string::npos) << huge.message;
+    EXPECT_EQ(huge.problem, platform::PictureProblem::TooManyPixels);
     EXPECT_TRUE(huge.bitmap.empty());
 
-    EXPECT_NE(platform::loadPicture("/nonexistent/picture.png").message, "");
+    EXPECT_EQ(platform::loadPicture("/nonexistent/picture.png").problem, platform::PictureProblem::FileMissing);
+    EXPECT_EQ(platform::loadPicture("/").problem, platform::PictureProblem::Folder);
+    EXPECT_EQ(platform::loadPicture("/dev/zero").problem, platform::PictureProblem::NotRegularFile);
 }
 
 }  // namespace

@@ -1,0 +1,242 @@
+// Pictures coming into the window: from the clipboard in the forms other programs put there, and
+// from files dropped on the window or opened from the pop-up menu. The rules are those of the
+// command line; whatever is refused is said, and refusing takes nothing away.
+
+#include "app/page_control.h"
+#include "app/picture_messages.h"
+#include "app/window_fixture.h"
+#include "chart/code_painting.h"
+#include "view/picture_area_view.h"
+#include "view/picture_panel.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QImageWriter>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include <sys/stat.h>
+
+namespace {
+
+using platform::PictureProblem;
+using view::CellCounts;
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(QImageWriter(&buffer, format).write(image));
+    return bytes;
+}
+
+// One colour compresses to almost nothing, so even the largest pictures are quick to make.
+QImage plain(int width, int height) {
+    QImage image(width, height, QImage::Format_Grayscale8);
+    image.fill(140);
+    return image;
+}
+
+class PictureIntakeTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window_ = start();
+    }
+
+    // What another program puts on the clipboard: the picture in its file form, under its type.
+    void offer(const QByteArray& bytes, const char* type = "image/png") {
+        auto* data = new QMimeData;
+        data->setData(QString::fromLatin1(type), bytes);
+        QGuiApplication::clipboard()->setMimeData(data);
+        QApplication::processEvents();
+    }
+
+    bool offeredForDrop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &enter);
+        return enter.isAccepted();
+    }
+
+    void drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &enter);
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &event);
+    }
+
+    QString file(const char* name, const QByteArray& bytes) const {
+        const QString path = QString::fromStdString(folder(name));
+        QFile out(path);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return path;
+    }
+
+    QAction* openItem() const { return window_->PopupMenu1->findChild<QAction*>("pop1open"); }
+    view::PicturePanel* panel() const { return window_->pictureArea->panel(); }
+    CellCounts cells() const { return window_->pictureArea->cellCounts(); }
+    QStringList messages() const {
+        QStringList texts;
+        for (const app::Message& message : dialogs_.messages()) texts << message.text;
+        return texts;
+    }
+
+    void press(int column, int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        const chart::ChartModel& model = window_->model();
+        QTest::mousePress(panel(), Qt::LeftButton, keys,
+                          QPoint(4 + column * model.cellWidth + 1, 4 + row * model.cellHeight + 1));
+    }
+
+    std::string codeAt(int column, int row) const {
+        const palette::ColourEntry* entry =
+            chart::cellEntry(window_->model(), window_->codeSystem().table, column, row);
+        return entry ? entry->code : std::string();
+    }
+
+    std::unique_ptr<app::TForm1> window_;
+};
+
+TEST_F(PictureIntakeTest, AFailedPasteSaysSoAndKeepsTheChartThePenAndTheHistory) {
+    offer(encoded(QImage(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png")), "PNG"));
+    window_->Bt_PutClick();
+    window_->Bt2_mainClick();
+    window_->PageControl1->setCurrentIndex(app::paintingTab);
+    press(0, 0, Qt::ShiftModifier);
+    const std::string pen = codeAt(0, 0);
+    const int column = window_->model().columns - 1;
+    int row = 0;
+    while (codeAt(column, row) == pen) ++row;
+    ASSERT_LT(row, window_->model().rows);
+    press(column, row);
+    ASSERT_EQ(codeAt(column, row), pen);
+    window_->PageControl1->setCurrentIndex(app::chartTab);
+
+    offer("this is no picture, whatever its type says");
+    window_->Bt_PutClick();
+    // The message the user knows for a failed paste, and what was wrong.
+    EXPECT_EQ(messages(), QStringList{app::clipboardRefusal(PictureProblem::NotAPicture)});
+    EXPECT_TRUE(messages()[0].startsWith(QStringLiteral("クリップボードからの貼付けに失敗しました\n")));
+    EXPECT_FALSE(panel()->chartLayer()->pixmap().isNull());
+    // The size the chart was made at can still be restored.
+    panel()->setAreaSize(panel()->size() + QSize(30, 30));
+    EXPECT_TRUE(window_->pictureArea->canRestoreSize());
+
+    window_->PageControl1->setCurrentIndex(app::paintingTab);
+    EXPECT_TRUE(window_->BitBtn1->isEnabled());  // the pen is still chosen
+    ASSERT_TRUE(window_->BitBtn3->isEnabled());
+    window_->BitBtn3->click();
+    EXPECT_NE(codeAt(column, row), pen);
+}
+
+TEST_F(PictureIntakeTest, TheClipboardTakesWhatTheCommandLineTakesAndSaysWhyNotTheRest) {
+    // 36 million pixels: within the command line's limit, and beyond Qt's own for its decoders.
+    offer(encoded(plain(6000, 6000), "PNG"));
+    window_->Bt_PutClick();
+    EXPECT_TRUE(dialogs_.messages().empty());
+    EXPECT_EQ(window_->model().source.width(), 6000);
+    EXPECT_EQ(cells(), (CellCounts{200, 200}));
+
+    offer(encoded(plain(6400, 6400), "PNG"));
+    window_->Bt_PutClick();
+    EXPECT_EQ(messages(), QStringList{app::clipboardRefusal(PictureProblem::TooManyPixels)});
+    EXPECT_TRUE(messages()[0].contains(QStringLiteral("4000万画素")));
+    EXPECT_EQ(window_->model().source.width(), 6000);
+
+    // BMP and JPEG as other programs offer them.
+    offer(encoded(plain(90, 60), "BMP"), "image/bmp");
+    window_->Bt_PutClick();
+    EXPECT_EQ(window_->model().source.width(), 90);
+    offer(encoded(plain(60, 90), "JPEG"), "image/jpeg");
+    window_->Bt_PutClick();
+    EXPECT_EQ(window_->model().source.width(), 60);
+    EXPECT_EQ(dialogs_.messages().size(), 1u);
+}
+
+TEST_F(PictureIntakeTest, TransparentPicturesShowOnWhiteAsTheyAreCharted) {
+    QImage picture(40, 40, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    for (int x = 0; x < 40; ++x) picture.setPixel(x, 0, qRgba(255, 0, 0, 128));
+    QGuiApplication::clipboard()->setImage(picture);
+    QApplication::processEvents();
+    window_->Bt_PutClick();
+
+    const QImage shown = panel()->sourceLayer()->pixmap().toImage();
+    EXPECT_EQ(shown.pixel(20, 20), qRgb(255, 255, 255));
+    EXPECT_EQ(shown.pixel(20, 0), qRgb(255, 127, 127));
+}
+
+TEST_F(PictureIntakeTest, OnlyPictureFilesAreOfferedForDroppingAndPipesAreNeverOpened) {
+    const QString png = file("picture.png", encoded(plain(30, 30), "PNG"));
+    EXPECT_TRUE(offeredForDrop(png));
+    EXPECT_FALSE(offeredForDrop(file("notes.png", "a text that calls itself a picture")));
+    EXPECT_FALSE(offeredForDrop(QString::fromStdString(folder("cfg"))));
+    // Opening a pipe for a look at its first bytes would wait for a writer that never comes.
+    const std::string pipe = folder("pipe.png");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(offeredForDrop(QString::fromStdString(pipe)));
+    drop(QString::fromStdString(pipe));
+    EXPECT_TRUE(panel()->sourceLayer()->pixmap().isNull());
+    EXPECT_TRUE(dialogs_.messages().empty());
+}
+
+TEST_F(PictureIntakeTest, AFileThatCannotBeTakenIsNamedWithTheReason) {
+    const QByteArray png = encoded(QImage(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png")), "PNG");
+    const QString cut = file("cut off.png", png.left(png.size() / 2));
+    drop(cut);
+    const QString huge = file("huge.png", encoded(plain(6400, 6400), "PNG"));
+    drop(huge);
+    EXPECT_EQ(messages(), (QStringList{app::fileRefusal(cut, PictureProblem::Damaged),
+                                       app::fileRefusal(huge, PictureProblem::TooManyPixels)}));
+    EXPECT_TRUE(messages()[0].contains(cut));
+    EXPECT_NE(messages()[0], app::clipboardRefusal(PictureProblem::Damaged));
+    EXPECT_TRUE(panel()->sourceLayer()->pixmap().isNull());
+}
+
+TEST_F(PictureIntakeTest, APictureFileOpensFromThePopupMenuAsADroppedOneDoes) {
+    EXPECT_EQ(openItem()->text(), QStringLiteral("画像ファイルを開く…"));
+    EXPECT_EQ(openItem()->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_TRUE(window_->actions().contains(openItem()));  // Ctrl+O works with the menu closed
+    EXPECT_FALSE(openItem()->statusTip().isEmpty());
+
+    const QString png = file("picture.png", encoded(plain(100, 300), "PNG"));
+    dialogs_.chooseFile(png);
+    openItem()->trigger();
+    ASSERT_EQ(dialogs_.fileRequests().size(), 1u);
+    EXPECT_TRUE(dialogs_.fileRequests()[0].filter.contains(QStringLiteral("*.png")));
+    EXPECT_EQ(cells(), (CellCounts{33, 100}));
+    EXPECT_FALSE(panel()->sourceLayer()->isHidden());
+
+    // The next dialog starts where the picture was found; cancelling it changes nothing.
+    dialogs_.chooseFile({});
+    openItem()->trigger();
+    ASSERT_EQ(dialogs_.fileRequests().size(), 2u);
+    EXPECT_EQ(dialogs_.fileRequests()[1].folder, dir_.path());
+    EXPECT_EQ(cells(), (CellCounts{33, 100}));
+
+    dialogs_.chooseFile(QString::fromStdString(folder("missing.png")));
+    openItem()->trigger();
+    EXPECT_EQ(messages(), QStringList{app::fileRefusal(QString::fromStdString(folder("missing.png")),
+                                                       PictureProblem::FileMissing)});
+
+    // Like the paste item, it rests while the chart is painted.
+    window_->Bt2_mainClick();
+    window_->PageControl1->setCurrentIndex(app::paintingTab);
+    EXPECT_FALSE(openItem()->isEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// The clipboard's pictures are read by the rules of picture files: the same forms and the same
+// limits, whoever put them there.
+
+#include "platform/clipboard_picture.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageWriter>
+#include <QMimeData>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::PictureProblem;
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(QImageWriter(&buffer, format).write(image));
+    return bytes;
+}
+
+QImage plain(int width, int height, QImage::Format format = QImage::Format_Grayscale8) {
+    QImage image(width, height, format);
+    image.fill(Qt::gray);
+    return image;
+}
+
+TEST(ClipboardPicture, TakesFileFormsAndItsOwnPictureWithinTheFileLimits) {
+    QMimeData png;
+    png.setData("image/png", encoded(plain(6000, 6000), "PNG"));
+    ASSERT_TRUE(platform::offersPicture(&png));
+    const platform::DecodedPicture large = platform::takePicture(&png);
+    EXPECT_EQ(large.message, "");
+    EXPECT_EQ(large.bitmap.width(), 6000);
+
+    png.setData("image/png", encoded(plain(6400, 6400), "PNG"));
+    const platform::DecodedPicture tooLarge = platform::takePicture(&png);
+    EXPECT_EQ(tooLarge.problem, PictureProblem::TooManyPixels);
+    EXPECT_TRUE(tooLarge.bitmap.empty());
+
+    // PNG is taken before the other forms a program offers beside it.
+    QMimeData several;
+    several.setData("image/jpeg", encoded(plain(8, 8), "JPEG"));
+    several.setData("image/x-MS-bmp", encoded(plain(9, 9), "BMP"));
+    several.setData("image/png", encoded(plain(10, 10), "PNG"));
+    EXPECT_EQ(platform::takePicture(&several).bitmap.width(), 10);
+    several.removeFormat("image/png");
+    EXPECT_EQ(platform::takePicture(&several).bitmap.width(), 9);
+
+    QMimeData own;
+    own.setImageData(plain(12, 7, QImage::Format_ARGB32));
+    ASSERT_TRUE(platform::offersPicture(&own));
+    EXPECT_EQ(platform::takePicture(&own).bitmap.height(), 7);
+}
+
+TEST(ClipboardPicture, OtherFormsAreNoPictureAndBrokenDataIsSaidToBe) {
+    EXPECT_FALSE(platform::offersPicture(nullptr));
+    QMimeData text;
+    text.setText("no picture");
+    EXPECT_FALSE(platform::offersPicture(&text));
+    EXPECT_EQ(platform::takePicture(&text).problem, PictureProblem::NotAPicture);
+    // Qt would decode a TIFF itself, past the limits the program keeps to.
+    QMimeData tiff;
+    tiff.setData("image/tiff", "II*\0");
+    tiff.setImageData(plain(4, 4));
+    EXPECT_FALSE(platform::offersPicture(&tiff));
+
+    QMimeData mislabelled;
+    mislabelled.setData("image/png", "plain text under a picture's type");
+    ASSERT_TRUE(platform::offersPicture(&mislabelled));
+    EXPECT_EQ(platform::takePicture(&mislabelled).problem, PictureProblem::NotAPicture);
+    const QByteArray png = encoded(plain(40, 40), "PNG");
+    mislabelled.setData("image/png", png.left(png.size() - 20));
+    EXPECT_EQ(platform::takePicture(&mislabelled).problem, PictureProblem::Damaged);
+}
+
+}  // namespace
