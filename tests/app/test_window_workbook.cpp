@@ -5,6 +5,10 @@
 #include "app/progress_dialog.h"
 #include "app/window_fixture.h"
 #include "chart/code_painting.h"
+#include "excel/chart_workbook.h"
+#include "excel/export_parameters.h"
+#include "excel/workbook_file.h"
+#include "excel/workbook_layout.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 
@@ -147,6 +151,61 @@ TEST_F(WorkbookButtonsTest, AnEngineErrorIsShownAndTheWindowUnlocked) {
         << finalMessage().toStdString();
     EXPECT_TRUE(window_->PageControl1->isEnabled());
     EXPECT_TRUE(std::filesystem::is_directory(folder("taken.xlsx")));
+}
+
+// A workbook written without a window, as the command line writes it, comes back in the window at
+// the chart's own cells: its panel size has the panel's frame.
+TEST_F(WorkbookButtonsTest, AChartWrittenWithoutTheWindowComesBackAtItsOwnCells) {
+    makeChart();
+    const chart::ChartModel& made = window_->model();
+    const std::pair<int, int> cells{made.columns, made.rows};
+    excel::WorkbookProgress quiet;
+    ASSERT_EQ(excel::writeChartWorkbook(folder("cfg/Tessaly.xlsx"), folder("written.xlsx"), made, window_->codeSystem(),
+                                        excel::exportParameters(made, view::Fabric{}, 0, 10), quiet),
+              "");
+    window_->Bt_ClrClick();
+    window_->Bt_ClrClick();
+    dialogs_.chooseFile(workbook("written.xlsx"));
+    window_->Bt2_Excel_in->click();
+    ASSERT_EQ(finalMessage(), QStringLiteral("Excel読込終了"));
+    const view::CellCounts shown = window_->pictureArea->panel()->cellCounts();
+    EXPECT_EQ(std::make_pair(shown.across, shown.down), cells);
+}
+
+// A workbook with cell sizes no picture can have, or without its value sheets' colours, is refused
+// and the chart on screen stays.
+TEST_F(WorkbookButtonsTest, ImportRefusesOverflowingSizesAndDamagedSheetsAndKeepsTheChart) {
+    makeChart();
+    const std::vector<std::string> made = codes();
+    const auto write = [this](double cellWidth, double cellHeight, bool colours) {
+        excel::WorkbookContent book = excel::readWorkbookFile(folder("cfg/Tessaly.xlsx"));
+        excel::SheetContent& key = book.sheets[excel::sheetIndex(excel::Sheet::Key)];
+        const std::pair<excel::Parameter, double> parameters[] = {
+            {excel::Parameter::Marker, 160},          {excel::Parameter::Columns, 8},
+            {excel::Parameter::Rows, 8},              {excel::Parameter::CellWidth, cellWidth},
+            {excel::Parameter::CellHeight, cellHeight}, {excel::Parameter::RedLevels, 4},
+            {excel::Parameter::GreenLevels, 4},       {excel::Parameter::BlueLevels, 4}};
+        for (const auto& [parameter, value] : parameters) {
+            key.cell(excel::parameterRow(parameter), excel::kParameterValueColumn).value = value;
+        }
+        for (int channel = 0; channel < 3 && colours; ++channel) {
+            book.sheets[excel::sheetIndex(excel::valueSheet(channel))].cell(1, 1).value = 255.0;
+        }
+        excel::writeWorkbookFile(book, folder("odd.xlsx"));
+    };
+    write(536870912, 1073741824, true);
+    dialogs_.chooseFile(workbook("odd.xlsx"));
+    window_->Bt2_Excel_in->click();
+    EXPECT_EQ(finalMessage(), QStringLiteral("選んだExcelファイル（odd.xlsx）は読込めません。1目の大きさ（536870912 × "
+                                             "1073741824ピクセル）で図案を表示できません。"));
+    EXPECT_EQ(codes(), made);
+
+    write(3, 3, false);
+    dialogs_.chooseFile(workbook("odd.xlsx"));
+    window_->Bt2_Excel_in->click();
+    EXPECT_EQ(finalMessage(),
+              QStringLiteral("選んだExcelファイル（odd.xlsx）は読込めません。色の値のシートがないか、壊れています。"));
+    EXPECT_EQ(codes(), made);
 }
 
 }  // namespace
