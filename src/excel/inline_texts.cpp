@@ -36,8 +36,8 @@ std::string joinedText(std::string_view inlineString) {
 
 }  // namespace
 
-bool inlineTextsAsFormulaResults(std::string& worksheet) {
-    if (worksheet.find("inlineStr") == std::string::npos) return false;
+void inlineTextsAsFormulaResults(std::string& worksheet) {
+    if (worksheet.find("inlineStr") == std::string::npos) return;
     std::string rewritten;
     rewritten.reserve(worksheet.size());
     bool changed = false;
@@ -68,10 +68,9 @@ bool inlineTextsAsFormulaResults(std::string& worksheet) {
         at = end;
         changed = true;
     }
-    if (!changed) return false;
+    if (!changed) return;
     rewritten.append(worksheet, copied);
     worksheet = std::move(rewritten);
-    return true;
 }
 
 }  // namespace excel

@@ -69,9 +69,8 @@ std::string relativeTarget(std::string_view target, const std::string& folder) {
 }
 
 // Relationship targets named from the root ("/xl/worksheets/sheet1.xml") rewritten relative to the
-// part's folder, the only form the reading library follows. Returns whether anything changed.
-bool relativiseTargets(std::string& relationships, const std::string& folder) {
-    bool changed = false;
+// part's folder, the only form the reading library follows.
+void relativiseTargets(std::string& relationships, const std::string& folder) {
     for (const std::string_view attribute : {"Target=\"/", "Target='/"}) {
         for (std::size_t at = relationships.find(attribute); at != std::string::npos;
              at = relationships.find(attribute, at + 1)) {
@@ -79,12 +78,9 @@ bool relativiseTargets(std::string& relationships, const std::string& folder) {
             const std::size_t end = relationships.find(attribute[attribute.size() - 2], start);
             if (end == std::string::npos) break;
             const std::string_view absolute = std::string_view(relationships).substr(start + 1, end - start - 1);
-            const std::string relative = relativeTarget(absolute, folder);
-            relationships.replace(start, end - start, relative);
-            changed = true;
+            relationships.replace(start, end - start, relativeTarget(absolute, folder));
         }
     }
-    return changed;
 }
 
 // A new archive of the parts, stored without compression; empty when it cannot be made.
@@ -118,25 +114,24 @@ std::string packParts(const std::vector<Part>& parts, const std::vector<std::str
     return packed;
 }
 
-// The parts packed anew in the forms the reading library takes, when any part needs it: targets
-// named from the package's root made relative, and text cells stored inline made formula results.
-// Nothing when no part needs it; false when a part cannot be read.
-bool repackedForReading(zip_t* archive, const std::vector<Part>& parts, std::string& packed) {
+// The parts, each inflated and checked against its checksum, packed anew without compression in
+// the forms the reading library takes: in an .xlsx, targets named from the package's root made
+// relative and text cells stored inline made formula results. The reading library thus meets only
+// sound archives of sound parts; it has parsed whatever a damaged stream left in its buffer. Empty
+// when a part cannot be read.
+std::string repackedForReading(zip_t* archive, const std::vector<Part>& parts, WorkbookFormat format) {
     std::vector<std::string> contents(parts.size());
-    bool rewritten = false;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         std::optional<std::string> data = readPart(archive, parts[i]);
-        if (!data) return false;
-        if (parts[i].name.ends_with(".rels")) {
-            rewritten = relativiseTargets(*data, sourceFolder(parts[i].name)) || rewritten;
-        } else if (parts[i].name.ends_with(".xml")) {
-            rewritten = inlineTextsAsFormulaResults(*data) || rewritten;
+        if (!data) return {};
+        if (format == WorkbookFormat::Xlsx && parts[i].name.ends_with(".rels")) {
+            relativiseTargets(*data, sourceFolder(parts[i].name));
+        } else if (format == WorkbookFormat::Xlsx && parts[i].name.ends_with(".xml")) {
+            inlineTextsAsFormulaResults(*data);
         }
         contents[i] = std::move(*data);
     }
-    if (!rewritten) return true;
-    packed = packParts(parts, contents);
-    return !packed.empty();
+    return packParts(parts, contents);
 }
 
 WorkbookArchive refused(std::string problem) {
@@ -198,17 +193,15 @@ WorkbookArchive openWorkbookArchive(const std::string& path) {
         const std::optional<std::string> type = readPart(archive.get(), *mime);
         if (!type || !type->starts_with(kOdsMimeType) || !named("content.xml")) return refused(damaged());
         result.format = WorkbookFormat::Ods;
-        return result;
+    } else if (!named("[Content_Types].xml")) {
+        return refused(damaged());
     }
-    if (!named("[Content_Types].xml")) return refused(damaged());
 
-    std::string packed;
-    if (!repackedForReading(archive.get(), parts, packed)) return refused(damaged());
-    if (!packed.empty()) {
-        // The archive reads from the old bytes: it goes first.
-        archive.reset();
-        result.bytes = std::move(packed);
-    }
+    std::string packed = repackedForReading(archive.get(), parts, result.format);
+    if (packed.empty()) return refused(damaged());
+    // The archive reads from the old bytes: it goes first.
+    archive.reset();
+    result.bytes = std::move(packed);
     return result;
 }
 
