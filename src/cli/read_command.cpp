@@ -5,8 +5,6 @@
 #include "cli/chart_summary.h"
 #include "cli/error_line.h"
 #include "cli/exit_codes.h"
-#include "cli/settings_fabric.h"
-#include "excel/export_parameters.h"
 #include "excel/automation_error.h"
 #include "excel/chart_workbook.h"
 #include "excel/imported_chart.h"
@@ -42,8 +40,7 @@ std::string readAndWrite(const ChartArguments& arguments, const std::string& def
     if (!read.message.empty()) return read.message;
     chart::ChartModel& model = read.model;
 
-    const std::string cfgDir = arguments.cfgDir.value_or(defaultCfgDir);
-    palette::LoadResult loaded = codeSystemFor(cfgDir, model.options.codeSystem);
+    palette::LoadResult loaded = codeSystemFor(arguments.cfgDir.value_or(defaultCfgDir), model.options.codeSystem);
     if (!loaded.message.empty()) return loaded.message;
     palette::LoadedCodeSystem& system = loaded.system;
     model.options.codeSystem = system.name;
@@ -53,13 +50,9 @@ std::string readAndWrite(const ChartArguments& arguments, const std::string& def
     chart::ReductionResult counted;
     counted.success = true;
     counted.colours = settled.colours;
-    // Written again as the window writes a workbook it has read: for the fabric of the list it names.
-    const excel::WorkbookParameters& stored = read.parameters;
-    const excel::WorkbookParameters parameters = excel::exportParameters(
-        model, settingsFabric(cfgDir, view::formatCountSize(stored.countSize), stored.fabricUnit), stored.cubeItem,
-        counted.colours, view::AreaSize{stored.panelWidth, stored.panelHeight});
+    read.parameters.resultColours = counted.colours;
 
-    const std::string error = writeChartOutputs(arguments, model, system, parameters, shippedTemplate(defaultCfgDir));
+    const std::string error = writeChartOutputs(arguments, model, system, read.parameters, shippedTemplate(defaultCfgDir));
     if (!error.empty()) return error;
     if (arguments.json) {
         out << chartSummaryJson(model, counted, chart::kCubeSizeItems[read.parameters.cubeItem].text) << std::flush;

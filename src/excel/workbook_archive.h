@@ -14,7 +14,7 @@ enum class WorkbookFormat { Xlsx, Ods };
 struct WorkbookArchive {
     std::string problem;  // empty when the bytes may be read; otherwise why not, for the user
     WorkbookFormat format = WorkbookFormat::Xlsx;
-    std::string bytes;
+    std::string bytes;  // an archive of the parts, stored without compression
 };
 
 // The largest file and the largest part (once inflated) a workbook may have. A chart workbook of
@@ -25,10 +25,11 @@ inline constexpr long long kMaxWorkbookFileBytes = 32LL << 20;
 inline constexpr long long kMaxWorkbookPartBytes = 32LL << 20;
 inline constexpr long long kMaxWorkbookInflatedBytes = 64LL << 20;
 
-// Reads a workbook file with its size checked first and tells its format by its contents. The parts
-// of an .xlsx are named as the reading library finds them, whatever form of part name the saving
-// program wrote: a relationship may name its target from the package's root ("/xl/..."), and a
-// text cell may be stored inline, as some programs save them.
+// Reads a workbook file with its size checked first and tells its format by its contents. Every part
+// is inflated and checked here, and the bytes handed on are the parts packed anew, named as the
+// reading library finds them whatever form the saving program wrote: a relationship may name its
+// target from the package's root ("/xl/..."), and a text cell may be stored inline, as some
+// programs save them.
 WorkbookArchive openWorkbookArchive(const std::string& path);
 
 }  // namespace excel
