@@ -5,10 +5,10 @@
 
 namespace cli {
 
-view::Fabric settingsFabric(const std::string& cfgDir, const std::string& countSize, const std::string& unit) {
+view::Fabric settingsFabric(const std::string& cfgDir) {
     const palette::SettingsFileResult settings = palette::loadSettingsFile(cfgDir);
     if (!settings.message.empty()) return view::Fabric{};
-    return app::chooseFabric(app::readFabricList(settings.ini), settings.ini.readInteger("size", "Ini_No", 0), countSize, unit)
+    return app::chooseFabric(app::readFabricList(settings.ini), settings.ini.readInteger("size", "Ini_No", 0), {}, {})
         .fabric;
 }
 
