@@ -1,31 +1,17 @@
 // tessaly: the window that turns a picture into a needlework colour chart.
 
+#include "app/application_setup.h"
 #include "app/main_window.h"
-#include "app/window_look.h"
 #include "companion/record_location.h"
 #include "platform/program_folder.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <filesystem>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    // Message boxes put the program's name in their captions.
-    QApplication::setApplicationName(QStringLiteral("Tessaly"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tessaly")));
-    QApplication::setFont(app::windowFont());
-    // Qt's own dialogs (file choice, buttons) speak Japanese too, as the rest of the program does.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
+    app::setUpApplication(application);
 
     const std::string program = platform::programFile(argc > 0 ? argv[0] : nullptr);
     app::Startup startup;

@@ -90,7 +90,7 @@ void TForm1::FormCreate(const Startup& startup) {
     for (std::size_t i = 0; i < std::size(kOptionKeys); ++i) usageRecord_.OptionKeys[i] = kOptionKeys[i];
     connect(Bt_End, &QPushButton::clicked, this, &TForm1::Bt_EndClick);
     Bt_End->installEventFilter(this);
-    connect(Timer_end1, &QTimer::timeout, this, &QWidget::close);
+    connect(Timer_end1, &QTimer::timeout, this, &TForm1::Timer_end1Timer);
     if (!companion::loadUsageRecord(usageRecord_)) {
         PageControl1->setEnabled(false);
         Bt_Oha->setEnabled(false);
@@ -99,7 +99,7 @@ void TForm1::FormCreate(const Startup& startup) {
         return;
     }
     dataFolder_ = option(DataDir);
-    Bt_Oha->setText(text(usageRecord_.GreetingTitle));
+    showHelpCaption();
 
     new HintHandler(StatusBar1, [] { return eraDate(); }, this);
     watchAvailability();
@@ -114,6 +114,7 @@ void TForm1::FormCreate(const Startup& startup) {
     if (!readSettings()) {
         setWindowTitle(QString::fromUtf8(kBrokenSettings));
         PageControl1->hide();
+        showBrokenSettings();
         return;
     }
     model_.cube.rebuildCodes = true;
@@ -208,6 +209,16 @@ void TForm1::showFirstState() {
     Ck_BxP->setChecked(option(PutOp) == "1");
     Ck_BxPClick();
     refreshControls();
+}
+
+// Without usable settings the window still shows its rulers and an empty picture area of the first
+// run's size, without a size line: no fabric is known. The colour table is then loaded as at every
+// start, and its loader says what is missing.
+void TForm1::showBrokenSettings() {
+    pictureArea->showCells(view::CellCounts{kFirstRunColumns, kFirstRunRows});
+    pictureArea->hideSizeLine();
+    fitScrolledArea();
+    loadColourTable();
 }
 
 bool TForm1::readSettings() {

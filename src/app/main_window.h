@@ -145,6 +145,7 @@ private:
     void connectControls();
     void placePictureArea();
     void showFirstState();
+    void showBrokenSettings();
     bool readSettings();
     bool loadColourTable();
     void applySystemSettings();
@@ -163,8 +164,10 @@ private:
     void pop1openClick();
     void showSourcePicture(platform::Bitmap picture);
     void Bt_EndClick();
+    void Timer_end1Timer();
     void createCompanion(const std::string& cfgFolder);
     void showGreetingTitle();
+    void showHelpCaption();
     void sayFarewell();
     void Bt_EndMouseDown(Qt::KeyboardModifiers modifiers);
     void PageControl1MouseMove(QPoint at);

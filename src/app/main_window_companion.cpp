@@ -5,7 +5,9 @@
 
 #include "companion/companion_window.h"
 #include "companion/greetings.h"
+#include "view/placed_control.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace app {
@@ -17,14 +19,24 @@ void TForm1::createCompanion(const std::string& cfgFolder) {
 
 void TForm1::Bt_OhaClick() {
     Oha_form->showCompanion(usageRecord_, {});
-    Bt_Oha->setText(QString::fromStdString(usageRecord_.GreetingTitle));
+    showHelpCaption();
 }
 
 void TForm1::showGreetingTitle() {
     companion::refreshGreetingTitle(usageRecord_);
-    Bt_Oha->setText(QString::fromStdString(usageRecord_.GreetingTitle));
+    showHelpCaption();
 }
 
+void TForm1::showHelpCaption() { view::setCaption(Bt_Oha, QString::fromStdString(usageRecord_.GreetingTitle)); }
+
 void TForm1::sayFarewell() { Oha_form->showCompanion(usageRecord_, "end"); }
+
+// The window has been hidden since the farewell began, and closing a hidden window does not end the
+// program by itself: the tick takes the farewell away, runs the close query and ends the program.
+void TForm1::Timer_end1Timer() {
+    Oha_form->close();
+    close();
+    QCoreApplication::quit();
+}
 
 }  // namespace app

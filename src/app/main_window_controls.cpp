@@ -37,8 +37,8 @@ QPushButton* tallButton(QWidget* parent, const char* name, const QString& text, 
 
 void TForm1::createControls() {
     setObjectName("TForm1");
+    // No fixed accessible name: a window is announced by its caption, which names the colour-code system.
     setWindowTitle(QStringLiteral("図案作成ツールTessaly"));
-    setAccessibleName(windowTitle());
     setFont(windowFont());
     setAutoFillBackground(true);
     paintBackground(this, cream);
@@ -55,6 +55,7 @@ void TForm1::createControls() {
     QFont small = Bt_c05->font();
     small.setPointSize(8);
     Bt_c05->setFont(small);
+    Bt_c05->setEnabled(false);  // there is nothing to restore before a chart is made
     Bt_Oha = view::placeControl<QPushButton>(Panel2, "Bt_Oha", QStringLiteral("ヘルプ"), QRect(6, 576, 89, 25));
     Bt_End = view::placeControl<QPushButton>(Panel2, "Bt_End", QStringLiteral("終了"), QRect(16, 632, 65, 27));
     QFont endFont = Bt_End->font();

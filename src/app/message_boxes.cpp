@@ -5,7 +5,7 @@
 namespace app {
 
 QString messageBoxCaption(const QString& captionWord) {
-    return QGuiApplication::applicationDisplayName() + " <" + captionWord + ">";
+    return QGuiApplication::applicationName() + " <" + captionWord + ">";
 }
 
 void ShowMessageBox(const QString& text, const QString& captionWord) {
@@ -17,7 +17,7 @@ ModalResult AskMessageBox(const QString& text, BoxKind kind, BoxButtons buttons,
 }
 
 void showPlainMessage(const QString& text) {
-    dialogs().showMessage({QGuiApplication::applicationDisplayName(), text, BoxKind::Custom});
+    dialogs().showMessage({QGuiApplication::applicationName(), text, BoxKind::Custom});
 }
 
 }  // namespace app

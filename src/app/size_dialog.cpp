@@ -8,6 +8,7 @@
 #include "view/placed_control.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -116,8 +117,12 @@ void TF_size::createControls() {
 
     OK = view::placeControl<QPushButton>(this, "OK", QStringLiteral("OK"), QRect(112, 266, 80, 28));
     Button2 = view::placeControl<QPushButton>(this, "Button2", QStringLiteral("キャンセル"), QRect(204, 266, 80, 28));
-    // ENTER commits a typed size or cell number; it does not close the dialog under the user.
-    for (QPushButton* button : {OK, Button2}) button->setAutoDefault(false);
+    // ENTER commits a typed size or cell number; it does not close the dialog under the user. On a
+    // button that has the focus it presses that button, as the space bar does.
+    for (QPushButton* button : {OK, Button2}) {
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
 }
 
 bool TF_size::FormShow(int focus, view::CellCounts cells, const CurrentFabric& current) {
@@ -152,6 +157,18 @@ CurrentFabric TF_size::chosenFabric() const {
 void TF_size::mouseMoveEvent(QMouseEvent*) {
     Edit1Commit();
     updateTexts(true);
+}
+
+bool TF_size::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            button->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TF_size::SEdit1mmChange() {
@@ -190,9 +207,9 @@ int TF_size::cellsOf(QSpinBox* edit, bool force) {
 void TF_size::updateTexts(bool force) {
     const int across = cellsOf(SEdit1, force);
     const int down = cellsOf(SEdit2, force);
-    Panel1->setText(text(widthText(across, working_)));
-    Panel2->setText(text(heightText(down, working_)));
-    L1mm->setText(text(working_.unit));
+    view::setCaption(Panel1, text(widthText(across, working_)));
+    view::setCaption(Panel2, text(heightText(down, working_)));
+    view::setCaption(L1mm, text(working_.unit));
 }
 
 void TF_size::OKClick() {

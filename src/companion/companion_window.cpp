@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace companion {
 namespace {
 
@@ -42,6 +44,17 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 // The rules break lines with CR LF; a label breaks at LF alone.
 QString shown(const std::string& message) { return text(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
+// Five sixths of the window's face (10 pixels beside 12), whether that face is sized in pixels or in
+// points: small enough for a date beside its name in the memo's width.
+QFont smallerFont(QFont font) {
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(font.pixelSize() * 5 / 6);
+    } else {
+        font.setPointSizeF(font.pointSizeF() * 5 / 6);
+    }
+    return font;
+}
+
 QLabel* picture(QWidget* parent, const QPixmap& pixmap, QPoint at) {
     auto* label = new QLabel(parent);
     label->setPixmap(pixmap);
@@ -59,7 +72,7 @@ TOha_form::TOha_form(std::string cfgFolder, QWidget* parent)
 
 void TOha_form::createControls() {
     setObjectName("TOha_form");
-    setAccessibleName(QStringLiteral("Tessaly"));
+    // No fixed accessible name: a window is announced by its caption, which changes at each opening.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     QPalette face = palette();
@@ -69,8 +82,7 @@ void TOha_form::createControls() {
 
     Panel1 = view::placeControl<QWidget>(this, "Panel1", {}, kPanel1);
     picture(Panel1, stitchedHeart(), QPoint(8, 16));
-    La_st = view::placeControl<QLabel>(Panel1, "La_st", QStringLiteral("メッセージ"), kLabel);
-    La_st->clear();
+    La_st = view::placeControl<QLabel>(Panel1, "La_st", {}, kLabel);
     La_st->setWordWrap(true);
     La_st->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont bold = La_st->font();
@@ -90,9 +102,7 @@ void TOha_form::createControls() {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // One fact a line, in a smaller face so that a date fits beside its name.
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont small = Memo1->font();
-    small.setPointSize(small.pointSize() - 1);
-    Memo1->setFont(small);
+    Memo1->setFont(smallerFont(Memo1->font()));
 
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
@@ -121,7 +131,7 @@ void TOha_form::placeAtDesignSize() {
 }
 
 void TOha_form::showCompanion(UsageRecord& record, const std::string& message) {
-    const QString title = QApplication::applicationDisplayName();
+    const QString title = QApplication::applicationName();
     const bool farewellShown = message == kFarewellText;
     std::string said;
     if (farewellShown) {
@@ -139,7 +149,7 @@ void TOha_form::showCompanion(UsageRecord& record, const std::string& message) {
     Panel2->setVisible(!farewellShown);
     homepage_ = record.HomepageUrl;
     Bt_hp->setToolTip(text(homepage_));
-    La_st->setText(shown(said));
+    say(shown(said));
 
     Memo1->clear();
     for (const std::string& line : usageFacts(record, cfgFolder_)) Memo1->appendPlainText(text(line));
@@ -155,7 +165,9 @@ void TOha_form::showCompanion(UsageRecord& record, const std::string& message) {
 
 void TOha_form::showEvent(QShowEvent* event) {
     actionRunning_ = false;
-    const int grown = La_st->heightForWidth(kLabel.width()) - kLabel.height();
+    // A message longer than the label's design height stretches the window; a shorter one keeps the
+    // design size, so that the pictures beside it stay whole.
+    const int grown = std::max(0, La_st->heightForWidth(kLabel.width()) - kLabel.height());
     if (grown != 0) {
         La_st->resize(kLabel.width(), kLabel.height() + grown);
         Panel1->resize(kPanel1.width(), kPanel1.height() + grown);
@@ -171,7 +183,7 @@ void TOha_form::showEvent(QShowEvent* event) {
 void TOha_form::done(int result) {
     placeAtDesignSize();
     Timer1->stop();
-    La_st->clear();
+    say({});
     QDialog::done(result);
 }
 
@@ -203,7 +215,7 @@ void TOha_form::Bt_hpClick() {
 }
 
 void TOha_form::say(const QString& message) {
-    La_st->setText(message);
+    view::setCaption(La_st, message);
     La_st->repaint();
 }
 

@@ -1,6 +1,7 @@
 #include "view/picture_area_view.h"
 
 #include "view/click_label.h"
+#include "view/placed_control.h"
 #include "view/size_text.h"
 #include "view/widget_hint.h"
 
@@ -80,11 +81,12 @@ void PictureAreaView::setFabric(const Fabric& fabric) {
     refreshSizeTexts();
 }
 
+void PictureAreaView::hideSizeLine() { P_size->hide(); }
+
 void PictureAreaView::refreshSizeTexts() {
     const CellCounts cells = cellCounts();
     const QString text = QString::fromStdString(sizeText(fabric_, cells));
-    L_size->setText(text);
-    L_size->setAccessibleName(text);
+    setCaption(L_size, text);
     P_size->adjustSize();
     P_size->move(Panel1->x(), Panel1->y() + Panel1->height());
     resize(std::max(Panel1->width(), P_size->width()), P_size->geometry().bottom() + 1);

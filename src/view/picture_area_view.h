@@ -33,6 +33,8 @@ public:
     CellCounts cellCounts() const { return Panel1->cellCounts(); }
 
     void setFabric(const Fabric& fabric);
+    // Without a fabric list there is no stitched size to tell: the size line stays hidden.
+    void hideSizeLine();
 
     // Puts the size panel under the area and writes the size texts; also after a picture or chart
     // is cleared or read in.

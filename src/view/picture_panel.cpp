@@ -11,22 +11,29 @@
 namespace view {
 namespace {
 
+// How a layer's picture is stretched over the panel. A photograph is smoothed; a chart is not: each
+// of its cells stays one solid block of its thread colour, however large the panel is dragged.
+enum class Stretch { Smoothed, Blocks };
+
 // A picture layer shows its picture as it is, also while the panel is disabled for a workbook
 // export or import: a dimmed chart would look as if something had gone wrong with it.
 class PictureLayer : public QLabel {
 public:
-    using QLabel::QLabel;
+    PictureLayer(Stretch stretch, QWidget* parent) : QLabel(parent), stretch_(stretch) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, stretch_ == Stretch::Smoothed);
         painter.drawPixmap(contentsRect(), pixmap());
     }
+
+private:
+    Stretch stretch_;
 };
 
-QLabel* layer(QWidget* panel, const char* name, const QString& accessibleName) {
-    auto* image = new PictureLayer(panel);
+QLabel* layer(QWidget* panel, const char* name, const QString& accessibleName, Stretch stretch) {
+    auto* image = new PictureLayer(stretch, panel);
     image->setObjectName(name);
     image->setAccessibleName(accessibleName);
     image->setScaledContents(true);
@@ -61,8 +68,8 @@ PicturePanel::PicturePanel(Clock clock, QWidget* parent) : QFrame(parent), clock
     setPalette(palette);
     setAutoFillBackground(true);
     setMouseTracking(true);
-    Image1 = layer(this, "Image1", QStringLiteral("原画"));
-    Image2 = layer(this, "Image2", QStringLiteral("図案"));
+    Image1 = layer(this, "Image1", QStringLiteral("原画"), Stretch::Smoothed);
+    Image2 = layer(this, "Image2", QStringLiteral("図案"), Stretch::Blocks);
     setStatusTip(QString::fromStdString(edgeHint(EdgeHit::None, false)));
 }
 

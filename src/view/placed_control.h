@@ -19,4 +19,11 @@ Control* placeControl(QWidget* parent, const char* name, const QString& caption,
     return control;
 }
 
+// A caption that changes while the program runs; assistive technology announces the new one too.
+template <typename Control>
+void setCaption(Control* control, const QString& caption) {
+    control->setText(caption);
+    control->setAccessibleName(caption);
+}
+
 }  // namespace view

@@ -2,6 +2,7 @@
 
 #include "chart/chart_limits.h"
 #include "view/click_label.h"
+#include "view/placed_control.h"
 #include "view/widget_hint.h"
 
 #include <QFrame>
@@ -40,11 +41,12 @@ QLabel* rulerImage(QFrame* panel, const char* name, const QString& accessibleNam
     return image;
 }
 
-ClickLabel* countLabel(QWidget* parent, const char* name, const QString& accessibleName, const QString& hint,
-                       QRect geometry) {
-    auto* label = new ClickLabel(QStringLiteral("200"), parent);
+// A cell count is announced as it is shown, with what it counts as its description.
+ClickLabel* countLabel(QWidget* parent, const char* name, const QString& counts, const QString& hint, QRect geometry) {
+    auto* label = new ClickLabel(parent);
+    setCaption(label, QStringLiteral("200"));
     label->setObjectName(name);
-    label->setAccessibleName(accessibleName);
+    label->setAccessibleDescription(counts);
     setHint(label, hint);
     label->setGeometry(geometry);
     label->setCursor(Qt::PointingHandCursor);
@@ -99,8 +101,8 @@ RulerReading Rulers::draw() {
 QPoint Rulers::zeroMark() const { return QPoint(Pa_x1->x() + Im_x1->x(), Pa_y1->y() + Im_y1->y()); }
 
 void Rulers::showCellCounts(CellCounts cells) {
-    La_mx->setText(QString::number(cells.across));
-    La_my->setText(QString::number(cells.down));
+    setCaption(La_mx, QString::number(cells.across));
+    setCaption(La_my, QString::number(cells.down));
 }
 
 void Rulers::drawHorizontal(int step) {

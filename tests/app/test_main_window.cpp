@@ -4,21 +4,28 @@
 #include "app/faded_caption.h"
 #include "app/main_window.h"
 #include "app/page_control.h"
+#include "app/size_dialog.h"
 #include "app/window_fixture.h"
+#include "companion/companion_window.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 #include "view/rulers.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -120,12 +127,62 @@ TEST_F(MainWindowTest, BrokenEnvironmentsSayWhatIsWrongAndLeaveOnlyTheEndButton)
     EXPECT_EQ(noRecord->windowTitle(), QStringLiteral("*** システム環境が異常です ***"));
     EXPECT_FALSE(noRecord->PageControl1->isEnabled());
     EXPECT_FALSE(noRecord->Bt_Oha->isEnabled());
+    EXPECT_FALSE(noRecord->Bt_c05->isEnabled());
     EXPECT_TRUE(noRecord->Bt_End->isEnabled());
+    EXPECT_TRUE(dialogs_.messages().empty());
 
     fs::remove(folder("cfg") + "/Tessaly.ini");
     const auto noSettings = start();
     EXPECT_EQ(noSettings->windowTitle(), QStringLiteral("＊＊＊環境ファイルが異常です。＊＊＊"));
     EXPECT_TRUE(noSettings->PageControl1->isHidden());
+    EXPECT_FALSE(noSettings->Bt_c05->isEnabled());
+    EXPECT_EQ(dialogs_.messages(), (std::vector<app::Message>{{"Tessaly", "Tessaly.iniなし", app::BoxKind::Custom}}));
+
+    // The rulers and an empty picture area of the first run's size are drawn all the same.
+    noSettings->show();
+    const QImage shown = noSettings->ScrollBox1->viewport()->grab().toImage();
+    const view::PicturePanel* panel = noSettings->pictureArea->panel();
+    EXPECT_EQ(panel->cellCounts(), (view::CellCounts{150, 130}));
+    const QPoint areaMiddle = panel->mapTo(noSettings->ScrollBox1->viewport(), panel->rect().center());
+    EXPECT_EQ(shown.pixelColor(areaMiddle), QColor(Qt::white));
+    const auto* ruler = noSettings->rulers->findChild<QLabel*>("Im_x1");
+    const QImage drawn = ruler->pixmap().toImage();
+    const QPoint rulerStart = ruler->mapTo(noSettings->ScrollBox1->viewport(), QPoint(0, ruler->height() - 2));
+    EXPECT_EQ(shown.pixelColor(rulerStart), QColor(Qt::black));  // the count-0 mark
+    EXPECT_EQ(drawn.pixelColor(0, ruler->height() - 2), QColor(Qt::black));
+}
+
+TEST_F(MainWindowTest, SettingsWithoutAColourCodeSystemSayThatThereIsNoColourCodeFile) {
+    platform::IniFile settings = platform::IniFile::parse("[size]\nName0=1センチ11目\nSize0=0.91\nScale0=mm\n");
+    ASSERT_FALSE(settings.save(folder("cfg") + "/Tessaly.ini").has_value());
+    const auto window = start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("＊＊＊環境ファイルが異常です。＊＊＊"));
+    EXPECT_EQ(dialogs_.messages(),
+              (std::vector<app::Message>{{"Tessaly", "カラーコードファイルなし", app::BoxKind::Custom}}));
+}
+
+TEST_F(MainWindowTest, EveryWindowIsCaptionedExactlyAsTheProgramNamesIt) {
+    // Once an application display name is set, the platform appends it to every caption; the program
+    // sets none, so the display name follows the application name.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+    QCoreApplication::setApplicationName(name);
+
+    const auto window = start();
+    window->show();
+    EXPECT_EQ(window->windowHandle()->title(), QStringLiteral("図案作成ツールTessaly(テサリー) DMC刺繍糸"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->text(QAccessible::Name), window->windowTitle());
+    QString sizeCaption;
+    dialogs_.answerSizeDialog([&sizeCaption](app::TF_size& dialog) {
+        sizeCaption = dialog.windowHandle()->title();
+        dialog.reject();
+    });
+    window->PopupMenu1->findChild<QAction*>("pop1size")->trigger();
+    EXPECT_EQ(sizeCaption, QStringLiteral("サイズ・カウント変更"));
+    window->Bt_End->click();
+    EXPECT_EQ(window->Oha_form->windowHandle()->title(), QStringLiteral("Tessaly <終了中です、、、>"));
+    window->Oha_form->close();
 }
 
 TEST_F(MainWindowTest, ButtonsFadeUntilTheirActionIsAvailable) {

@@ -6,6 +6,7 @@
 #include "companion/companion_window.h"
 #include "platform/date_time.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -22,9 +23,12 @@ namespace {
 
 using CompanionButtonsTest = WindowTest;
 
+QString announced(QObject* object) { return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name); }
+
 TEST_F(CompanionButtonsTest, TheHelpButtonGreetsAndThenCarriesTheGreetingTitle) {
     const auto window = start();
     EXPECT_EQ(window->Bt_Oha->text(), QStringLiteral("ご挨拶"));
+    EXPECT_EQ(announced(window->Bt_Oha), QStringLiteral("ご挨拶"));
     // A click within two seconds of the start would ask what the matter is.
     window->Oha_form->setClock([] { return platform::localNow() + std::chrono::seconds(3); });
     dialogs_.atWindow([&window](QDialog&) {
@@ -76,6 +80,27 @@ TEST_F(CompanionButtonsTest, TheEndButtonSaysGoodbyeWhileTheWindowWaitsFourSecon
               QStringLiteral("ご利用ありがとうございます。\nまたのご利用をお待ちしております。"));
 }
 
+TEST_F(CompanionButtonsTest, TheEndTimersTickTakesTheFarewellAwayAndEndsTheProgram) {
+    const auto window = start();
+    window->show();
+    bool quitting = false;
+    const QMetaObject::Connection watch =
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&quitting] { quitting = true; });
+    window->Bt_End->click();
+    ASSERT_TRUE(window->Oha_form->isVisible());
+    window->Timer_end1->start(0);  // the tick is what counts here, not the four seconds before it
+    // Should the program not end, the loop is left from here rather than waited on for ever.
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    stuck.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    QObject::disconnect(watch);
+    EXPECT_TRUE(quitting);
+    EXPECT_FALSE(window->Oha_form->isVisible());
+    EXPECT_NE(record().readString("user00", "time_e", ""), "");
+}
+
 TEST_F(CompanionButtonsTest, EachChartRefreshesTheHelpButtonsCaption) {
     const auto window = start();
     window->Bt_Oha->setText(QStringLiteral("古い"));
@@ -86,6 +111,7 @@ TEST_F(CompanionButtonsTest, EachChartRefreshesTheHelpButtonsCaption) {
     window->Bt_PutClick();
     window->Bt2_mainClick();
     EXPECT_EQ(window->Bt_Oha->text(), QStringLiteral("ご挨拶"));
+    EXPECT_EQ(announced(window->Bt_Oha), QStringLiteral("ご挨拶"));
     EXPECT_EQ(window->usageRecord().ChartsMade, 1);
 }
 

@@ -7,6 +7,7 @@
 #include "view/picture_panel.h"
 #include "view/rulers.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -30,7 +31,9 @@ TEST_F(SizeDialogWindowTest, OkAtOneHundredCellsMakesA308PixelPanelAndNewSizeTex
     });
     openFromMenu(*window);
     EXPECT_EQ(window->pictureArea->panel()->width(), 308);
-    EXPECT_EQ(window->rulers->findChild<QLabel*>("La_mx")->text(), QStringLiteral("100"));
+    auto* La_mx = window->rulers->findChild<QLabel*>("La_mx");
+    EXPECT_EQ(La_mx->text(), QStringLiteral("100"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(La_mx)->text(QAccessible::Name), QStringLiteral("100"));
     EXPECT_EQ(sizeText(*window), QStringLiteral("1センチ11目(#0.91mm) ＜横:9.1cm (100) × 縦:11.8cm (130)＞"));
 }
 

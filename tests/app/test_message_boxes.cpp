@@ -1,5 +1,12 @@
 #include "app/message_boxes.h"
+#include "app/qt_dialogs.h"
 #include "app/scripted_dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +24,21 @@ TEST(MessageBoxes, MessagesAreWarningsCaptionedWithTitleAndWord) {
                                      {"Tessaly <色塗り>", "図案がまだ作成されていません。", BoxKind::Warning},
                                      {"Tessaly", "Tessaly.iniなし", BoxKind::Custom},
                                  }));
+}
+
+TEST(MessageBoxes, TheBoxOnScreenIsCaptionedWithTheTitleAndTheWordAlone) {
+    app::QtDialogs onScreen;
+    app::Dialogs* replaced = app::installDialogs(&onScreen);
+    QString caption;
+    QTimer::singleShot(0, [&caption] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowHandle()->title();
+        box->buttons().first()->click();
+    });
+    app::ShowMessageBox("減色できませんでした", "Excel出力");
+    app::installDialogs(replaced);
+    EXPECT_EQ(caption, "Tessaly <Excel出力>");
 }
 
 TEST(MessageBoxes, QuestionsGetTheScriptedAnswersWithTheirNumbers) {

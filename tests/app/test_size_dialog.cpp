@@ -4,6 +4,7 @@
 #include "app/size_dialog.h"
 #include "app/size_dialog_driver.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,6 +20,8 @@ const std::vector<app::FabricEntry> kFabrics{
 };
 
 const app::CurrentFabric kNineCounts{1, view::Fabric{1.11, "mm", "cm", "１センチ9目"}};
+
+QString announced(QObject* object) { return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name); }
 
 class SizeDialogTest : public ::testing::Test {
 protected:
@@ -43,6 +46,35 @@ TEST_F(SizeDialogTest, ChoosingAFabricShowsTheStitchedWidthAndHeight) {
 
     typeCells(dialog.SEdit1, "50");
     EXPECT_EQ(dialog.Panel1->text(), QStringLiteral("横 4.6cm"));  // 45.5 mm, halves to even
+}
+
+TEST_F(SizeDialogTest, TheStitchedSizeIsAnnouncedAsShown) {
+    open();
+    chooseFabric(dialog, 3);
+    for (QLabel* shown : {dialog.Panel1, dialog.Panel2, dialog.L1mm}) {
+        EXPECT_EQ(announced(shown), shown->text()) << shown->objectName().toStdString();
+    }
+    EXPECT_EQ(announced(dialog.L1mm), QStringLiteral("cm"));
+}
+
+TEST_F(SizeDialogTest, EnterPressesTheButtonThatHasTheFocusAndNoOtherButton) {
+    open();
+    typeCells(dialog.SEdit2, "80");
+    QTest::keyClick(dialog.SEdit2, Qt::Key_Return);
+    typeCountSize(dialog, "2.5");
+    EXPECT_TRUE(dialog.isVisible());  // ENTER in an edit only commits what was typed
+
+    dialog.OK->setFocus();
+    QTest::keyClick(dialog.OK, Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.chosenCells(), (view::CellCounts{100, 80}));
+
+    open();
+    dialog.Button2->setFocus();
+    QTest::keyClick(dialog.Button2, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
 TEST_F(SizeDialogTest, ATypedSizeIsKeptInHundredthsAndFindsItsFabric) {

@@ -3,6 +3,7 @@
 
 #include "app/faded_caption.h"
 #include "app/page_control.h"
+#include "app/size_dialog_driver.h"
 #include "app/window_fixture.h"
 #include "chart/code_painting.h"
 #include "view/picture_area_view.h"
@@ -20,7 +21,9 @@
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -133,6 +136,41 @@ TEST_F(WorkflowTest, TheWindowsChartHasTheCommandLinesCells) {
     EXPECT_TRUE(summary.contains("\"colours\":" + window_->Ed_cnt1->text() + ","));
     EXPECT_FALSE(app::isCaptionFaded(window_->Bt_copy));
     EXPECT_FALSE(app::isCaptionFaded(window_->Bt2_Excel));
+}
+
+TEST_F(WorkflowTest, AnEnlargedOrShrunkChartShowsEachCellAsOneSolidBlockOfItsColour) {
+    paste(QImage(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png")));
+    window_->Bt2_mainClick();
+    const std::size_t colours = window_->Ed_cnt1->text().toUInt();
+    ASSERT_GT(colours, 20u);
+    const auto shownColours = [this] {
+        const QImage shown = panel()->chartLayer()->grab().toImage();
+        std::set<QRgb> seen;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) seen.insert(shown.pixel(x, y));
+        }
+        return seen;
+    };
+    const std::set<QRgb> threads = shownColours();
+    EXPECT_EQ(threads.size(), colours);
+
+    // The corner dragged outward by half the size, as the hand does it.
+    const QSize made = panel()->size();
+    QTest::mousePress(panel(), Qt::LeftButton, Qt::NoModifier, QPoint(made.width() - 5, made.height() - 5));
+    QTest::mouseRelease(panel(), Qt::LeftButton, Qt::NoModifier, QPoint(made.width() * 3 / 2, made.height() * 3 / 2));
+    ASSERT_GT(panel()->width(), made.width());
+    EXPECT_EQ(shownColours(), threads);
+
+    // Fewer cells chosen in the size dialog shrink it: cells drop out, but no colour is mixed.
+    dialogs_.answerSizeDialog([](app::TF_size& dialog) {
+        typeCells(dialog.SEdit1, "37");
+        typeCells(dialog.SEdit2, "23");
+        QTest::mouseClick(dialog.OK, Qt::LeftButton);
+    });
+    QTest::mouseClick(panel()->parentWidget()->findChild<QLabel*>("L_size"), Qt::LeftButton);
+    ASSERT_EQ(cells(), (CellCounts{37, 23}));
+    const std::set<QRgb> shrunk = shownColours();
+    EXPECT_TRUE(std::includes(threads.begin(), threads.end(), shrunk.begin(), shrunk.end()));
 }
 
 TEST_F(WorkflowTest, CopyAtScreenSizeOrOnePixelPerCellAndClearInTwoStages) {

@@ -4,15 +4,18 @@
 #include "app/scripted_dialogs.h"
 #include "companion/companion_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -27,6 +30,27 @@ using platform::LocalDateTime;
 namespace {
 
 const LocalDateTime kNow = local_days{2026y / 12 / 6} + 10h;
+
+// What assistive technology announces for a control or window.
+QString announced(QObject* object) { return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name); }
+
+// The Qt warnings printed while it lives.
+class QtWarnings {
+public:
+    QtWarnings() : previous_(qInstallMessageHandler(&QtWarnings::keep)) { kept().clear(); }
+    ~QtWarnings() { qInstallMessageHandler(previous_); }
+    const QStringList& printed() const { return kept(); }
+
+private:
+    static QStringList& kept() {
+        static QStringList messages;
+        return messages;
+    }
+    static void keep(QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type != QtDebugMsg && type != QtInfoMsg) kept().append(message);
+    }
+    QtMessageHandler previous_;
+};
 
 class CompanionWindowTest : public ::testing::Test {
 protected:
@@ -129,6 +153,52 @@ TEST_F(CompanionWindowTest, ALongMessageStretchesTheWindowUntilItCloses) {
     window_.showCompanion(record_, std::string(12, '\n') + "おわり");
     EXPECT_EQ(window_.size(), designSize);
     EXPECT_EQ(window_.Panel2->y(), designButtons);
+}
+
+TEST_F(CompanionWindowTest, AOneLineMessageKeepsTheDesignSizeAndBothPicturesWhole) {
+    const QSize designSize = window_.size();
+    dialogs_.atWindow([&](QDialog&) {
+        EXPECT_EQ(window_.size(), designSize);
+        for (QLabel* picture : window_.findChildren<QLabel*>()) {
+            if (picture->pixmap().isNull()) continue;
+            const QRect shown = picture->geometry().intersected(picture->parentWidget()->rect());
+            EXPECT_EQ(shown.size(), picture->pixmap().size()) << picture->parentWidget()->objectName().toStdString();
+            EXPECT_TRUE(window_.rect().contains(picture->parentWidget()->geometry()));
+        }
+    });
+    window_.showCompanion(record_, "どうしましたか？");
+}
+
+TEST_F(CompanionWindowTest, TheUsageFactsFitTheMemoInItsSmallerFaceAndNothingIsPrintedOnTheWay) {
+    const QtWarnings warnings;
+    TOha_form window(cfg());
+    EXPECT_TRUE(warnings.printed().isEmpty()) << warnings.printed().join('\n').toStdString();
+    EXPECT_LT(QFontInfo(window.Memo1->font()).pixelSize(), QFontInfo(window.font()).pixelSize());
+
+    record_.FirstUse = local_days{2026y / 12 / 28} + 10h;
+    record_.UseCount = 1234;
+    window.showCompanion(record_, "end");
+    const int room = window.Memo1->viewport()->width() - 2 * static_cast<int>(window.Memo1->document()->documentMargin());
+    const QStringList facts = window.Memo1->toPlainText().split('\n');
+    ASSERT_GE(facts.size(), 4);
+    for (const QString& fact : facts.first(4)) {  // the version, two dates and the count
+        EXPECT_LE(window.Memo1->fontMetrics().horizontalAdvance(fact), room) << fact.toStdString();
+    }
+    window.close();
+}
+
+TEST_F(CompanionWindowTest, TheMessageAndTheCaptionAreAnnouncedAsShown) {
+    greet([](TOha_form& w) {
+        EXPECT_FALSE(w.La_st->text().isEmpty());
+        EXPECT_EQ(announced(w.La_st), w.La_st->text());
+        EXPECT_EQ(announced(&w), QStringLiteral("Tessaly <ヘルプ>"));
+        w.Bt_hp->click();
+        EXPECT_EQ(announced(w.La_st), QStringLiteral("ブラウザを起動中です、、"));
+    });
+    window_.showCompanion(record_, "end");
+    EXPECT_EQ(announced(&window_), QStringLiteral("Tessaly <終了中です、、、>"));
+    EXPECT_EQ(announced(window_.La_st), window_.La_st->text());
+    window_.close();
 }
 
 TEST_F(CompanionWindowTest, TheFarewellShowsWithoutWaitingAndWithoutButtons) {
