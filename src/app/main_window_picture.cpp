@@ -24,6 +24,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDragEnterEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -59,6 +60,13 @@ QString droppedPicture(const QMimeData* data) {
         if (url.isLocalFile() && platform::looksLikePictureFile(localPath(url.toLocalFile()))) return url.toLocalFile();
     }
     return {};
+}
+
+// The user's pictures folder where there is one; the home folder otherwise, rather than a dialog
+// that offers the missing folder's name as the file to open.
+QString firstPictureFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
 // A picture can be within every limit and still not fit in the memory left.
@@ -116,7 +124,7 @@ void TForm1::openPictureFile(const QString& path) {
 
 void TForm1::pop1openClick() {
     if (!PageControl1->isEnabled() || PageControl1->currentIndex() != chartTab) return;
-    if (pictureFolder_.isEmpty()) pictureFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (pictureFolder_.isEmpty()) pictureFolder_ = firstPictureFolder();
     const QString path = dialogs().openFileName(
         FileRequest{QStringLiteral("原画の画像ファイルを指定してください (Tessaly <画像ファイルを開く> )"), pictureFolder_,
                     kPictureFilter});

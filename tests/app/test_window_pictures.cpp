@@ -213,10 +213,15 @@ TEST_F(PictureIntakeTest, APictureFileOpensFromThePopupMenuAsADroppedOneDoes) {
     EXPECT_TRUE(window_->actions().contains(openItem()));  // Ctrl+O works with the menu closed
     EXPECT_FALSE(openItem()->statusTip().isEmpty());
 
+    // Without a pictures folder the first dialog opens at home.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", dir_.path().toLocal8Bit());
     const QString png = file("picture.png", encoded(plain(100, 300), "PNG"));
     dialogs_.chooseFile(png);
     openItem()->trigger();
+    qputenv("HOME", home);
     ASSERT_EQ(dialogs_.fileRequests().size(), 1u);
+    EXPECT_EQ(dialogs_.fileRequests()[0].folder, dir_.path());
     EXPECT_TRUE(dialogs_.fileRequests()[0].filter.contains(QStringLiteral("*.png")));
     EXPECT_EQ(cells(), (CellCounts{33, 100}));
     EXPECT_FALSE(panel()->sourceLayer()->isHidden());
