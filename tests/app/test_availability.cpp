@@ -85,10 +85,10 @@ TEST(Availability, RefreshFadesCaptionsToTheWindowColourAndBringsTheirOwnBack) {
     QPalette maroon = main.palette();
     maroon.setColor(QPalette::ButtonText, QColor(128, 0, 0));
     main.setPalette(maroon);
-    QAction paste("貼付け"), copyItem("コピー"), clearItem("クリア"), switchItem("画面切替");
+    QAction paste("貼付け"), open("画像ファイルを開く…"), copyItem("コピー"), clearItem("クリア"), switchItem("画面切替");
     QToolButton paint, pick, undo, redo;
-    const app::AvailabilityControls controls{&put, &main, &copy, &clear, &excel, &paste, &copyItem,
-                                             &clearItem, &switchItem, &paint, &pick, &undo, &redo};
+    const app::AvailabilityControls controls{&put,      &main,      &copy,       &clear, &excel, &paste, &open,
+                                             &copyItem, &clearItem, &switchItem, &paint, &pick,  &undo,  &redo};
     const QColor normalText = put.palette().color(QPalette::ButtonText);
 
     app::refreshControls(controls, {});
@@ -108,4 +108,10 @@ TEST(Availability, RefreshFadesCaptionsToTheWindowColourAndBringsTheirOwnBack) {
     EXPECT_TRUE(app::isCaptionFaded(&put));
     EXPECT_TRUE(copyItem.isEnabled());
     EXPECT_EQ(switchItem.text(), "→原画を表示");
+
+    AvailabilityFlags painting = chartMade();
+    painting.editMode = true;
+    EXPECT_TRUE(open.isEnabled());
+    app::refreshControls(controls, painting);
+    EXPECT_FALSE(open.isEnabled());
 }
