@@ -14,6 +14,7 @@
 #include "excel/chart_workbook.h"
 #include "excel/export_parameters.h"
 #include "excel/imported_chart.h"
+#include "platform/atomic_file.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 
@@ -169,6 +170,10 @@ std::string TForm1::ExportChartToExcel() {
     if (target.exists() && AskMessageBox(target.fileName() + QStringLiteral("を上書きしますか?"), BoxKind::Confirmation,
                                          BoxButton::Yes | BoxButton::No, QStringLiteral("Excel出力")) != ModalResult::Yes) {
         return "Excel出力(上書き)をキャンセルしました";
+    }
+    // A file that may not be replaced (nobody may write it, say) is told before the workbook is made.
+    if (target.exists() && platform::findReplaceableFile(target.absoluteFilePath().toStdString()).problem) {
+        return "出力ファイル(" + target.fileName().toStdString() + ")を上書できません";
     }
     Form2->ProgressStep(2);
 

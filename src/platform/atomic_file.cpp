@@ -148,10 +148,17 @@ std::optional<FileProblem> PendingFile::commit() {
     return std::nullopt;
 }
 
-std::optional<FileProblem> replaceFileAtomically(const std::string& name, std::string_view bytes) {
+FoundWriteTarget findReplaceableFile(const std::string& name) {
     FoundWriteTarget found = findWriteTarget(name);
+    if (!found.problem && found.target.kind != WriteTarget::Kind::File) {
+        return refused(FileProblem::Kind::NotFile, found.target.path);
+    }
+    return found;
+}
+
+std::optional<FileProblem> replaceFileAtomically(const std::string& name, std::string_view bytes) {
+    FoundWriteTarget found = findReplaceableFile(name);
     if (found.problem) return found.problem;
-    if (found.target.kind != WriteTarget::Kind::File) return refused(FileProblem::Kind::NotFile, found.target.path).problem;
     PendingFile pending(std::move(found.target));
     if (auto problem = pending.write(bytes)) return problem;
     return pending.commit();

@@ -54,6 +54,9 @@ private:
     std::string temporary_;
 };
 
+// As findWriteTarget, for a file that is to be replaced whole: a device or FIFO is refused as well.
+FoundWriteTarget findReplaceableFile(const std::string& name);
+
 // Replaces one file's contents as above: every file the program writes goes this way. The file keeps
 // its permission bits, and a link keeps pointing at the file it names; a new file gets the usual bits
 // (0666 less the umask). A device or FIFO is refused: only a file can be replaced whole.

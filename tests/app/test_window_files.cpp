@@ -135,8 +135,7 @@ TEST_F(WindowExportTest, AWriteProtectedFileIsRefusedWithAMessage) {
     const std::string kept = folder("kept.xlsx");
     std::ofstream(kept) << "old";
     fs::permissions(kept, fs::perms(0444));
-    EXPECT_EQ(exportTo(kept), QString::fromStdString("Excelファイル（kept.xlsx）を保存できません。「" + kept +
-                                                     "」は書き込みが禁止されています"));
+    EXPECT_EQ(exportTo(kept), QStringLiteral("出力ファイル(kept.xlsx)を上書できません"));
     EXPECT_EQ(bytes(kept), "old");
     EXPECT_EQ(fs::status(kept).permissions() & fs::perms::mask, fs::perms(0444));
 }
