@@ -36,10 +36,8 @@ struct SpreadsheetDocument::Parts {
 SpreadsheetDocument::SpreadsheetDocument() : parts_(std::make_unique<Parts>()) {}
 SpreadsheetDocument::~SpreadsheetDocument() = default;
 
-std::string SpreadsheetDocument::load(const std::string& path) {
+bool SpreadsheetDocument::load(const WorkbookArchive& archive) {
     parts_ = std::make_unique<Parts>();
-    const WorkbookArchive archive = openWorkbookArchive(path);
-    if (!archive.problem.empty()) return archive.problem;
     try {
         ss::import_factory factory(parts_->document);
         // People keep their charts in either program's own format; the content tells which.
@@ -52,9 +50,9 @@ std::string SpreadsheetDocument::load(const std::string& path) {
         }
     } catch (const std::exception&) {
         parts_ = std::make_unique<Parts>();
-        return std::string(kNoWorkbook);
+        return false;
     }
-    return {};
+    return true;
 }
 
 int SpreadsheetDocument::sheetCount() const { return static_cast<int>(parts_->document.get_sheet_count()); }

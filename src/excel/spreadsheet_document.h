@@ -2,6 +2,7 @@
 
 #include "excel/cell_value.h"
 #include "excel/sheet_content.h"
+#include "excel/workbook_archive.h"
 #include "platform/bitmap.h"
 
 #include <memory>
@@ -9,7 +10,7 @@
 
 namespace excel {
 
-// An .xlsx file read into memory, whatever program saved it. The one place that knows the reading
+// An .xlsx or .ods workbook read into memory, whatever program saved it. The one place that knows the reading
 // library, whose interfaces change from release to release.
 class SpreadsheetDocument {
 public:
@@ -18,9 +19,8 @@ public:
     SpreadsheetDocument(const SpreadsheetDocument&) = delete;
     SpreadsheetDocument& operator=(const SpreadsheetDocument&) = delete;
 
-    // Reads the file; returns an empty text on success, otherwise why it cannot be read, in the
-    // user's words.
-    std::string load(const std::string& path);
+    // Reads the workbook; false when the reading library cannot.
+    bool load(const WorkbookArchive& archive);
 
     int sheetCount() const;
     std::string sheetName(int sheet) const;

@@ -37,14 +37,17 @@ struct Part {
     zip_uint64_t size;  // inflated, as the archive's directory gives it
 };
 
-// The inflated part; the archive refuses data that inflates beyond the size its directory gives.
+// The inflated part, or nothing when it inflates to another size than its directory gives or
+// fails its checksum (checked once the end of the data is read).
 std::optional<std::string> readPart(zip_t* archive, const Part& part) {
     zip_file_t* file = zip_fopen_index(archive, part.index, 0);
     if (!file) return std::nullopt;
     std::string data(part.size, '\0');
     const zip_int64_t read = zip_fread(file, data.data(), data.size());
+    char beyond = 0;
+    const zip_int64_t end = zip_fread(file, &beyond, 1);
     zip_fclose(file);
-    if (read < 0 || static_cast<zip_uint64_t>(read) != part.size) return std::nullopt;
+    if (read < 0 || static_cast<zip_uint64_t>(read) != part.size || end != 0) return std::nullopt;
     return data;
 }
 

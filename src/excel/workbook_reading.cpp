@@ -1,4 +1,6 @@
 #include "excel/automation_error.h"
+#include "excel/content_wire.h"
+#include "excel/separate_process.h"
 #include "excel/spreadsheet_document.h"
 #include "excel/workbook_archive.h"
 #include "excel/workbook_file.h"
@@ -15,22 +17,17 @@ namespace {
 // someone's larger spreadsheet thus never has millions of empty cells looked at.
 constexpr int kReadRows = 1024;
 constexpr int kReadColumns = 256;
+// Far more than the largest workbook the archive lets through takes to read.
+constexpr int kReadingSeconds = 60;
 
 std::string cannotOpen(const std::string& path, const std::string& why) {
     return "Excelファイル（" + std::filesystem::path(path).filename().string() + "）を開けません。" + why;
 }
 
-}  // namespace
-
-WorkbookContent readWorkbookFile(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path, std::ios::binary)) {
-        throw AutomationError(cannotOpen(path, "ファイルがないか、読めません。"));
-    }
+// The sheets as the reading library finds them in the archive; none when it cannot read it.
+WorkbookContent contentOf(const WorkbookArchive& archive) {
     SpreadsheetDocument document;
-    const std::string problem = document.load(path);
-    if (!problem.empty()) throw AutomationError(cannotOpen(path, problem));
-    if (document.sheetCount() == 0) throw AutomationError(cannotOpen(path, std::string(kNoWorkbook)));
+    if (!document.load(archive)) return {};
     // Fills and lines may mark empty cells, which the values' extent leaves out, and the reading
     // library cannot list them: they are looked for as far as any sheet holds values and two rows
     // and columns beyond, which takes in a chart's lines and colours.
@@ -65,6 +62,24 @@ WorkbookContent readWorkbookFile(const std::string& path) {
         }
     }
     return content;
+}
+
+}  // namespace
+
+WorkbookContent readWorkbookFile(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path, std::ios::binary)) {
+        throw AutomationError(cannotOpen(path, "ファイルがないか、読めません。"));
+    }
+    const WorkbookArchive archive = openWorkbookArchive(path);
+    if (!archive.problem.empty()) throw AutomationError(cannotOpen(path, archive.problem));
+    // The reading library aborts on some damaged sheets (a column numbered 0, for one) and may print
+    // what it meets: it reads in a process of its own, whose end is only a refusal here.
+    const std::optional<std::string> packed =
+        runSeparately([&archive] { return packContent(contentOf(archive)); }, kReadingSeconds);
+    std::optional<WorkbookContent> content = packed ? unpackContent(*packed) : std::nullopt;
+    if (!content || content->sheets.empty()) throw AutomationError(cannotOpen(path, std::string(kNoWorkbook)));
+    return std::move(*content);
 }
 
 }  // namespace excel

@@ -122,6 +122,21 @@ TEST(WorkbookDamage, ValueSheetsThatAreNotThereAreRefused) {
     EXPECT_EQ(readParts(missing).message, refusal);
 }
 
+std::string refusalOf(const std::string& path);
+
+// A column numbered 0 makes the reading library abort; the workbook is refused and the reader,
+// the window or the command line, goes on.
+TEST(WorkbookDamage, ASheetTheReadingLibraryAbortsOnIsRefused) {
+    ZipParts parts = smallChartParts();
+    std::string& chart = zipPart(parts, "xl/worksheets/sheet1.xml");
+    const std::size_t data = chart.find("<sheetData");
+    ASSERT_NE(data, std::string::npos);
+    chart.insert(data, "<cols><col min=\"0\" max=\"1\" width=\"2\" customWidth=\"1\"/></cols>");
+    writeZipParts(parts, (scratchFolder() / "chart.xlsx").string());
+    EXPECT_EQ(refusalOf((scratchFolder() / "chart.xlsx").string()),
+              "Excelファイル（chart.xlsx）を開けません。Excelのブックではないか、壊れています。");
+}
+
 std::string refusalOf(const std::string& path) {
     try {
         excel::WorkbookProgress quiet;
