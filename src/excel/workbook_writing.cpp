@@ -99,6 +99,9 @@ private:
     std::unordered_map<std::uint64_t, lxw_format*> formats_;
 };
 
+// The library's own words, which are English, as the reason within the window's.
+std::string libraryFailure(lxw_error error) { return std::string("ブックを組み立てられません（") + lxw_strerror(error) + "）"; }
+
 lxw_error writeCell(lxw_worksheet* worksheet, int row, int column, const CellData& cell, lxw_format* format) {
     const auto r = static_cast<lxw_row_t>(row - 1);
     const auto c = static_cast<lxw_col_t>(column - 1);
@@ -128,7 +131,7 @@ std::string writeSheets(const WorkbookContent& content, lxw_workbook* workbook) 
             for (int column = 1; column <= sheet.lastColumn(row); ++column) {
                 const CellData& cell = *sheet.find(row, column);
                 const lxw_error error = writeCell(worksheet, row, column, cell, formats.of(cell, lookOf(s, row, column)));
-                if (error != LXW_NO_ERROR) return lxw_strerror(error);
+                if (error != LXW_NO_ERROR) return libraryFailure(error);
             }
         }
     }
@@ -180,7 +183,7 @@ std::string workbookBytes(const WorkbookContent& content, const std::string& pat
     if (!workbook) throw AutomationError(cannotSave(path) + "作業用のファイルを作成できません");
     std::string problem = writeSheets(content, workbook);
     const lxw_error closed = workbook_close(workbook);
-    if (problem.empty() && closed != LXW_NO_ERROR) problem = lxw_strerror(closed);
+    if (problem.empty() && closed != LXW_NO_ERROR) problem = libraryFailure(closed);
     if (!problem.empty()) throw AutomationError(cannotSave(path) + problem);
     return contentsOf(file, path);
 }
