@@ -162,6 +162,7 @@ private:
     void La_maxClick();
     void pop1chgClick();
     void pop1openClick();
+    bool picturesWelcome() const;
     void showSourcePicture(platform::Bitmap picture);
     void Bt_EndClick();
     void Timer_end1Timer();

@@ -111,8 +111,12 @@ void TForm1::Bt_PutClick() {
     showSourcePicture(std::move(picture.bitmap));
 }
 
+// Not while a chart is made or a workbook read, nor in a window that cannot work: without its usage
+// record or its settings it shows no page to make a chart on.
+bool TForm1::picturesWelcome() const { return PageControl1->isEnabled() && !PageControl1->isHidden(); }
+
 void TForm1::openPictureFile(const QString& path) {
-    if (!PageControl1->isEnabled()) return;  // a chart is being made, or the window cannot work
+    if (!picturesWelcome()) return;
     platform::DecodedPicture picture = taken([&path] { return platform::loadPicture(localPath(path)); });
     if (!picture.message.empty()) {
         ShowMessageBox(fileRefusal(path, picture.problem), {});
@@ -123,7 +127,7 @@ void TForm1::openPictureFile(const QString& path) {
 }
 
 void TForm1::pop1openClick() {
-    if (!PageControl1->isEnabled() || PageControl1->currentIndex() != chartTab) return;
+    if (!picturesWelcome() || PageControl1->currentIndex() != chartTab) return;
     if (pictureFolder_.isEmpty()) pictureFolder_ = firstPictureFolder();
     const QString path = dialogs().openFileName(
         FileRequest{QStringLiteral("原画の画像ファイルを指定してください (Tessaly <画像ファイルを開く> )"), pictureFolder_,
@@ -189,12 +193,13 @@ void TForm1::Bt_copyClick() {
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (PageControl1->isEnabled() && !droppedPicture(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (picturesWelcome() && !droppedPicture(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
+    if (!picturesWelcome()) return;
     const QString path = droppedPicture(event->mimeData());
-    if (path.isEmpty() || !PageControl1->isEnabled()) return;
+    if (path.isEmpty()) return;
     event->acceptProposedAction();
     openPictureFile(path);
 }

@@ -244,4 +244,16 @@ TEST_F(PictureIntakeTest, APictureFileOpensFromThePopupMenuAsADroppedOneDoes) {
     EXPECT_FALSE(openItem()->isEnabled());
 }
 
+TEST_F(PictureIntakeTest, AWindowWithoutSettingsTakesNoPicture) {
+    std::filesystem::remove(folder("cfg") + "/Tessaly.ini");
+    window_ = start();
+    ASSERT_EQ(messages(), QStringList{QStringLiteral("Tessaly.iniなし")});
+    const QString png = file("picture.png", encoded(plain(30, 30), "PNG"));
+    EXPECT_FALSE(offeredForDrop(png));
+    openItem()->trigger();  // Ctrl+O: an unanswered file dialog would fail the test
+    window_->openPictureFile(png);
+    EXPECT_TRUE(panel()->sourceLayer()->pixmap().isNull());
+    EXPECT_TRUE(dialogs_.fileRequests().empty());
+}
+
 }  // namespace
