@@ -212,6 +212,9 @@ TEST_F(PictureIntakeTest, APictureFileOpensFromThePopupMenuAsADroppedOneDoes) {
     EXPECT_EQ(openItem()->shortcut(), QKeySequence(QKeySequence::Open));
     EXPECT_TRUE(window_->actions().contains(openItem()));  // Ctrl+O works with the menu closed
     EXPECT_FALSE(openItem()->statusTip().isEmpty());
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(window_->PopupMenu1);
+    const int item = static_cast<int>(window_->PopupMenu1->actions().indexOf(openItem()));
+    EXPECT_EQ(menu->child(item)->text(QAccessible::Name), QStringLiteral("画像ファイルを開く…"));
 
     // Without a pictures folder the first dialog opens at home.
     const QByteArray home = qgetenv("HOME");
