@@ -38,21 +38,31 @@ private:
     int fd_;
 };
 
-}  // namespace
+// Why what stat saw is no file to read; nothing when it is one.
+std::optional<FileProblem> kindProblem(const std::string& path, const struct stat& status, std::size_t most) {
+    if (S_ISDIR(status.st_mode)) return systemProblem(path, EISDIR);
+    if (!S_ISREG(status.st_mode)) return refused(path, FileProblem::Kind::NotFile).problem;
+    if (static_cast<std::uint64_t>(status.st_size) > most) return refused(path, FileProblem::Kind::TooLarge, most).problem;
+    return std::nullopt;
+}
 
-FileBytes readRegularFile(const std::string& path, std::size_t most) {
-    // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
+// Reads at most `wanted` bytes of a regular file of at most `most` bytes. The path is looked at
+// before it is opened, since opening a device can already act on it; what was opened is looked at
+// again through the descriptor, so nothing swapped in between is read.
+FileBytes readChecked(const std::string& path, std::size_t most, std::size_t wanted) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return refused(systemProblem(path, errno));
+    if (auto problem = kindProblem(path, status, most)) return refused(std::move(*problem));
+    // Without O_NONBLOCK, opening a FIFO put in the file's place meanwhile would wait for a writer.
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0) return refused(systemProblem(path, errno));
-    struct stat status {};
     if (::fstat(file.get(), &status) != 0) return refused(systemProblem(path, errno));
-    if (S_ISDIR(status.st_mode)) return refused(systemProblem(path, EISDIR));
-    if (!S_ISREG(status.st_mode)) return refused(path, FileProblem::Kind::NotFile);
-    if (static_cast<std::uint64_t>(status.st_size) > most) return refused(path, FileProblem::Kind::TooLarge, most);
+    if (auto problem = kindProblem(path, status, most)) return refused(std::move(*problem));
 
     // The file may grow while it is read: one byte more than allowed tells that it did.
+    const std::size_t limit = std::min(wanted, most + 1);
     FileBytes result;
-    result.bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
+    result.bytes.resize(std::min(limit, static_cast<std::size_t>(status.st_size) + 1));
     std::size_t filled = 0;
     while (filled < result.bytes.size()) {
         const ssize_t got = ::read(file.get(), result.bytes.data() + filled, result.bytes.size() - filled);
@@ -60,11 +70,21 @@ FileBytes readRegularFile(const std::string& path, std::size_t most) {
         if (got < 0) return refused(systemProblem(path, errno));
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
-        if (filled == result.bytes.size() && filled <= most) result.bytes.resize(std::min(most + 1, filled * 2));
+        if (filled == result.bytes.size() && filled < limit) result.bytes.resize(std::min(limit, filled * 2));
     }
     if (filled > most) return refused(path, FileProblem::Kind::TooLarge, most);
     result.bytes.resize(filled);
     return result;
+}
+
+}  // namespace
+
+FileBytes readRegularFile(const std::string& path, std::size_t most) {
+    return readChecked(path, most, most + 1);
+}
+
+FileBytes readRegularFileStart(const std::string& path, std::size_t most, std::size_t count) {
+    return readChecked(path, most, std::min(count, most));
 }
 
 }  // namespace platform

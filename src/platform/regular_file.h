@@ -21,4 +21,8 @@ struct FileBytes {
 // bytes. A folder, FIFO or device in its place is refused without waiting on it or reading it.
 FileBytes readRegularFile(const std::string& path, std::size_t most);
 
+// The first `count` bytes (fewer when the file is shorter) of such a file, to tell its format
+// without reading it whole.
+FileBytes readRegularFileStart(const std::string& path, std::size_t most, std::size_t count);
+
 }  // namespace platform
