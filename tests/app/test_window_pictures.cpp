@@ -2,22 +2,22 @@
 // from files dropped on the window or opened from the pop-up menu. The rules are those of the
 // command line; whatever is refused is said, and refusing takes nothing away.
 
+#include "app/chart_cells.h"
 #include "app/page_control.h"
 #include "app/picture_messages.h"
 #include "app/window_fixture.h"
 #include "chart/code_painting.h"
+#include "platform/encoded_picture.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QImageWriter>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -31,14 +31,6 @@ namespace {
 
 using platform::PictureProblem;
 using view::CellCounts;
-
-QByteArray encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(QImageWriter(&buffer, format).write(image));
-    return bytes;
-}
 
 // One colour compresses to almost nothing, so even the largest pictures are quick to make.
 QImage plain(int width, int height) {
@@ -96,18 +88,6 @@ protected:
         return texts;
     }
 
-    void press(int column, int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-        const chart::ChartModel& model = window_->model();
-        QTest::mousePress(panel(), Qt::LeftButton, keys,
-                          QPoint(4 + column * model.cellWidth + 1, 4 + row * model.cellHeight + 1));
-    }
-
-    std::string codeAt(int column, int row) const {
-        const palette::ColourEntry* entry =
-            chart::cellEntry(window_->model(), window_->codeSystem().table, column, row);
-        return entry ? entry->code : std::string();
-    }
-
     std::unique_ptr<app::TForm1> window_;
 };
 
@@ -116,14 +96,14 @@ TEST_F(PictureIntakeTest, AFailedPasteSaysSoAndKeepsTheChartThePenAndTheHistory)
     window_->Bt_PutClick();
     window_->Bt2_mainClick();
     window_->PageControl1->setCurrentIndex(app::paintingTab);
-    press(0, 0, Qt::ShiftModifier);
-    const std::string pen = codeAt(0, 0);
+    pressCell(*window_, 0, 0, Qt::ShiftModifier);
+    const std::string pen = codeAt(*window_, 0, 0);
     const int column = window_->model().columns - 1;
     int row = 0;
-    while (codeAt(column, row) == pen) ++row;
+    while (codeAt(*window_, column, row) == pen) ++row;
     ASSERT_LT(row, window_->model().rows);
-    press(column, row);
-    ASSERT_EQ(codeAt(column, row), pen);
+    pressCell(*window_, column, row);
+    ASSERT_EQ(codeAt(*window_, column, row), pen);
     window_->PageControl1->setCurrentIndex(app::chartTab);
 
     offer("this is no picture, whatever its type says");
@@ -140,7 +120,7 @@ TEST_F(PictureIntakeTest, AFailedPasteSaysSoAndKeepsTheChartThePenAndTheHistory)
     EXPECT_TRUE(window_->BitBtn1->isEnabled());  // the pen is still chosen
     ASSERT_TRUE(window_->BitBtn3->isEnabled());
     window_->BitBtn3->click();
-    EXPECT_NE(codeAt(column, row), pen);
+    EXPECT_NE(codeAt(*window_, column, row), pen);
 }
 
 TEST_F(PictureIntakeTest, TheClipboardTakesWhatTheCommandLineTakesAndSaysWhyNotTheRest) {

@@ -3,6 +3,7 @@
 
 #include "app/faded_caption.h"
 #include "app/page_control.h"
+#include "app/chart_cells.h"
 #include "app/size_dialog_driver.h"
 #include "app/window_fixture.h"
 #include "chart/code_painting.h"
@@ -62,19 +63,6 @@ protected:
     CellCounts cells() const { return window_->pictureArea->cellCounts(); }
     view::PicturePanel* panel() const { return window_->pictureArea->panel(); }
 
-    // A mouse press on the chart cell, as the hand does it on the painting tab.
-    void press(int column, int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-        const chart::ChartModel& model = window_->model();
-        QTest::mousePress(panel(), Qt::LeftButton, keys,
-                          QPoint(4 + column * model.cellWidth + 1, 4 + row * model.cellHeight + 1));
-    }
-
-    std::string codeAt(int column, int row) const {
-        const palette::ColourEntry* entry =
-            chart::cellEntry(window_->model(), window_->codeSystem().table, column, row);
-        return entry ? entry->code : std::string();
-    }
-
     std::unique_ptr<app::TForm1> window_;
 };
 
@@ -130,7 +118,7 @@ TEST_F(WorkflowTest, TheWindowsChartHasTheCommandLinesCells) {
         const QStringList fields = rows[row].split(',');
         ASSERT_EQ(fields.size(), model.columns);
         for (int column = 0; column < model.columns; ++column) {
-            ASSERT_EQ(fields[column].toStdString(), codeAt(column, row)) << column << "," << row;
+            ASSERT_EQ(fields[column].toStdString(), codeAt(*window_, column, row)) << column << "," << row;
         }
     }
     EXPECT_TRUE(summary.contains("\"colours\":" + window_->Ed_cnt1->text() + ","));
@@ -210,9 +198,9 @@ TEST_F(WorkflowTest, PickPaintUndoAndRedoThenLeavingRecountsTheColours) {
     // The rarest colour of the chart, painted over with the colour of the first cell.
     std::map<std::string, std::vector<std::pair<int, int>>> cellsOf;
     for (int column = 0; column < model.columns; ++column) {
-        for (int row = 0; row < model.rows; ++row) cellsOf[codeAt(column, row)].emplace_back(column, row);
+        for (int row = 0; row < model.rows; ++row) cellsOf[codeAt(*window_, column, row)].emplace_back(column, row);
     }
-    const std::string penCode = codeAt(0, 0);
+    const std::string penCode = codeAt(*window_, 0, 0);
     auto rarest = cellsOf.end();
     for (auto it = cellsOf.begin(); it != cellsOf.end(); ++it) {
         if (it->first != penCode && (rarest == cellsOf.end() || it->second.size() < rarest->second.size())) rarest = it;
@@ -222,19 +210,19 @@ TEST_F(WorkflowTest, PickPaintUndoAndRedoThenLeavingRecountsTheColours) {
     window_->PageControl1->setCurrentIndex(1);
     ASSERT_EQ(window_->PageControl1->currentIndex(), 1);
     EXPECT_FALSE(window_->BitBtn1->isEnabled());
-    press(0, 0, Qt::ShiftModifier);
+    pressCell(*window_, 0, 0, Qt::ShiftModifier);
     EXPECT_TRUE(window_->BitBtn1->isEnabled());
 
     const auto [firstColumn, firstRow] = rarest->second.front();
-    press(firstColumn, firstRow);
-    EXPECT_EQ(codeAt(firstColumn, firstRow), penCode);
+    pressCell(*window_, firstColumn, firstRow);
+    EXPECT_EQ(codeAt(*window_, firstColumn, firstRow), penCode);
     window_->BitBtn3->click();
-    EXPECT_EQ(codeAt(firstColumn, firstRow), rarest->first);
+    EXPECT_EQ(codeAt(*window_, firstColumn, firstRow), rarest->first);
     EXPECT_TRUE(window_->BitBtn4->isEnabled());
     window_->BitBtn4->click();
-    EXPECT_EQ(codeAt(firstColumn, firstRow), penCode);
+    EXPECT_EQ(codeAt(*window_, firstColumn, firstRow), penCode);
 
-    for (const auto& [column, row] : rarest->second) press(column, row);
+    for (const auto& [column, row] : rarest->second) pressCell(*window_, column, row);
     window_->PageControl1->setCurrentIndex(0);
     EXPECT_EQ(window_->Ed_cnt1->text().toInt(), coloursBefore - 1);
 }

@@ -2,11 +2,9 @@
 // limits, whoever put them there.
 
 #include "platform/clipboard_picture.h"
+#include "platform/encoded_picture.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QImage>
-#include <QImageWriter>
 #include <QMimeData>
 
 #include <gtest/gtest.h>
@@ -14,14 +12,6 @@
 namespace {
 
 using platform::PictureProblem;
-
-QByteArray encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(QImageWriter(&buffer, format).write(image));
-    return bytes;
-}
 
 QImage plain(int width, int height, QImage::Format format = QImage::Format_Grayscale8) {
     QImage image(width, height, format);

@@ -3,14 +3,13 @@
 
 #include "platform/atomic_file.h"
 #include "platform/regular_file.h"
+#include "platform/scratch_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -20,21 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::FileProblem;
-
-std::string scratchFolder(const std::string& name) {
-    const std::string folder = ::testing::TempDir() + "/file_access_" + name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string readBytes(const std::string& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
 
 fs::perms permissions(const std::string& path) { return fs::status(path).permissions() & fs::perms::mask; }
 
@@ -68,6 +52,12 @@ TEST(RegularFile, ReadsOnlyRegularFilesOfBoundedSize) {
     ASSERT_TRUE(large);
     EXPECT_EQ(large->kind, FileProblem::Kind::TooLarge);
     EXPECT_EQ(platform::englishReason(*large), "larger than 100 bytes");
+
+    // The start of a file, to tell its format, under the same rules.
+    EXPECT_EQ(platform::readRegularFileStart(folder + "/small.ini", 100, 3).bytes, "[s]");
+    EXPECT_EQ(platform::readRegularFileStart(folder + "/small.ini", 100, 50).bytes, "[s]\nk=v\n");
+    EXPECT_TRUE(platform::readRegularFileStart(folder + "/fifo.ini", 100, 3).problem);
+    EXPECT_TRUE(platform::readRegularFileStart(folder + "/large.ini", 100, 3).problem);
 }
 
 TEST(AtomicFile, ReplacesTheFileALinkNamesAndKeepsItsBits) {

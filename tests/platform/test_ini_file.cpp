@@ -1,32 +1,16 @@
 #include "platform/ini_file.h"
+#include "platform/scratch_files.h"
 #include "platform/text_codec.h"
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 using platform::IniFile;
 
 namespace {
-
-std::string scratchFolder(const std::string& name) {
-    const std::string folder = ::testing::TempDir() + "/ini_" + name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string readBytes(const std::string& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
 
 // Loads the file, lets the change act on it, saves it and returns what was written.
 template <typename Change>
