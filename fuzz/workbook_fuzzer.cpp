@@ -2,6 +2,10 @@
 // workbook as any program saved it, a damaged one, or one made to cost time and memory. It is read
 // the way the command line reads it and, when that works and its cube is small enough to keep the
 // run quick, made into a whole chart.
+//
+// An input that begins with a zip's signature is the whole file. Any other input is one part of a
+// sound chart workbook: its first byte picks the part, the rest is that part's content. Changed bytes
+// of a packed file mostly fail its checksums; this way the changes reach the sheets themselves.
 
 #include "excel/automation_error.h"
 #include "excel/chart_workbook.h"
@@ -11,7 +15,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
+#include <utility>
+#include <vector>
+#include <zip.h>
 
 namespace {
 
@@ -38,6 +46,46 @@ palette::LoadedCodeSystem smallSystem() {
     return system;
 }
 
+constexpr const char* kVariedParts[] = {"xl/worksheets/sheet3.xml", "xl/worksheets/sheet4.xml",
+                                        "xl/worksheets/sheet5.xml", "xl/sharedStrings.xml",
+                                        "xl/_rels/workbook.xml.rels", "xl/workbook.xml"};
+
+using Parts = std::vector<std::pair<std::string, std::string>>;
+
+// The parts of the chart workbook the part inputs vary.
+const Parts& soundParts() {
+    static const Parts parts = [] {
+        Parts read;
+        int error = 0;
+        zip_t* archive = zip_open(TESSALY_FUZZ_BASE_WORKBOOK, ZIP_RDONLY, &error);
+        if (!archive) __builtin_trap();
+        for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
+            zip_stat_t stat;
+            zip_stat_index(archive, i, 0, &stat);
+            std::string content(stat.size, '\0');
+            zip_file_t* file = zip_fopen_index(archive, i, 0);
+            zip_fread(file, content.data(), content.size());
+            zip_fclose(file);
+            read.emplace_back(stat.name, std::move(content));
+        }
+        zip_discard(archive);
+        return read;
+    }();
+    return parts;
+}
+
+void writeWithPart(const std::string& path, const std::string& name, std::string_view content) {
+    int error = 0;
+    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive) __builtin_trap();
+    for (const auto& [partName, partContent] : soundParts()) {
+        const std::string_view data = partName == name ? content : std::string_view(partContent);
+        zip_source_t* source = zip_source_buffer(archive, data.data(), data.size(), 0);
+        zip_file_add(archive, partName.c_str(), source, ZIP_FL_ENC_UTF_8);
+    }
+    if (zip_close(archive) != 0) __builtin_trap();
+}
+
 // The reader takes a path, as the user chooses a file: each input goes to a file of this process.
 const std::string& inputPath() {
     static const std::string path =
@@ -48,9 +96,13 @@ const std::string& inputPath() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    if (input.starts_with("PK") || input.empty()) {
         std::ofstream file(inputPath(), std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        file.write(input.data(), static_cast<std::streamsize>(input.size()));
+    } else {
+        const std::size_t part = static_cast<unsigned char>(input[0]) % std::size(kVariedParts);
+        writeWithPart(inputPath(), kVariedParts[part], input.substr(1));
     }
     excel::WorkbookRead read;
     try {
