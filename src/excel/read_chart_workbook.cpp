@@ -137,7 +137,7 @@ void keepWithinPictureArea(chart::ChartModel& model, WorkbookParameters& paramet
 
 // One field of a row text, the text before its next comma.
 struct Field {
-    bool present;                 // a comma ended a field that is not empty
+    bool present;                    // a comma ended a field that is not empty
     std::optional<long long> level;  // nothing when the field is no number
 };
 

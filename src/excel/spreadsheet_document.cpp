@@ -1,7 +1,5 @@
 #include "excel/spreadsheet_document.h"
 
-#include "excel/workbook_archive.h"
-
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/document.hpp>
