@@ -23,6 +23,9 @@ bool writeAll(int fd, const std::string& bytes) {
 }
 
 [[noreturn]] void runChild(const std::function<std::string()>& work, int answer) {
+    // A fault ends the child as it is: a handler the parent set up (a crash report of its own) is
+    // not the child's to run.
+    for (int fault : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL}) std::signal(fault, SIG_DFL);
     // Whatever the work's libraries say goes nowhere: standard output may be a caller's --json, and
     // the caller tells of a failure in its own words.
     const int nowhere = ::open("/dev/null", O_WRONLY);
