@@ -34,7 +34,15 @@ QString reason(PictureProblem problem) {
 }  // namespace
 
 QString clipboardRefusal(PictureProblem problem) {
-    return QStringLiteral("クリップボードからの貼付けに失敗しました\n") + reason(problem);
+    const QString failed = QStringLiteral("クリップボードからの貼付けに失敗しました");
+    // The user knows this message for a paste that failed; a picture beyond what the program can
+    // take is a different story, and says how much it can take.
+    switch (problem) {
+    case PictureProblem::FileTooLarge:
+    case PictureProblem::TooManyPixels:
+    case PictureProblem::OutOfMemory: return failed + QLatin1Char('\n') + reason(problem);
+    default: return failed;
+    }
 }
 
 QString fileRefusal(const QString& path, PictureProblem problem) {
