@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-using app::tabCaption;
-using app::TabCaption;
-
 namespace {
 
 const QString wide = "図 案   色塗り";
@@ -29,18 +26,6 @@ bool holds(const QImage& image, const QRect& rect, const QColor& colour) {
 }
 
 }  // namespace
-
-TEST(TabCaptions, EachTabDrawsBothWordsSpacedForTheActiveTab) {
-    const QRect left(QPoint(2, 2), QPoint(45, 21));
-    const QRect right(QPoint(46, 2), QPoint(89, 21));
-    EXPECT_EQ(tabCaption(0, left, true), (TabCaption{QRect(), left, wide, black, true, false}));
-    EXPECT_EQ(tabCaption(0, left, false),
-              (TabCaption{QRect(QPoint(-3, 0), QPoint(45, 22)), left, narrow, app::tabGrey, false, true}));
-    EXPECT_EQ(tabCaption(1, right, true),
-              (TabCaption{QRect(QPoint(46, 0), QPoint(94, 22)), right, narrow, black, true, false}));
-    EXPECT_EQ(tabCaption(1, right, false),
-              (TabCaption{QRect(QPoint(46, 0), QPoint(94, 22)), right, wide, app::tabGrey, false, true}));
-}
 
 TEST(TabCaptions, EachWordFallsWhollyInItsOwnTabInBothSpacings) {
     QFont font("IPAPGothic", app::tabFontPointSize);

@@ -41,8 +41,6 @@ protected:
 };
 
 TEST_F(ProgressDialogTest, OpeningShowsTheOperationAtItsFirstStageAboveTheMainWindow) {
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("カラー図案EXCEL出力"));
-    EXPECT_EQ(dialog.size(), QSize(291, 102));
     EXPECT_FALSE(dialog.isVisible());
 
     dialog.ProgressOpen(kExportCaption, 300);
