@@ -13,8 +13,8 @@
 namespace cli_test {
 namespace {
 
-QImage flat(int width, int height, QColor colour, QImage::Format format = QImage::Format_RGB32) {
-    QImage image(width, height, format);
+QImage flat(int width, int height, QColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     return image;
 }
@@ -173,16 +173,6 @@ TEST(CliChart, FindsTheCfgFolderBesideTheProgram) {
     const RunResult run = ws.run({"chart", ws.savePicture("g.png", gradient(30, 30)), "--json"}, false);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(parseJson(run.out)["system"].toString(), "DMC(刺繍糸)");
-}
-
-TEST(CliChart, TransparentPicturesAreLaidOntoWhite) {
-    Workspace ws;
-    const std::string picture = ws.savePicture("clear.png", flat(24, 24, QColor(0, 0, 0, 0), QImage::Format_ARGB32));
-    const RunResult run = ws.run({"chart", picture, "--codes", ws.path("codes.csv")});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::vector<std::string> codes = lines(readFile(ws.path("codes.csv")));
-    ASSERT_EQ(codes.size(), 8u);
-    for (const std::string& line : codes) EXPECT_EQ(line, "BLANC,BLANC,BLANC,BLANC,BLANC,BLANC,BLANC,BLANC");
 }
 
 TEST(CliChart, QuotesCsvFieldsAndEscapesJson) {
