@@ -1,4 +1,5 @@
-// The parameters a chart workbook is written with, the same for the window and the command line.
+// The parameters a chart workbook is written with, the same for the window and the command line. The
+// chart at its own size is seen in the command line's workbook (tests/cli/test_workbook_commands.cpp).
 
 #include "excel/export_parameters.h"
 
@@ -14,19 +15,6 @@ chart::ChartModel chartOf(int columns, int rows, int cellSize) {
     model.displayWidth = columns * cellSize;
     model.displayHeight = rows * cellSize;
     return model;
-}
-
-const view::Fabric kAida{0.91, "mm", "cm", "1センチ11目"};
-
-TEST(ExportParameters, ThePanelIsThePictureInItsFrame) {
-    const excel::WorkbookParameters parameters = excel::exportParameters(chartOf(30, 20, 3), kAida, 6, 45);
-    EXPECT_EQ(parameters.panelWidth, 98);
-    EXPECT_EQ(parameters.panelHeight, 68);
-    EXPECT_EQ(parameters.cubeItem, 6);
-    EXPECT_EQ(parameters.resultColours, 45);
-    EXPECT_EQ(parameters.countSize, 0.91);
-    EXPECT_EQ(parameters.fabricUnit, "mm");
-    EXPECT_EQ(parameters.sizeCaption, "1センチ11目(#0.91mm) ＜横:2.7cm (30) × 縦:1.8cm (20)＞");
 }
 
 // A window that shows the chart larger than its own size records that panel, and its size text
