@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 using platform::IniFile;
 
@@ -171,18 +170,6 @@ TEST(IniFileWriting, NewFileIsCp932WithCrLf) {
     ini.writeString("machine", "user", "(ユーザ名)");
     ASSERT_FALSE(ini.save(path).has_value());
     EXPECT_EQ(readBytes(path), "[machine]\r\nuser=(\x83\x86\x81\x5B\x83\x55\x96\xBC)\r\n");
-}
-
-TEST(IniFileWriting, SaveKeepsThePermissionBits) {
-    const std::string path = scratchFolder("mode") + "/t.ini";
-    writeBytes(path, "[s]\n");
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    IniFile ini = IniFile::load(path).value();
-    ini.writeString("s", "k", "v");
-    ASSERT_FALSE(ini.save(path).has_value());
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
 // Tests run as root, which no permission stops; a file size limit does, and fails the write half way.
