@@ -4,10 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/stat.h>
 
 using namespace std::chrono;
 using companion::loadUsageRecord;
@@ -185,38 +183,6 @@ TEST_F(UsageRecordTest, LeavingWithForgetOptionsErasesEveryOption) {
     const UsageRecord next = loaded("alice", kNow + 2h);
     for (const std::string& value : next.OptionValues) EXPECT_EQ(value, "");
     EXPECT_EQ(next.UseCount, 2);
-}
-
-TEST_F(UsageRecordTest, RecordThatCannotBeWrittenStillLoadsAndSaveSaysWhy) {
-    std::ofstream(folder_ + "/plain_file") << "not a folder";
-    UsageRecord record = freshRecord();
-    record.Folder = folder_ + "/plain_file/cfg";
-    EXPECT_TRUE(loadUsageRecord(record, UsageEnvironment{kNow, "pc1", "alice"}));
-    EXPECT_EQ(record.UseCount, 1);
-    EXPECT_EQ(record.UserSection, "user00");
-    EXPECT_NE(saveUsageRecord(record, SaveMode::Normal, kNow), "");
-}
-
-// Whatever stands in the record's place, the program starts with an empty record and leaves the
-// thing alone; only the save at the end says why nothing was kept.
-TEST_F(UsageRecordTest, WhatIsNoRecordFileIsNeitherReadNorReplaced) {
-    const std::pair<const char*, std::function<void(const std::string&)>> standIns[] = {
-        {"folder", [](const std::string& at) { std::filesystem::create_directory(at); }},
-        {"fifo", [](const std::string& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }},
-        {"link to /dev/zero", [](const std::string& at) { std::filesystem::create_symlink("/dev/zero", at); }},
-        {"huge file", [](const std::string& at) { std::filesystem::resize_file((std::ofstream(at), at), 1ull << 33); }},
-    };
-    for (const auto& [what, make] : standIns) {
-        std::filesystem::remove_all(path());
-        make(path());
-        const auto type = std::filesystem::symlink_status(path()).type();
-        UsageRecord record = loaded("alice");
-        EXPECT_EQ(record.UseCount, 1) << what;
-        EXPECT_EQ(std::filesystem::symlink_status(path()).type(), type) << what;
-        const std::string said = saveUsageRecord(record, SaveMode::Normal, kNow + 1h);
-        EXPECT_EQ(said.rfind("利用記録ファイル（" + path() + "）を読めません。", 0), 0u) << what << ": " << said;
-        EXPECT_EQ(std::filesystem::symlink_status(path()).type(), type) << what;
-    }
 }
 
 // The count stops at the largest it can hold, also when the file holds a larger one.
