@@ -52,11 +52,9 @@ TEST(EdgeDrag, AtMostOneStepEvery200Milliseconds) {
     EXPECT_TRUE(dragPaceAllows(start, start + std::chrono::milliseconds(200)));
 }
 
-TEST(CellGeometry, PartCellsDoNotCountAndOnlyARecordedSizeThatWasLeftCanBeRestored) {
+// When a recorded size can be restored is tested on the picture area widget itself.
+TEST(CellGeometry, PartCellsDoNotCount) {
     EXPECT_EQ(cellsInPanel(AreaSize{108, 308}, CellSize{3, 3}, 8), (CellCounts{33, 100}));
-    EXPECT_FALSE(canRestore(AreaSize{0, 0}, AreaSize{458, 398}));
-    EXPECT_FALSE(canRestore(AreaSize{458, 398}, AreaSize{458, 398}));
-    EXPECT_TRUE(canRestore(AreaSize{458, 398}, AreaSize{458, 401}));
 }
 
 TEST(SizeText, StitchedSizeOnTheFabricInTheLargerUnit) {
