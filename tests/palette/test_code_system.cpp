@@ -57,17 +57,8 @@ protected:
     std::filesystem::path dir;
 };
 
-TEST_F(CatalogueFolder, MissingSettingsFileOrTableFileIsReportedAsTheUserKnowsIt) {
-    const std::string folder = dir.string();
-    EXPECT_EQ(palette::chooseCodeSystem(folder, "S").message, "Tessaly.iniなし (" + folder + ")");
-    write("Tessaly.ini", "[code]\nName0=S\n[S]\nFile=absent.txt\n");
-    EXPECT_EQ(palette::chooseCodeSystem(folder, "S").message, "カラーコードファイルなし (" + folder + "/absent.txt)");
-    EXPECT_EQ(palette::chooseCodeSystem(folder, "T").message, "unknown colour-code system: T");
-    write("Tessaly.ini", "[code]\nName0=S\n[S]\n");
-    EXPECT_EQ(palette::chooseCodeSystem(folder, std::nullopt).message,
-              "カラーコードファイルなし (Tessaly.ini names no colour table file for S)");
-}
-
+// A missing settings file or table, and a system the settings do not name, are told as the command
+// line tells them (tests/cli/test_chart_refusals.cpp).
 TEST_F(CatalogueFolder, LoadsTheSystemsSettingsAndTable) {
     write("Tessaly.ini", "[code]\nName0=S\n[S]\nName=Title\nFile=t.txt\nC_max=20\n");
     write("t.txt", "1\tone\t200\t200\t200\t\n2\ttwo\t0\t0\t0\t\n");
