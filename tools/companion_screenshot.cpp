@@ -2,7 +2,7 @@
 //   cmake --build build --target companion_screenshot
 //   build/bin/companion_screenshot docs/companion-window.png cfg/help/companion-window.png
 
-#include "app/dialogs.h"
+#include "view/dialogs.h"
 #include "companion/companion_window.h"
 #include "companion/greetings.h"
 
@@ -19,15 +19,16 @@ namespace {
 using namespace std::chrono;
 
 // Shows the window for real, takes its picture and closes it again, where a user would read it.
-class Photographer final : public app::Dialogs {
+class Photographer final : public view::Dialogs {
 public:
     explicit Photographer(QStringList paths) : paths_(std::move(paths)) {}
-    void showMessage(const app::Message&) override {}
-    app::ModalResult ask(const app::Question&) override { return app::ModalResult::None; }
-    QString openFileName(const app::FileRequest&) override { return {}; }
-    QString saveFileName(const app::FileRequest&) override { return {}; }
+    void showMessage(const view::Message&) override {}
+    view::ModalResult ask(const view::Question&) override { return view::ModalResult::None; }
+    QString openFileName(const view::FileRequest&) override { return {}; }
+    QString saveFileName(const view::FileRequest&) override { return {}; }
     void openInBrowser(const QUrl&) override {}
-    void showWindow(QDialog& window, app::WindowModality) override {
+    view::ModalResult showChoiceDialog(QDialog&) override { return view::ModalResult::Cancel; }
+    void showWindow(QDialog& window, view::WindowModality) override {
         window.show();
         QApplication::processEvents();
         const QPixmap picture = window.grab();
@@ -65,10 +66,10 @@ int main(int argc, char* argv[]) {
     companion::refreshGreetingTitle(record);
 
     Photographer photographer(paths);
-    app::installDialogs(&photographer);
+    view::installDialogs(&photographer);
     companion::TOha_form window("/usr/local/share/tessaly/cfg");
     window.setClock([now] { return now; });
     window.showCompanion(record, {});
-    app::installDialogs(nullptr);
+    view::installDialogs(nullptr);
     return photographer.saved() ? 0 : 1;
 }

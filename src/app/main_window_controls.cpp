@@ -1,7 +1,7 @@
 // The main window's controls: where they sit, what they say and how they look at design size.
 
 #include "app/main_window.h"
-#include "app/colours.h"
+#include "view/colours.h"
 #include "app/page_control.h"
 #include "app/status_line.h"
 #include "app/window_look.h"
@@ -41,12 +41,12 @@ void TForm1::createControls() {
     setWindowTitle(QStringLiteral("図案作成ツールTessaly"));
     setFont(windowFont());
     setAutoFillBackground(true);
-    paintBackground(this, cream);
+    paintBackground(this, view::cream);
     resize(773, 725);
 
     Panel2 = view::placeControl<QWidget>(this, "Panel2", {}, QRect(0, 0, 765, 700));
     Panel2->setAutoFillBackground(true);
-    paintBackground(Panel2, teal);
+    paintBackground(Panel2, view::teal);
 
     StatusBar1 = new StatusLine(Panel2);
     StatusBar1->setGeometry(0, 0, 765, 17);
@@ -81,7 +81,7 @@ void TForm1::createControls() {
     QFont mainFont = Bt2_main->font();
     mainFont.setUnderline(true);
     Bt2_main->setFont(mainFont);
-    setTextColour(Bt2_main, maroon);
+    setTextColour(Bt2_main, view::maroon);
     Ck_Bx1 = view::placeControl<QCheckBox>(TabSheet1, "Ck_Bx1", QStringLiteral("なめらか化"), QRect(4, 82, 78, 17));
     Ck_Bx2 = view::placeControl<QCheckBox>(TabSheet1, "Ck_Bx2", QStringLiteral("境目強調"), QRect(4, 101, 78, 17));
     La_max = view::placeControl<QLabel>(TabSheet1, "La_max", QStringLiteral("色の数（最大）"), QRect(4, 124, 78, 14));
@@ -124,11 +124,11 @@ void TForm1::createControls() {
     ScrollBox1->setAccessibleName(QStringLiteral("図案エリア"));
     auto* scrolled = new QWidget;
     scrolled->setAutoFillBackground(true);
-    paintBackground(scrolled, moneyGreen);
+    paintBackground(scrolled, view::moneyGreen);
     rulers = new view::Rulers(scrolled);
     pictureArea = new view::PictureAreaView(scrolled);
     ScrollBox1->setWidget(scrolled);
-    paintBackground(ScrollBox1->viewport(), moneyGreen);
+    paintBackground(ScrollBox1->viewport(), view::moneyGreen);
     ScrollBox1->setWidgetResizable(false);
 
     PopupMenu1 = new QMenu(this);

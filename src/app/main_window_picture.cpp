@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 
 #include "app/availability_watch.h"
-#include "app/dialogs.h"
+#include "view/dialogs.h"
 #include "app/message_boxes.h"
 #include "app/page_control.h"
 #include "app/pen_reset.h"
@@ -129,8 +129,8 @@ void TForm1::openPictureFile(const QString& path) {
 void TForm1::pop1openClick() {
     if (!picturesWelcome() || PageControl1->currentIndex() != chartTab) return;
     if (pictureFolder_.isEmpty()) pictureFolder_ = firstPictureFolder();
-    const QString path = dialogs().openFileName(
-        FileRequest{QStringLiteral("原画の画像ファイルを指定してください (Tessaly <画像ファイルを開く> )"), pictureFolder_,
+    const QString path = view::dialogs().openFileName(
+        view::FileRequest{QStringLiteral("原画の画像ファイルを指定してください (Tessaly <画像ファイルを開く> )"), pictureFolder_,
                     kPictureFilter});
     if (!path.isEmpty()) openPictureFile(path);
 }

@@ -1,7 +1,7 @@
 // The size and count dialog: opened for the whole size from the pop-up menu, the size text and its
 // picture, for the width from the cells across and for the height from the cells down.
 
-#include "app/dialogs.h"
+#include "view/dialogs.h"
 #include "app/main_window.h"
 #include "app/size_dialog.h"
 #include "view/picture_area_view.h"
@@ -23,7 +23,7 @@ void TForm1::connectSizeDialog() {
 
 void TForm1::showSizeDialog(int focus) {
     if (!F_size->FormShow(focus, pictureArea->cellCounts(), fabric_)) return;
-    if (dialogs().showSizeDialog(*F_size) != ModalResult::Ok) return;
+    if (view::dialogs().showChoiceDialog(*F_size) != view::ModalResult::Ok) return;
     fabric_ = F_size->chosenFabric();
     pictureArea->setFabric(fabric_.fabric);
     // The area keeps to its own limits and refreshes the size texts with the new cells.

@@ -3,7 +3,7 @@
 
 #include "app/main_window.h"
 
-#include "app/dialogs.h"
+#include "view/dialogs.h"
 #include "app/file_messages.h"
 #include "app/message_boxes.h"
 #include "app/page_control.h"
@@ -151,7 +151,7 @@ std::string TForm1::ExportChartToExcel() {
     dataFolder_ = folder.toStdString();
     Form2->ProgressStep(2);
 
-    QString path = dialogs().saveFileName(FileRequest{
+    QString path = view::dialogs().saveFileName(view::FileRequest{
         QStringLiteral("ファイル名を指定してください (Tessaly <図案Excel出力> )"), folder, kFilter});
     if (path.isEmpty()) return "Excel出力(ファイル指定)をキャンセルしました";
     Form2->ProgressStep(2);
@@ -167,8 +167,10 @@ std::string TForm1::ExportChartToExcel() {
     }
     Form2->ProgressStep(2);
     // The file is replaced only once the new workbook is whole, so a failed export leaves it as it was.
-    if (target.exists() && AskMessageBox(target.fileName() + QStringLiteral("を上書きしますか?"), BoxKind::Confirmation,
-                                         BoxButton::Yes | BoxButton::No, QStringLiteral("Excel出力")) != ModalResult::Yes) {
+    if (target.exists()
+        && AskMessageBox(target.fileName() + QStringLiteral("を上書きしますか?"), view::BoxKind::Confirmation,
+                         view::BoxButton::Yes | view::BoxButton::No, QStringLiteral("Excel出力"))
+               != view::ModalResult::Yes) {
         return "Excel出力(上書き)をキャンセルしました";
     }
     // A file that may not be replaced (nobody may write it, say) is told before the workbook is made.
@@ -205,7 +207,7 @@ std::string TForm1::ImportChartFromExcel() {
     Form2->ProgressStep(2);
     if (std::string problem = startFolderProblem(); !problem.empty()) return problem;
     const QString folder = workbookFolder();
-    const QString path = dialogs().openFileName(FileRequest{
+    const QString path = view::dialogs().openFileName(view::FileRequest{
         QStringLiteral("図案Excelファイルを指定してください (Tessaly <図案Excel読込> )"), folder, kOpenFilter});
     if (path.isEmpty()) return "Excel読込(ファイル選択)をキャンセルしました";
     Form2->ProgressStep(2);

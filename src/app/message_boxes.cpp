@@ -9,15 +9,16 @@ QString messageBoxCaption(const QString& captionWord) {
 }
 
 void ShowMessageBox(const QString& text, const QString& captionWord) {
-    dialogs().showMessage({messageBoxCaption(captionWord), text, BoxKind::Warning});
+    view::dialogs().showMessage({messageBoxCaption(captionWord), text, view::BoxKind::Warning});
 }
 
-ModalResult AskMessageBox(const QString& text, BoxKind kind, BoxButtons buttons, const QString& captionWord) {
-    return dialogs().ask({messageBoxCaption(captionWord), text, kind, buttons});
+view::ModalResult AskMessageBox(const QString& text, view::BoxKind kind, view::BoxButtons buttons,
+                                const QString& captionWord) {
+    return view::dialogs().ask({messageBoxCaption(captionWord), text, kind, buttons});
 }
 
 void showPlainMessage(const QString& text) {
-    dialogs().showMessage({QGuiApplication::applicationName(), text, BoxKind::Custom});
+    view::dialogs().showMessage({QGuiApplication::applicationName(), text, view::BoxKind::Custom});
 }
 
 }  // namespace app

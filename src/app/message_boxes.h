@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogs.h"
+#include "view/dialogs.h"
 
 #include <QString>
 
@@ -13,7 +13,8 @@ QString messageBoxCaption(const QString& captionWord);
 // A warning with the single button OK.
 void ShowMessageBox(const QString& text, const QString& captionWord);
 
-ModalResult AskMessageBox(const QString& text, BoxKind kind, BoxButtons buttons, const QString& captionWord);
+view::ModalResult AskMessageBox(const QString& text, view::BoxKind kind, view::BoxButtons buttons,
+                                const QString& captionWord);
 
 // The plain box of start-up, before there is an action to name: the title alone, no icon.
 void showPlainMessage(const QString& text);

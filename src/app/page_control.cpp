@@ -1,6 +1,6 @@
 #include "app/page_control.h"
 
-#include "app/colours.h"
+#include "view/colours.h"
 #include "app/tab_caption.h"
 
 #include <QPainter>
@@ -33,9 +33,9 @@ void PageTabBar::paintEvent(QPaintEvent*) {
     for (int index = 0; index < count(); ++index) {
         const TabCaption caption = tabCaption(index, tabRect(index), index == currentIndex());
         painter.setClipping(false);
-        if (!caption.backdrop.isEmpty()) painter.fillRect(caption.backdrop, teal);
+        if (!caption.backdrop.isEmpty()) painter.fillRect(caption.backdrop, view::teal);
         painter.setClipRect(caption.clip);
-        painter.fillRect(caption.clip, cream);
+        painter.fillRect(caption.clip, view::cream);
         painter.setFont(captionFont(caption.bold, caption.italic));
         painter.setPen(caption.colour);
         painter.drawText(QRect(tabTextOrigin, size()), Qt::AlignLeft | Qt::AlignTop, caption.text);

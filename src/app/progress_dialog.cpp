@@ -1,7 +1,7 @@
 #include "app/progress_dialog.h"
 
-#include "app/colours.h"
-#include "app/dialogs.h"
+#include "view/colours.h"
+#include "view/dialogs.h"
 #include "app/window_look.h"
 
 #include <QApplication>
@@ -67,7 +67,7 @@ void TForm2::createControls() {
     setFont(windowFont());
     setFixedSize(291, 102);
     setAutoFillBackground(true);
-    paintBackground(this, cream);
+    paintBackground(this, view::cream);
 
     L_01 = new QLabel(this);
     L_01->setObjectName(QStringLiteral("L_01"));
@@ -118,7 +118,7 @@ void TForm2::ProgressOpen(const QString& caption, int stepTotal) {
     setWindowTitle(caption);
     setAccessibleName(caption);
     ProgressBar1->setAccessibleName(caption);
-    dialogs().showWindow(*this, WindowModality::Modeless);
+    view::dialogs().showWindow(*this, view::WindowModality::Modeless);
     ProgressStage(kFirstStage);
 }
 
@@ -146,7 +146,7 @@ void TForm2::ProgressFinish(const QString& message) {
     Bt_OK->setFocus();
     if (closesByItself(message)) Timer1->start();
     // The window may have been closed while the work ran; the message must be seen all the same.
-    if (!isVisible()) dialogs().showWindow(*this, WindowModality::Modeless);
+    if (!isVisible()) view::dialogs().showWindow(*this, view::WindowModality::Modeless);
 }
 
 void TForm2::ProgressRelayout() {

@@ -1,6 +1,6 @@
 #include "app/size_dialog.h"
 
-#include "app/colours.h"
+#include "view/colours.h"
 #include "app/message_boxes.h"
 #include "app/size_dialog_pictures.h"
 #include "app/size_dialog_rules.h"
@@ -42,7 +42,7 @@ QLabel* lengthPanel(QWidget* parent, const char* name, QRect geometry) {
     panel->setAlignment(Qt::AlignCenter);
     panel->setWordWrap(true);
     panel->setAutoFillBackground(true);
-    paintBackground(panel, cream);
+    paintBackground(panel, view::cream);
     return panel;
 }
 
@@ -71,7 +71,7 @@ void TF_size::createControls() {
     setFont(windowFont());
     setFixedSize(293, 304);
     setAutoFillBackground(true);
-    paintBackground(this, teal);
+    paintBackground(this, view::teal);
     // Moves over the bare background commit what was typed, as leaving the edits would.
     setMouseTracking(true);
 
@@ -81,7 +81,7 @@ void TF_size::createControls() {
     auto* Panel5 = view::placeControl<QFrame>(this, "Panel5", {}, QRect(92, 40, 192, 148));
     Panel5->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel5->setAutoFillBackground(true);
-    paintBackground(Panel5, moneyGreen);
+    paintBackground(Panel5, view::moneyGreen);
     caption(Panel5, QStringLiteral("1  ←                    →"), QRect(6, 6, 104, 16));
     SEdit1 = cellSpin(Panel5, "SEdit1", QStringLiteral("横 ｶｳﾝﾄ"), QRect(112, 3, 48, 22));
     caption(Panel5, QStringLiteral("ｶｳﾝﾄ"), QRect(163, 6, 28, 16));
@@ -113,7 +113,7 @@ void TF_size::createControls() {
     Comb1 = view::placeControl<QComboBox>(this, "Comb1", fabricCaption->text(), QRect(96, 228, 188, 22));
 
     // Words straight on the teal face are light so that they stand out from it.
-    for (QLabel* onTeal : {countCaption, L1mm, fabricCaption}) setTextColour(onTeal, cream);
+    for (QLabel* onTeal : {countCaption, L1mm, fabricCaption}) setTextColour(onTeal, view::cream);
 
     OK = view::placeControl<QPushButton>(this, "OK", QStringLiteral("OK"), QRect(112, 266, 80, 28));
     Button2 = view::placeControl<QPushButton>(this, "Button2", QStringLiteral("キャンセル"), QRect(204, 266, 80, 28));

@@ -1,6 +1,6 @@
 #include "app/tab_caption.h"
 
-#include "app/colours.h"
+#include "view/colours.h"
 
 #include <QFontMetrics>
 
@@ -22,7 +22,7 @@ QRect fromEdges(int left, int top, int right, int bottom) {
 TabCaption tabCaption(int index, const QRect& tab, bool active) {
     TabCaption caption;
     caption.clip = tab;
-    caption.colour = active ? QColor(Qt::black) : tabGrey;
+    caption.colour = active ? QColor(Qt::black) : view::tabGrey;
     caption.bold = active;
     caption.italic = !active;
     if (index == 0) {

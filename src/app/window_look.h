@@ -5,7 +5,7 @@
 
 class QWidget;
 
-// The font of the program's windows and the colours of single widgets (app/colours.h names them).
+// The font of the program's windows and the colours of single widgets (view/colours.h names them).
 namespace app {
 
 // A Japanese Gothic font of 12 pixels: IPAPGothic, which matches the old design font's metrics,

@@ -1,7 +1,7 @@
 #include "companion/companion_window.h"
 
-#include "app/colours.h"
-#include "app/dialogs.h"
+#include "view/colours.h"
+#include "view/dialogs.h"
 #include "companion/companion_picture.h"
 #include "companion/greetings.h"
 #include "companion/usage_facts.h"
@@ -76,7 +76,7 @@ void TOha_form::createControls() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     QPalette face = palette();
-    face.setColor(QPalette::Window, app::cream);
+    face.setColor(QPalette::Window, view::cream);
     setPalette(face);
     setAutoFillBackground(true);
 
@@ -156,10 +156,10 @@ void TOha_form::showCompanion(UsageRecord& record, const std::string& message) {
     Memo1->moveCursor(QTextCursor::Start);
 
     if (farewellShown) {
-        app::dialogs().showWindow(*this, app::WindowModality::Modeless);
+        view::dialogs().showWindow(*this, view::WindowModality::Modeless);
         return;
     }
-    app::dialogs().showWindow(*this, app::WindowModality::Modal);
+    view::dialogs().showWindow(*this, view::WindowModality::Modal);
     refreshGreetingTitle(record);
 }
 
@@ -196,7 +196,7 @@ void TOha_form::Bt_helpClick() {
     const QString index = text(cfgFolder_) + QStringLiteral("/help/index.html");
     if (cfgFolder_.empty() || !QFileInfo(index).isFile()) return;
     say(QStringLiteral("ヘルプを起動中です、、"));
-    app::dialogs().openInBrowser(QUrl::fromLocalFile(index));
+    view::dialogs().openInBrowser(QUrl::fromLocalFile(index));
     closeAfter(kHelpCloseMs);
 }
 
@@ -210,7 +210,7 @@ void TOha_form::Bt_hpClick() {
         return;
     }
     say(QStringLiteral("ブラウザを起動中です、、"));
-    app::dialogs().openInBrowser(address);
+    view::dialogs().openInBrowser(address);
     closeAfter(kBrowserCloseMs);
 }
 

@@ -1,6 +1,6 @@
 #include "app/availability.h"
 #include "app/availability_controls.h"
-#include "app/colours.h"
+#include "view/colours.h"
 #include "app/faded_caption.h"
 
 #include <QAction>
@@ -75,7 +75,7 @@ TEST(Availability, PaintingTabTurnsOffPopupItemsAndGatesTools) {
 TEST(Availability, RefreshFadesCaptionsToTheWindowColourAndBringsTheirOwnBack) {
     QWidget window;
     QPalette cream = window.palette();
-    cream.setColor(QPalette::Window, app::cream);
+    cream.setColor(QPalette::Window, view::cream);
     window.setPalette(cream);
     QPushButton put("貼付け", &window), main("図案作成", &window), copy("コピー", &window), clear("クリア", &window),
         excel("Excel出力", &window);
@@ -94,7 +94,7 @@ TEST(Availability, RefreshFadesCaptionsToTheWindowColourAndBringsTheirOwnBack) {
     app::refreshControls(controls, {});
     for (QPushButton* button : {&put, &main, &copy, &clear, &excel}) {
         EXPECT_TRUE(app::isCaptionFaded(button)) << button->text().toStdString();
-        EXPECT_EQ(button->palette().color(QPalette::ButtonText), app::cream) << button->text().toStdString();
+        EXPECT_EQ(button->palette().color(QPalette::ButtonText), view::cream) << button->text().toStdString();
     }
     EXPECT_TRUE(main.font().underline());
     EXPECT_FALSE(paste.isEnabled());

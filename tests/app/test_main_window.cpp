@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, BrokenEnvironmentsSayWhatIsWrongAndLeaveOnlyTheEndButton)
     EXPECT_EQ(noSettings->windowTitle(), QStringLiteral("＊＊＊環境ファイルが異常です。＊＊＊"));
     EXPECT_TRUE(noSettings->PageControl1->isHidden());
     EXPECT_FALSE(noSettings->Bt_c05->isEnabled());
-    EXPECT_EQ(dialogs_.messages(), (std::vector<app::Message>{{"Tessaly", "Tessaly.iniなし", app::BoxKind::Custom}}));
+    EXPECT_EQ(dialogs_.messages(), (std::vector<view::Message>{{"Tessaly", "Tessaly.iniなし", view::BoxKind::Custom}}));
 
     // The rulers and an empty picture area of the first run's size are drawn all the same.
     noSettings->show();
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, SettingsWithoutAColourCodeSystemSayThatThereIsNoColourCod
     const auto window = start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("＊＊＊環境ファイルが異常です。＊＊＊"));
     EXPECT_EQ(dialogs_.messages(),
-              (std::vector<app::Message>{{"Tessaly", "カラーコードファイルなし", app::BoxKind::Custom}}));
+              (std::vector<view::Message>{{"Tessaly", "カラーコードファイルなし", view::BoxKind::Custom}}));
 }
 
 TEST_F(MainWindowTest, EveryWindowIsCaptionedExactlyAsTheProgramNamesIt) {
@@ -174,7 +174,7 @@ TEST_F(MainWindowTest, EveryWindowIsCaptionedExactlyAsTheProgramNamesIt) {
     EXPECT_EQ(window->windowHandle()->title(), QStringLiteral("図案作成ツールTessaly(テサリー) DMC刺繍糸"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->text(QAccessible::Name), window->windowTitle());
     QString sizeCaption;
-    dialogs_.answerSizeDialog([&sizeCaption](app::TF_size& dialog) {
+    dialogs_.answerChoiceDialog<app::TF_size>([&sizeCaption](app::TF_size& dialog) {
         sizeCaption = dialog.windowHandle()->title();
         dialog.reject();
     });

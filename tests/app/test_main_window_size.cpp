@@ -25,7 +25,7 @@ QString sizeText(const app::TForm1& window) { return window.pictureArea->findChi
 
 TEST_F(SizeDialogWindowTest, OkAtOneHundredCellsMakesA308PixelPanelAndNewSizeTexts) {
     const auto window = start();
-    dialogs_.answerSizeDialog([](app::TF_size& dialog) {
+    dialogs_.answerChoiceDialog<app::TF_size>([](app::TF_size& dialog) {
         typeCells(dialog.SEdit1, "100");
         QTest::mouseClick(dialog.OK, Qt::LeftButton);
     });
@@ -41,7 +41,7 @@ TEST_F(SizeDialogWindowTest, CancelAfterChangingEverythingChangesNothing) {
     const auto window = start();
     const QSize area = window->pictureArea->panel()->size();
     const QString text = sizeText(*window);
-    dialogs_.answerSizeDialog([](app::TF_size& dialog) {
+    dialogs_.answerChoiceDialog<app::TF_size>([](app::TF_size& dialog) {
         typeCells(dialog.SEdit1, "60");
         typeCells(dialog.SEdit2, "70");
         chooseFabric(dialog, 1);
@@ -58,7 +58,7 @@ TEST_F(SizeDialogWindowTest, CancelAfterChangingEverythingChangesNothing) {
 TEST_F(SizeDialogWindowTest, OpeningFromTheCellsDownFocusesTheirSpinEdit) {
     const auto window = start();
     QWidget* focused = nullptr;
-    dialogs_.answerSizeDialog([&focused](app::TF_size& dialog) {
+    dialogs_.answerChoiceDialog<app::TF_size>([&focused](app::TF_size& dialog) {
         focused = dialog.focusWidget();
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);
     });
@@ -71,11 +71,12 @@ TEST_F(SizeDialogWindowTest, OpeningFromTheCellsDownFocusesTheirSpinEdit) {
 TEST_F(SizeDialogWindowTest, AFabricChosenAndCancelledDoesNotComeBackWithTheNextOk) {
     const auto window = start();
     const app::CurrentFabric before = window->fabric();
-    dialogs_.answerSizeDialog([](app::TF_size& dialog) {
+    dialogs_.answerChoiceDialog<app::TF_size>([](app::TF_size& dialog) {
         chooseFabric(dialog, 5);  // 自由サイズ
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);
     });
-    dialogs_.answerSizeDialog([](app::TF_size& dialog) { QTest::mouseClick(dialog.OK, Qt::LeftButton); });
+    dialogs_.answerChoiceDialog<app::TF_size>(
+        [](app::TF_size& dialog) { QTest::mouseClick(dialog.OK, Qt::LeftButton); });
     openFromMenu(*window);
     openFromMenu(*window);
     EXPECT_EQ(window->fabric().index, before.index);

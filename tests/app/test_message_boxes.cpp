@@ -1,6 +1,6 @@
 #include "app/message_boxes.h"
-#include "app/qt_dialogs.h"
-#include "app/scripted_dialogs.h"
+#include "view/qt_dialogs.h"
+#include "view/scripted_dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-using app::BoxButton;
-using app::BoxKind;
-using app::ModalResult;
+using view::BoxButton;
+using view::BoxKind;
+using view::ModalResult;
 
 TEST(MessageBoxes, MessagesAndQuestionsAreCaptionedWithTitleAndWord) {
     ScriptedDialogs script;
@@ -21,9 +21,9 @@ TEST(MessageBoxes, MessagesAndQuestionsAreCaptionedWithTitleAndWord) {
     app::showPlainMessage("Tessaly.iniなし");
     script.answer(ModalResult::Yes);
     app::AskMessageBox("a.xlsを上書きしますか?", BoxKind::Confirmation, BoxButton::Yes | BoxButton::No, "Excel出力");
-    EXPECT_EQ(script.questions(), (std::vector<app::Question>{{"Tessaly <Excel出力>", "a.xlsを上書きしますか?",
+    EXPECT_EQ(script.questions(), (std::vector<view::Question>{{"Tessaly <Excel出力>", "a.xlsを上書きしますか?",
                                                                BoxKind::Confirmation, BoxButton::Yes | BoxButton::No}}));
-    EXPECT_EQ(script.messages(), (std::vector<app::Message>{
+    EXPECT_EQ(script.messages(), (std::vector<view::Message>{
                                      {"Tessaly <>", "減色できませんでした", BoxKind::Warning},
                                      {"Tessaly <色塗り>", "図案がまだ作成されていません。", BoxKind::Warning},
                                      {"Tessaly", "Tessaly.iniなし", BoxKind::Custom},
@@ -31,8 +31,8 @@ TEST(MessageBoxes, MessagesAndQuestionsAreCaptionedWithTitleAndWord) {
 }
 
 TEST(MessageBoxes, TheBoxOnScreenIsCaptionedWithTheTitleAndTheWordAlone) {
-    app::QtDialogs onScreen;
-    app::Dialogs* replaced = app::installDialogs(&onScreen);
+    view::QtDialogs onScreen;
+    view::Dialogs* replaced = view::installDialogs(&onScreen);
     QString caption;
     QTimer::singleShot(0, [&caption] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -41,6 +41,6 @@ TEST(MessageBoxes, TheBoxOnScreenIsCaptionedWithTheTitleAndTheWordAlone) {
         box->buttons().first()->click();
     });
     app::ShowMessageBox("減色できませんでした", "Excel出力");
-    app::installDialogs(replaced);
+    view::installDialogs(replaced);
     EXPECT_EQ(caption, "Tessaly <Excel出力>");
 }

@@ -1,4 +1,4 @@
-#include "app/colours.h"
+#include "view/colours.h"
 #include "app/page_control.h"
 #include "app/tab_caption.h"
 
@@ -55,8 +55,8 @@ TEST(TabCaptions, ActiveTabShowsBlackTextAndTheOtherGreyEachInItsOwnTab) {
         const QImage image = strip->grab().toImage();
         const QRect activeTab = strip->tabRect(active), otherTab = strip->tabRect(1 - active);
         EXPECT_TRUE(holds(image, activeTab, black)) << "active tab " << active;
-        EXPECT_TRUE(holds(image, activeTab, app::cream)) << "active tab " << active;
+        EXPECT_TRUE(holds(image, activeTab, view::cream)) << "active tab " << active;
         EXPECT_FALSE(holds(image, otherTab, black)) << "active tab " << active;
-        EXPECT_TRUE(holds(image, otherTab, app::tabGrey)) << "active tab " << active;
+        EXPECT_TRUE(holds(image, otherTab, view::tabGrey)) << "active tab " << active;
     }
 }

@@ -1,7 +1,7 @@
 // The workbook progress dialog worked through its real widgets.
 
 #include "app/progress_dialog.h"
-#include "app/scripted_dialogs.h"
+#include "view/scripted_dialogs.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -50,7 +50,7 @@ TEST_F(ProgressDialogTest, OpeningShowsTheOperationAtItsFirstStageAboveTheMainWi
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
     ASSERT_EQ(dialogs_.windows().size(), 1u);
     EXPECT_EQ(dialogs_.windows()[0].caption, kExportCaption);
-    EXPECT_EQ(dialogs_.windows()[0].modality, app::WindowModality::Modeless);
+    EXPECT_EQ(dialogs_.windows()[0].modality, view::WindowModality::Modeless);
 
     EXPECT_EQ(dialog.L_01->text(), QStringLiteral("＜しばらくお待ちください＞"));
     EXPECT_EQ(dialog.Label2->text(), QStringLiteral("ファイルチェック中"));

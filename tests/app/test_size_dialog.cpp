@@ -1,6 +1,6 @@
 // The size and count dialog on its own, worked through its real controls.
 
-#include "app/scripted_dialogs.h"
+#include "view/scripted_dialogs.h"
 #include "app/size_dialog.h"
 #include "app/size_dialog_driver.h"
 

@@ -84,7 +84,7 @@ protected:
     CellCounts cells() const { return window_->pictureArea->cellCounts(); }
     QStringList messages() const {
         QStringList texts;
-        for (const app::Message& message : dialogs_.messages()) texts << message.text;
+        for (const view::Message& message : dialogs_.messages()) texts << message.text;
         return texts;
     }
 

@@ -92,14 +92,14 @@ TEST_F(WorkbookButtonsTest, ExportAsksBeforeReplacingAFileAndImportGivesTheChart
 
     const auto size = QFile(workbook("chart.xlsx")).size();
     dialogs_.chooseFile(workbook("chart.xlsx"));
-    dialogs_.answer(app::ModalResult::No);
+    dialogs_.answer(view::ModalResult::No);
     window_->Bt2_Excel->click();
     EXPECT_EQ(finalMessage(), QStringLiteral("Excel出力(上書き)をキャンセルしました"));
     EXPECT_EQ(QFile(workbook("chart.xlsx")).size(), size);
     ASSERT_EQ(dialogs_.questions().size(), 1u);
     EXPECT_EQ(dialogs_.questions()[0].text, QStringLiteral("chart.xlsxを上書きしますか?"));
     dialogs_.chooseFile(workbook("chart.xlsx"));
-    dialogs_.answer(app::ModalResult::Yes);
+    dialogs_.answer(view::ModalResult::Yes);
     window_->Bt2_Excel->click();
     EXPECT_EQ(finalMessage(), QStringLiteral("Excel出力終了"));
 
@@ -145,7 +145,7 @@ TEST_F(WorkbookButtonsTest, AnEngineErrorIsShownAndTheWindowUnlocked) {
     // A name that cannot be replaced (a folder) fails the export, not the program.
     std::filesystem::create_directories(folder("taken.xlsx"));
     dialogs_.chooseFile(workbook("taken.xlsx"));
-    dialogs_.answer(app::ModalResult::Yes);
+    dialogs_.answer(view::ModalResult::Yes);
     window_->Bt2_Excel->click();
     EXPECT_EQ(finalMessage(), QStringLiteral("出力ファイル(taken.xlsx)を上書できません"));
     EXPECT_TRUE(window_->PageControl1->isEnabled());

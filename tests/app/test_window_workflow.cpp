@@ -150,7 +150,7 @@ TEST_F(WorkflowTest, AnEnlargedOrShrunkChartShowsEachCellAsOneSolidBlockOfItsCol
     EXPECT_EQ(shownColours(), threads);
 
     // Fewer cells chosen in the size dialog shrink it: cells drop out, but no colour is mixed.
-    dialogs_.answerSizeDialog([](app::TF_size& dialog) {
+    dialogs_.answerChoiceDialog<app::TF_size>([](app::TF_size& dialog) {
         typeCells(dialog.SEdit1, "37");
         typeCells(dialog.SEdit2, "23");
         QTest::mouseClick(dialog.OK, Qt::LeftButton);

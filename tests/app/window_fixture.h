@@ -4,7 +4,7 @@
 // its own, with every message box answered by the test.
 
 #include "app/main_window.h"
-#include "app/scripted_dialogs.h"
+#include "view/scripted_dialogs.h"
 #include "platform/ini_file.h"
 
 #include <QTemporaryDir>

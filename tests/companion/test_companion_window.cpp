@@ -1,7 +1,7 @@
 // The companion window driven through its real controls, offscreen, with its windows and browser
 // hand-overs answered by the test.
 
-#include "app/scripted_dialogs.h"
+#include "view/scripted_dialogs.h"
 #include "companion/companion_window.h"
 
 #include <QAccessible>
@@ -110,7 +110,7 @@ TEST_F(CompanionWindowTest, AGreetingShowsModallyWithItsTitleAndTheUsageFactsAnd
     ASSERT_EQ(dialogs_.windows().size(), 1u);
     EXPECT_EQ(dialogs_.windows()[0].name, QStringLiteral("TOha_form"));
     EXPECT_EQ(dialogs_.windows()[0].caption, QStringLiteral("Tessaly <ヘルプ>"));
-    EXPECT_EQ(dialogs_.windows()[0].modality, app::WindowModality::Modal);
+    EXPECT_EQ(dialogs_.windows()[0].modality, view::WindowModality::Modal);
     EXPECT_EQ(record_.GreetingTitle, "ご挨拶");
     EXPECT_TRUE(window_.La_st->text().isEmpty());
 }
@@ -205,7 +205,7 @@ TEST_F(CompanionWindowTest, TheFarewellShowsWithoutWaitingAndWithoutButtons) {
     record_.UseCount = 3;
     window_.showCompanion(record_, "end");
     ASSERT_EQ(dialogs_.windows().size(), 1u);
-    EXPECT_EQ(dialogs_.windows()[0].modality, app::WindowModality::Modeless);
+    EXPECT_EQ(dialogs_.windows()[0].modality, view::WindowModality::Modeless);
     EXPECT_EQ(dialogs_.windows()[0].caption, QStringLiteral("Tessaly <終了中です、、、>"));
     EXPECT_TRUE(window_.isVisible());
     EXPECT_TRUE(window_.Panel2->isHidden());

@@ -1,8 +1,8 @@
-#include "app/dialogs.h"
+#include "view/dialogs.h"
 
-#include "app/qt_dialogs.h"
+#include "view/qt_dialogs.h"
 
-namespace app {
+namespace view {
 
 namespace {
 
@@ -22,4 +22,4 @@ Dialogs* installDialogs(Dialogs* replacement) {
     return previous;
 }
 
-}  // namespace app
+}  // namespace view

@@ -1,8 +1,7 @@
-#include "app/qt_dialogs.h"
+#include "view/qt_dialogs.h"
 
-#include "app/colours.h"
-#include "app/file_filter.h"
-#include "app/size_dialog.h"
+#include "view/colours.h"
+#include "view/file_filter.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -13,7 +12,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-namespace app {
+namespace view {
 
 namespace {
 
@@ -103,8 +102,8 @@ void QtDialogs::showWindow(QDialog& window, WindowModality modality) {
 
 void QtDialogs::openInBrowser(const QUrl& address) { QDesktopServices::openUrl(address); }
 
-ModalResult QtDialogs::showSizeDialog(TF_size& dialog) {
+ModalResult QtDialogs::showChoiceDialog(QDialog& dialog) {
     return dialog.exec() == QDialog::Accepted ? ModalResult::Ok : ModalResult::Cancel;
 }
 
-}  // namespace app
+}  // namespace view

@@ -1,9 +1,9 @@
-#include "app/file_filter.h"
+#include "view/file_filter.h"
 
 #include <QRegularExpression>
 #include <QStringList>
 
-namespace app {
+namespace view {
 
 QString qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
@@ -25,4 +25,4 @@ QString qtNameFilters(const QString& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
-}  // namespace app
+}  // namespace view

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/dialogs.h"
+#include "view/dialogs.h"
 
-namespace app {
+namespace view {
 
 // The dialogs a user sees: message boxes on the cream face of the program, and the platform's
 // file dialogs, each modal over the active window.
@@ -14,7 +14,7 @@ public:
     QString saveFileName(const FileRequest& request) override;
     void showWindow(QDialog& window, WindowModality modality) override;
     void openInBrowser(const QUrl& address) override;
-    ModalResult showSizeDialog(TF_size& dialog) override;
+    ModalResult showChoiceDialog(QDialog& dialog) override;
 };
 
-}  // namespace app
+}  // namespace view

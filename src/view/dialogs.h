@@ -6,9 +6,7 @@
 class QDialog;
 class QUrl;
 
-namespace app {
-
-class TF_size;
+namespace view {
 
 // The look of a message box: its icon, and for a question the kind of question.
 enum class BoxKind { Warning, Error, Information, Confirmation, Custom };
@@ -87,9 +85,10 @@ public:
     // One of the program's own windows: a modal one returns when it is closed, a modeless one at once.
     virtual void showWindow(QDialog& window, WindowModality modality) = 0;
     virtual void openInBrowser(const QUrl& address) = 0;
-    // The size and count dialog, readied for this opening; Ok when the user pressed OK, after which
-    // the dialog holds what was chosen.
-    virtual ModalResult showSizeDialog(TF_size& dialog) = 0;
+    // A dialog of the program's own in which the user chooses and then presses OK or cancels (the size
+    // and count dialog), readied for this opening; Ok when the user pressed OK, after which the dialog
+    // holds what was chosen.
+    virtual ModalResult showChoiceDialog(QDialog& dialog) = 0;
 };
 
 // The dialogs in use: the real ones unless others are installed.
@@ -99,4 +98,4 @@ Dialogs& dialogs();
 // replaced, so that whoever installs can put them back. The caller keeps ownership.
 Dialogs* installDialogs(Dialogs* replacement);
 
-}  // namespace app
+}  // namespace view

@@ -1,21 +1,18 @@
-#include "app/scripted_dialogs.h"
-
-#include <QDialog>
-#include "app/size_dialog.h"
+#include "view/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 
-ScriptedDialogs::ScriptedDialogs() : replaced_(app::installDialogs(this)) {}
+ScriptedDialogs::ScriptedDialogs() : replaced_(view::installDialogs(this)) {}
 
 ScriptedDialogs::~ScriptedDialogs() {
-    app::installDialogs(replaced_);
+    view::installDialogs(replaced_);
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " answers were never asked for";
     EXPECT_TRUE(files_.empty()) << files_.size() << " file choices were never asked for";
     EXPECT_TRUE(windowActions_.empty()) << windowActions_.size() << " window actions were never used";
-    EXPECT_TRUE(sizeScripts_.empty()) << sizeScripts_.size() << " size dialogs were never opened";
+    EXPECT_TRUE(choiceScripts_.empty()) << choiceScripts_.size() << " choice dialogs were never opened";
 }
 
-void ScriptedDialogs::answer(app::ModalResult result) {
+void ScriptedDialogs::answer(view::ModalResult result) {
     answers_.push_back(result);
 }
 
@@ -27,34 +24,30 @@ void ScriptedDialogs::atWindow(std::function<void(QDialog&)> action) {
     windowActions_.push_back(std::move(action));
 }
 
-void ScriptedDialogs::answerSizeDialog(SizeDialogScript script) {
-    sizeScripts_.push_back(std::move(script));
-}
-
-void ScriptedDialogs::showMessage(const app::Message& message) {
+void ScriptedDialogs::showMessage(const view::Message& message) {
     messages_.push_back(message);
 }
 
-app::ModalResult ScriptedDialogs::ask(const app::Question& question) {
+view::ModalResult ScriptedDialogs::ask(const view::Question& question) {
     questions_.push_back(question);
     if (answers_.empty()) {
         ADD_FAILURE() << "unanswered question: " << question.text.toStdString();
-        return app::ModalResult::None;
+        return view::ModalResult::None;
     }
-    const app::ModalResult result = answers_.front();
+    const view::ModalResult result = answers_.front();
     answers_.pop_front();
     return result;
 }
 
-QString ScriptedDialogs::openFileName(const app::FileRequest& request) {
+QString ScriptedDialogs::openFileName(const view::FileRequest& request) {
     return nextFile(request);
 }
 
-QString ScriptedDialogs::saveFileName(const app::FileRequest& request) {
+QString ScriptedDialogs::saveFileName(const view::FileRequest& request) {
     return nextFile(request);
 }
 
-QString ScriptedDialogs::nextFile(const app::FileRequest& request) {
+QString ScriptedDialogs::nextFile(const view::FileRequest& request) {
     fileRequests_.push_back(request);
     if (files_.empty()) {
         ADD_FAILURE() << "unanswered file dialog: " << request.title.toStdString();
@@ -65,10 +58,10 @@ QString ScriptedDialogs::nextFile(const app::FileRequest& request) {
     return path;
 }
 
-void ScriptedDialogs::showWindow(QDialog& window, app::WindowModality modality) {
+void ScriptedDialogs::showWindow(QDialog& window, view::WindowModality modality) {
     windows_.push_back(ShownWindow{window.objectName(), window.windowTitle(), modality});
     window.show();
-    if (modality == app::WindowModality::Modeless) return;
+    if (modality == view::WindowModality::Modeless) return;
     if (windowActions_.empty()) {
         ADD_FAILURE() << "modal window nobody expected: " << window.windowTitle().toStdString();
     } else {
@@ -83,19 +76,19 @@ void ScriptedDialogs::openInBrowser(const QUrl& address) {
     browsed_.push_back(address);
 }
 
-app::ModalResult ScriptedDialogs::showSizeDialog(app::TF_size& dialog) {
-    if (sizeScripts_.empty()) {
-        ADD_FAILURE() << "unanswered size dialog";
-        return app::ModalResult::Cancel;
+view::ModalResult ScriptedDialogs::showChoiceDialog(QDialog& dialog) {
+    if (choiceScripts_.empty()) {
+        ADD_FAILURE() << "unanswered choice dialog";
+        return view::ModalResult::Cancel;
     }
-    const SizeDialogScript script = std::move(sizeScripts_.front());
-    sizeScripts_.pop_front();
+    const std::function<void(QDialog&)> script = std::move(choiceScripts_.front());
+    choiceScripts_.pop_front();
     dialog.setResult(QDialog::Rejected);
     dialog.show();
     script(dialog);
     if (dialog.isVisible()) {
-        ADD_FAILURE() << "the size dialog was left open";
+        ADD_FAILURE() << "the choice dialog was left open";
         dialog.reject();
     }
-    return dialog.result() == QDialog::Accepted ? app::ModalResult::Ok : app::ModalResult::Cancel;
+    return dialog.result() == QDialog::Accepted ? view::ModalResult::Ok : view::ModalResult::Cancel;
 }

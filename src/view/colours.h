@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-namespace app {
+namespace view {
 
 // The main window's background, also the face of the message boxes and the text of a faded caption.
 inline const QColor cream{255, 251, 240};
@@ -15,4 +15,4 @@ inline const QColor maroon{128, 0, 0};
 // Captions of the tab that is not active.
 inline const QColor tabGrey{128, 128, 128};
 
-}  // namespace app
+}  // namespace view
