@@ -89,4 +89,15 @@ CubeCell quantiseWithDiffusion(QuantisationCube& cube, const palette::ColourTabl
     return cell;
 }
 
+void recountCube(ChartModel& model) {
+    CubeArray<std::int32_t>& counts = model.cube.counts;
+    for (std::size_t i = 0; i < counts.size(); ++i) counts.atOffset(i) = 0;
+    for (int column = 0; column < model.columns; ++column) {
+        for (int row = 0; row < model.rows; ++row) {
+            const std::int32_t packed = model.cell(column, row);
+            if (packed >= 0) ++counts.at(unpack(packed));
+        }
+    }
+}
+
 }  // namespace chart

@@ -30,4 +30,8 @@ CubeCell quantise(const QuantisationCube& cube, Rgb colour);
 // code colour the cell will show.
 CubeCell quantiseWithDiffusion(QuantisationCube& cube, const palette::ColourTable& table, Rgb colour);
 
+// Rebuilds the cube counts from the cells of the model's chart, as after painting or an import. Zeroing
+// first also clears the merge marks, which no cell refers to once the merges are applied.
+void recountCube(ChartModel& model);
+
 }  // namespace chart

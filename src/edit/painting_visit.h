@@ -11,10 +11,6 @@ namespace edit {
 // Entering the painting tab starts a visit: no edits counted, nothing applied yet.
 void beginPaintingVisit(EditSession& session);
 
-// Rebuilds the cube counts from the cells of the current chart. Zeroing first also clears the merge
-// marks, which no cell refers to once the merges are applied.
-void recountCube(chart::ChartModel& model);
-
 // On leaving the painting tab: when anything was applied during the visit, recounts the cube and
 // the colours in use (rebuilding the colour key and the symbols) and returns that number. The old
 // rule recounted only for a non-zero edit count, which left the key stale after an undo of an

@@ -3,7 +3,6 @@
 #include "chart/code_painting.h"
 #include "chart/colour_count.h"
 #include "chart/cube.h"
-#include "edit/painting_visit.h"
 #include "platform/failure.h"
 
 namespace excel {
@@ -14,7 +13,7 @@ SettledChart settleImportedChart(chart::ChartModel& model, palette::LoadedCodeSy
     if (!refused.empty()) return platform::failure<SettledChart>(refused);
     chart::paintCodeColours(model, system.table);
     model.source = chart::chartBitmap(model);
-    edit::recountCube(model);
+    chart::recountCube(model);
     SettledChart settled;
     settled.colours = chart::countColoursInUse(model, system.table);
     return settled;

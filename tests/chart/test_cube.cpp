@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace chart;
 
 namespace {
@@ -101,4 +103,27 @@ TEST(Cube, DiffusionCarriesTheErrorOfThePreviousCellOnly) {
     cube.codes.at(0, 0, 0) = kEmptyWindow;
     EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{120, 120, 120}), (CubeCell{0, 0, 0}));
     EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{121, 121, 121}), (CubeCell{0, 0, 0}));
+}
+
+// Only the cells of the chart count: not the empty ones, not the grid left over beyond it, and not
+// the merge marks of the reduction.
+TEST(Cube, RecountCountsTheFilledCellsOfTheChart) {
+    constexpr std::int32_t red = pack(1, 0, 0), green = pack(0, 1, 0), blue = pack(0, 0, 1);
+    ChartModel model;
+    model.columns = 3;
+    model.rows = 2;
+    model.cube.levels = LevelCounts{2, 2, 2};
+    model.cube.counts = CubeArray<std::int32_t>(model.cube.levels, 0);
+    const std::int32_t cells[2][3] = {{red, red, kEmptyCell}, {green, red, blue}};
+    for (int row = 0; row < model.rows; ++row) {
+        for (int column = 0; column < model.columns; ++column) model.cell(column, row) = cells[row][column];
+    }
+    model.cell(3, 0) = blue;
+    CubeArray<std::int32_t>& counts = model.cube.counts;
+    counts.at(0, 0, 0) = mergeMarker(red);
+    counts.at(1, 1, 1) = 9;
+    recountCube(model);
+    EXPECT_EQ((std::array{counts.at(1, 0, 0), counts.at(0, 1, 0), counts.at(0, 0, 1), counts.at(0, 0, 0),
+                          counts.at(1, 1, 1)}),
+              (std::array{3, 1, 1, 0, 0}));
 }

@@ -82,16 +82,3 @@ TEST(PaintingVisit, PaintingOutAColourLowersTheColoursInUseByOne) {
     EXPECT_EQ(std::make_pair(counts.at(chart::unpack(packedOf('R'))), counts.at(chart::unpack(packedOf('G')))),
               std::make_pair(0, 32));
 }
-
-// Only the cells of the current chart count: not the empty ones, not the grid left over beyond it,
-// and not the merge marks of the reduction.
-TEST(PaintingVisit, RecountCubeCountsTheFilledCellsOfTheChart) {
-    const auto table = chart_test::cornerTable();
-    chart::ChartModel model = edit_test::chartOf({"RR.", "GRB"}, table);
-    model.cell(3, 0) = packedOf('B');
-    model.cube.counts.at(chart::unpack(packedOf('K'))) = chart::mergeMarker(packedOf('R'));
-    model.cube.counts.at(chart::unpack(packedOf('W'))) = 9;
-    edit::recountCube(model);
-    const auto count = [&](char letter) { return model.cube.counts.at(chart::unpack(packedOf(letter))); };
-    EXPECT_EQ((std::array{count('R'), count('G'), count('B'), count('K'), count('W')}), (std::array{3, 1, 1, 0, 0}));
-}

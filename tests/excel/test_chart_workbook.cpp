@@ -5,7 +5,6 @@
 #include "chart/code_painting.h"
 #include "chart/colour_count.h"
 #include "chart/cube.h"
-#include "edit/painting_visit.h"
 #include "excel/chart_workbook.h"
 #include "excel/workbook_file.h"
 #include "excel/workbook_layout.h"
@@ -126,8 +125,8 @@ TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
                                chart::ColourDistance(system.settings.hueWeight)),
               "");
     chart::paintCodeColours(model, system.table);
-    edit::recountCube(model);
-    edit::recountCube(written);
+    chart::recountCube(model);
+    chart::recountCube(written);
     EXPECT_EQ(chart::countColoursInUse(model, system.table), chart::countColoursInUse(written, system.table));
     for (int i = 0; i < chart::kColourListRows; ++i) {
         const chart::ColourListRow& a = model.colourList.rows[i];
