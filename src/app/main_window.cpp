@@ -76,8 +76,9 @@ TForm1::TForm1(const Startup& startup, QWidget* parent) : QWidget(parent) {
 
 std::string& TForm1::option(int which) { return usageRecord_.OptionValues[static_cast<std::size_t>(which)]; }
 
-// Start-up, in the order the window has always followed: its size, the usage record, the handlers,
-// the rulers and picture area, the settings, then the first state of every control.
+// Start-up: its size, the usage record, the handlers, the rulers and picture area, the settings, then
+// the first state of every control. A usage record that cannot be loaded stops it before anything is
+// connected, and broken settings before any control is given its state.
 void TForm1::FormCreate(const Startup& startup) {
     Timer_end1->stop();
     sizeToContents();

@@ -16,7 +16,6 @@ using platform::Bitmap;
 using platform::colourValue;
 using platform::kWhite;
 using platform::Rgb;
-using platform::rgbOf;
 
 // A cube cell: one level number per channel.
 struct CubeCell {

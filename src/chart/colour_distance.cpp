@@ -7,8 +7,6 @@ namespace chart {
 namespace {
 
 constexpr int kPatterns = 13;
-constexpr const char* kPatternTexts[kPatterns] = {"111", "112", "121", "211", "122", "212", "221",
-                                                  "123", "132", "213", "231", "312", "321"};
 
 // The pairs whose channel orders are close: the factor grows by only a tenth or a fifth of the weight.
 struct RelatedPatterns {
@@ -64,8 +62,6 @@ RankPattern rankPattern(Triple t) {
         default: return P::P321;
     }
 }
-
-const char* rankPatternText(RankPattern p) { return kPatternTexts[index(p)]; }
 
 ColourDistance::ColourDistance(int hueWeight) : weight_(hueWeight) {
     tolerance_ = (hueWeight - 6) / 2 + 1;

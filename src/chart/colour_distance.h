@@ -14,7 +14,6 @@ enum class RankPattern : unsigned char {
 };
 
 RankPattern rankPattern(Triple t);
-const char* rankPatternText(RankPattern p);
 
 // The colour distance of a colour-code system with hue weight W: the Euclidean distance times a
 // factor that grows when the two colours order their channels differently. Not symmetric: the

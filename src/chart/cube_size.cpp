@@ -36,8 +36,6 @@ std::optional<int> levelsForCubeSize(std::string_view text) {
     return std::nullopt;
 }
 
-int cubeSizeNumber(std::string_view text) { return numberOf(text).value_or(palette::kDefaultCubeSize); }
-
 std::string cubeSizeItemList() {
     std::string list;
     for (const CubeSizeItem& item : kCubeSizeItems) {

@@ -25,9 +25,6 @@ std::string_view selectCubeSizeItem(int cubeSize);
 // Levels per channel for a cube-size text; nullopt for a text that names no cube (the counts stay).
 std::optional<int> levelsForCubeSize(std::string_view text);
 
-// The cube size a text stands for: its number, or the default cube size when it is not one.
-int cubeSizeNumber(std::string_view text);
-
 // Every item text, separated by blanks, for messages that list them.
 std::string cubeSizeItemList();
 

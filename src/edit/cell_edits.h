@@ -14,10 +14,10 @@ namespace edit {
 // Paints the cell with the pen and records the step; nothing before a pen colour is picked.
 std::optional<CellPosition> paintCell(chart::ChartModel& model, EditSession& session, CellPosition cell);
 
-// Undo and redo act on the history alone. The buttons used to reach them through a click at the
-// chart's first cell, so they did nothing whenever that cell was empty; no clicked cell is needed
-// here. The changed cell is the recorded one and is shown in its code colour again; a cube cell
-// without a code colour leaves the cell's colour as it was. Nothing to undo or redo gives none.
+// Undo and redo act on the history alone, with no clicked cell, so that they work whatever cell the
+// chart starts with, an empty one included. The changed cell is the recorded one and is shown in its
+// code colour again; a cube cell without a code colour leaves the cell's colour as it was. Nothing to
+// undo or redo gives none.
 std::optional<CellPosition> undoEdit(chart::ChartModel& model, const palette::ColourTable& table,
                                      EditSession& session);
 std::optional<CellPosition> redoEdit(chart::ChartModel& model, const palette::ColourTable& table,

@@ -12,9 +12,9 @@ namespace edit {
 void beginPaintingVisit(EditSession& session);
 
 // On leaving the painting tab: when anything was applied during the visit, recounts the cube and
-// the colours in use (rebuilding the colour key and the symbols) and returns that number. The old
-// rule recounted only for a non-zero edit count, which left the key stale after an undo of an
-// earlier visit's step and one paint; any applied edit now recounts.
+// the colours in use (rebuilding the colour key and the symbols) and returns that number. The edit
+// count is not the measure: an undo of an earlier visit's step and one paint bring it back to 0 with
+// a changed grid, and the key must follow the grid.
 std::optional<int> settlePaintingVisit(chart::ChartModel& model, palette::ColourTable& table,
                                        const EditSession& session);
 

@@ -81,8 +81,8 @@ void readParameters(const KeySheet& key, chart::ChartModel& model, WorkbookParam
     model.options.boundary = key.parameter(Parameter::Boundary) == kOptionOn;
     model.options.maxColours = std::max(key.parameter(Parameter::MaxColours), 0);
     parameters.resultColours = std::max(key.parameter(Parameter::ResultColours), 0);
-    // A negative cell size or count has always stood for the usual 3; anything else is checked
-    // against what a chart can be before the workbook is taken.
+    // A negative cell size or count stands for the usual 3 in a chart workbook; anything else is
+    // checked against what a chart can be before the workbook is taken.
     const auto orUsual = [](int value) { return value < 0 ? kFallbackCellCount : value; };
     model.cellWidth = orUsual(key.parameter(Parameter::CellWidth));
     model.cellHeight = orUsual(key.parameter(Parameter::CellHeight));

@@ -50,8 +50,6 @@ public:
     // the text after it, the way a spreadsheet user marks digits that are to stay a text.
     SheetCell& operator=(const std::string& text);
     SheetCell& operator=(int number);
-    int row() const { return row_; }
-    int column() const { return column_; }
 
 private:
     friend class Worksheet;

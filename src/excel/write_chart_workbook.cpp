@@ -77,7 +77,7 @@ SafeArray<int> parameterBlock(const chart::ChartModel& model, const WorkbookPara
         model.cellHeight,
         model.columns,
         model.rows,
-        // Halves go to the even neighbour, as the count size has always been stored.
+        // Halves go to the even neighbour, as every chart workbook stores the count size.
         static_cast<int>(std::nearbyint(parameters.countSize * kCountSizeScale)),
     };
     SafeArray<int> block(kParameterBlockRows, kParameterBlockColumns);
@@ -205,7 +205,6 @@ std::string writeChartWorkbook(const std::string& templatePath, const std::strin
     progress.step(2);
     excel.run("draw01");
     book.saveas(path);
-    book.save();
     return {};
 }
 

@@ -50,9 +50,5 @@ private:
 
 // The colour value canvases take: red in the low byte.
 constexpr std::int32_t colourValue(int r, int g, int b) { return r + g * 256 + b * 65536; }
-constexpr Rgb rgbOf(std::int32_t value) {
-    return Rgb{static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>((value >> 8) & 0xFF),
-               static_cast<std::uint8_t>((value >> 16) & 0xFF)};
-}
 
 }  // namespace platform

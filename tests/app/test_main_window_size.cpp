@@ -67,7 +67,7 @@ TEST_F(SizeDialogWindowTest, OpeningFromTheCellsDownFocusesTheirSpinEdit) {
     EXPECT_EQ(focused->objectName(), QStringLiteral("SEdit2"));
 }
 
-// The fabric chosen in a cancelled opening used to stay in the list and came back with the next OK.
+// Cancelling forgets the fabric chosen in that opening: the next OK keeps the fabric from before.
 TEST_F(SizeDialogWindowTest, AFabricChosenAndCancelledDoesNotComeBackWithTheNextOk) {
     const auto window = start();
     const app::CurrentFabric before = window->fabric();

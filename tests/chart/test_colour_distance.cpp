@@ -5,18 +5,16 @@
 #include <cmath>
 
 using chart::ColourDistance;
+using chart::rankPattern;
 using chart::Triple;
-
-namespace {
-std::string patternOf(Triple t) { return chart::rankPatternText(chart::rankPattern(t)); }
-}  // namespace
+using P = chart::RankPattern;
 
 TEST(RankPattern, LargestIsOneAndEqualValuesShareARank) {
-    const std::pair<Triple, const char*> cases[] = {
-        {{10, 30, 20}, "312"}, {{50, 200, 200}, "211"}, {{200, 100, 100}, "122"}, {{7, 7, 7}, "111"},
-        {{9, 9, 1}, "112"},    {{9, 1, 9}, "121"},      {{1, 2, 3}, "321"},       {{3, 1, 2}, "132"},
+    const std::pair<Triple, P> cases[] = {
+        {{10, 30, 20}, P::P312}, {{50, 200, 200}, P::P211}, {{200, 100, 100}, P::P122}, {{7, 7, 7}, P::P111},
+        {{9, 9, 1}, P::P112},    {{9, 1, 9}, P::P121},      {{1, 2, 3}, P::P321},       {{3, 1, 2}, P::P132},
     };
-    for (const auto& [triple, pattern] : cases) EXPECT_EQ(patternOf(triple), pattern) << triple.a << triple.b << triple.c;
+    for (const auto& [triple, pattern] : cases) EXPECT_EQ(rankPattern(triple), pattern) << triple.a << triple.b << triple.c;
 }
 
 TEST(ColourDistance, IsEuclideanTimesTheFactorAndNotSymmetric) {
@@ -31,7 +29,7 @@ TEST(ColourDistance, IsEuclideanTimesTheFactorAndNotSymmetric) {
     EXPECT_DOUBLE_EQ(d({200, 203, 100}, {200, 200, 100}), 3.0);
     EXPECT_DOUBLE_EQ(d({200, 204, 100}, {200, 200, 100}), 4.0 * 1.1);
     // Green and blue within the tolerance of each other but not of red stay apart.
-    EXPECT_EQ(patternOf(d.snapped({100, 150, 152})), "321");
+    EXPECT_EQ(rankPattern(d.snapped({100, 150, 152})), P::P321);
 }
 
 TEST(ColourDistance, ProductIsRoundedOnceAsWritten) {

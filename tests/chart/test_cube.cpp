@@ -32,7 +32,6 @@ TEST(CubeSize, TextsThatNameNoItem) {
     EXPECT_EQ(levelsForCubeSize("8000"), kMostLevels);  // only ever the product of edited level counts
     EXPECT_FALSE(levelsForCubeSize("343").has_value());
     EXPECT_FALSE(levelsForCubeSize(" 512").has_value());
-    EXPECT_EQ(cubeSizeNumber("abc"), palette::kDefaultCubeSize);
 }
 
 TEST(Cube, PlainQuantiserRoundsHalvesToEven) {

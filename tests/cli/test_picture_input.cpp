@@ -72,7 +72,7 @@ TEST(CliPictureInput, RefusesWhatIsNoRegularFileBeforeReadingIt) {
     const std::string folder = ws.path("folder.png");
     std::filesystem::create_directory(folder);
 
-    // Each of these used to hang, grow without bound or fail without naming the file.
+    // Reading any of these could hang, grow without bound or fail without naming the file.
     expectRefused(ws.run({"chart", fifo}), fifo, "not a regular file");
     expectRefused(ws.run({"chart", link}), link, "not a regular file");
     expectRefused(ws.run({"chart", folder}), folder, "folder");
