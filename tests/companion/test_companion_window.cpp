@@ -240,13 +240,12 @@ TEST_F(CompanionWindowTest, HelpDoesNothingWithoutTheHelpPages) {
 }
 
 // The address comes from a file anyone can edit: whatever is not a web address is never opened.
+// Which addresses are web addresses is tested in test_usage_facts.cpp.
 TEST_F(CompanionWindowTest, TheHomepageButtonOpensOnlyWebAddresses) {
     const struct {
         const char* address;
         bool opened;
-    } cases[] = {{"https://example.org/tessaly", true}, {"http://example.org/", true}, {"", false},
-                 {"file:///etc/passwd", false},          {"/usr/bin/xterm", false},     {"javascript:alert(1)", false},
-                 {"https://exa mple.org/", false}};
+    } cases[] = {{"https://example.org/tessaly", true}, {"", false}, {"file:///etc/passwd", false}};
     for (const auto& c : cases) {
         now_ += 1min;
         record_.HomepageUrl = c.address;
