@@ -2,16 +2,16 @@
 #include "edit/painting_visit.h"
 #include "edit/pen.h"
 
-#include "chart/pipeline.h"
 #include "edit/edit_test_model.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-using chart::Rgb;
 using edit::CellPosition;
-using edit_test::packedOf;
+
+// What the recount gives the user, one colour fewer once a colour is painted out, is seen in the
+// window's own painting test (tests/app/test_window_workflow.cpp).
 
 // Whether leaving the tab recounts depends on whether the grid was touched during the visit, not
 // on the edit count, which the last case brings back to 0 with a changed grid.
@@ -55,30 +55,4 @@ TEST(PaintingVisit, RecountsWhenAnythingWasAppliedDuringTheVisit) {
             EXPECT_EQ(*colours, model.colourList.coloursInUse) << c.what;
         }
     }
-}
-
-// A chart of four flat quarters; every red cell painted green leaves three colours.
-TEST(PaintingVisit, PaintingOutAColourLowersTheColoursInUseByOne) {
-    auto table = chart_test::cornerTable();
-    chart::ChartModel model = chart_test::modelFor(platform::Bitmap(16, 16, Rgb{250, 5, 5}), 2, 2);
-    for (int x = 0; x < 16; ++x) {
-        for (int y = 0; y < 16; ++y) {
-            if (x >= 8) model.source.set(x, y, y < 8 ? Rgb{5, 250, 5} : Rgb{5, 5, 250});
-            else if (y >= 8) model.source.set(x, y, Rgb{40, 40, 40});
-        }
-    }
-    const chart::ChartRequest request{"corners", chart::LevelCounts{2, 2, 2}, palette::kDefaultHueWeight, 10};
-    const chart::ChartOutcome made = chart::makeChart(model, table, request);
-    ASSERT_EQ(std::make_pair(made.message, made.reduction.colours), std::make_pair(std::string(), 4));
-
-    edit::EditSession session;
-    edit::beginPaintingVisit(session);
-    edit::pickPen(model, table, session, CellPosition{7, 0});
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 4; ++row) edit::paintCell(model, session, CellPosition{column, row});
-    }
-    EXPECT_EQ(edit::settlePaintingVisit(model, table, session), 3);
-    const auto& counts = model.cube.counts;
-    EXPECT_EQ(std::make_pair(counts.at(chart::unpack(packedOf('R'))), counts.at(chart::unpack(packedOf('G')))),
-              std::make_pair(0, 32));
 }
