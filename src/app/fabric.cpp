@@ -1,32 +1,12 @@
 #include "app/fabric.h"
 
-#include "platform/ini_file.h"
 #include "platform/text_codec.h"
 
 #include <string_view>
 
 namespace app {
-namespace {
 
-constexpr const char* kSection = "size";
-
-std::string unitOrMillimetres(std::string_view unit) { return unit == "cm" ? "cm" : "mm"; }
-
-}  // namespace
-
-std::vector<FabricEntry> readFabricList(const platform::IniFile& settings) {
-    std::vector<FabricEntry> fabrics;
-    for (int i = 0; i < kFabricSlots; ++i) {
-        const std::string number = std::to_string(i);
-        std::string name = settings.readString(kSection, "Name" + number, "");
-        if (name.empty()) continue;
-        const double size = platform::parseRealNumber(settings.readString(kSection, "Size" + number, "")).value_or(1.0);
-        fabrics.push_back(FabricEntry{std::move(name), size, unitOrMillimetres(settings.readString(kSection, "Scale" + number, ""))});
-    }
-    return fabrics;
-}
-
-CurrentFabric chooseFabric(const std::vector<FabricEntry>& fabrics, int defaultIndex, const std::string& savedSize,
+CurrentFabric chooseFabric(const std::vector<palette::FabricEntry>& fabrics, int defaultIndex, const std::string& savedSize,
                            const std::string& savedUnit) {
     CurrentFabric current;
     if (fabrics.empty()) return current;
@@ -38,16 +18,16 @@ CurrentFabric chooseFabric(const std::vector<FabricEntry>& fabrics, int defaultI
     const std::optional<double> size = platform::parseRealNumber(savedSize);
     const std::string_view unit = platform::trimBlanks(savedUnit);
     for (std::size_t i = 0; size && i < fabrics.size(); ++i) {
-        const FabricEntry& entry = fabrics[i];
-        if (entry.unit != unit || (entry.countSize != *size && entry.countSize != kFreeSize)) continue;
+        const palette::FabricEntry& entry = fabrics[i];
+        if (entry.unit != unit || (entry.countSize != *size && entry.countSize != palette::kFreeSize)) continue;
         current.index = static_cast<int>(i);
-        fabric.countSize = entry.countSize == kFreeSize ? *size : entry.countSize;
+        fabric.countSize = entry.countSize == palette::kFreeSize ? *size : entry.countSize;
         break;
     }
     // A free size nobody has set yet would give negative lengths: one count is one unit until it is set.
     if (fabric.countSize <= 0) fabric.countSize = 1.0;
 
-    const FabricEntry& chosen = fabrics[static_cast<std::size_t>(current.index)];
+    const palette::FabricEntry& chosen = fabrics[static_cast<std::size_t>(current.index)];
     fabric.name = chosen.name;
     fabric.unit = chosen.unit;
     fabric.largeUnit = chosen.unit == "mm" ? "cm" : "m";

@@ -101,6 +101,7 @@ void TForm1::FormCreate(const Startup& startup) {
     }
     dataFolder_ = option(DataDir);
     showHelpCaption();
+    settings_ = palette::loadShippedSettings(cfgFolder_);
 
     new HintHandler(StatusBar1, [] { return eraDate(); }, this);
     watchAvailability();
@@ -112,7 +113,7 @@ void TForm1::FormCreate(const Startup& startup) {
     Ck_Bx2Click();
     placePictureArea();
 
-    if (!readSettings()) {
+    if (!takeSettings()) {
         setWindowTitle(QString::fromUtf8(kBrokenSettings));
         PageControl1->hide();
         showBrokenSettings();
@@ -222,10 +223,9 @@ void TForm1::showBrokenSettings() {
     loadColourTable();
 }
 
-bool TForm1::readSettings() {
-    const palette::SettingsFileResult settings = palette::loadSettingsFile(cfgFolder_);
-    if (!settings.message.empty()) return false;
-    const palette::CodeSystemList list = palette::readCodeSystemList(settings.ini);
+bool TForm1::takeSettings() {
+    if (!settings_.message.empty()) return false;
+    const palette::CodeSystemList& list = settings_.systems;
     if (list.names.empty()) return false;
 
     Comb_code->clear();
@@ -237,7 +237,7 @@ bool TForm1::readSettings() {
     model_.options.boundary = Ck_Bx2->isChecked();
 
     system_.name = currentCodeSystem_;
-    system_.settings = palette::readCodeSystemSettings(settings.ini, currentCodeSystem_);
+    system_.settings = palette::readCodeSystemSettings(settings_.ini, currentCodeSystem_);
     applySystemSettings();
 
     const OptionChoices choices = optionChoices(system_.settings, option(Op1), option(Op2), option(CDef));
@@ -247,20 +247,19 @@ bool TForm1::readSettings() {
     Ck_Bx2Click();
     Sp_Ed1->setValue(choices.maxColours);
 
-    fabrics_ = readFabricList(settings.ini);
-    fabric_ = chooseFabric(fabrics_, settings.ini.readInteger("size", "Ini_No", 0), option(SizeSize), option(SizeScale));
+    fabric_ = chooseFabric(settings_.fabrics, settings_.defaultFabric, option(SizeSize), option(SizeScale));
     loadColourTable();
     return true;
 }
 
-// Reads the current system's settings and colour table. A failure is told in the plain box, in the
-// words users know; the table in use stays and no system is current.
+// Takes the current system's settings from those read at start-up and reads its colour table. A
+// failure is told in the plain box, in the words users know; the table in use stays and no system is
+// current.
 bool TForm1::loadColourTable() {
-    const palette::SettingsFileResult settings = palette::loadSettingsFile(cfgFolder_);
     palette::LoadResult loaded;
-    loaded.message = settings.message;
-    loaded.unreadable = settings.unreadable;
-    if (loaded.message.empty()) loaded = palette::loadCodeSystem(cfgFolder_, settings.ini, currentCodeSystem_);
+    loaded.message = settings_.message;
+    loaded.unreadable = settings_.unreadable;
+    if (loaded.message.empty()) loaded = palette::loadCodeSystem(cfgFolder_, settings_.ini, currentCodeSystem_);
     if (loaded.message.empty()) {
         system_ = std::move(loaded.system);
         return true;

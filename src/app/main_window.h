@@ -146,7 +146,7 @@ private:
     void placePictureArea();
     void showFirstState();
     void showBrokenSettings();
-    bool readSettings();
+    bool takeSettings();
     bool loadColourTable();
     void applySystemSettings();
     void fitScrolledArea();
@@ -196,11 +196,12 @@ private:
     chart::ChartModel model_;
     palette::LoadedCodeSystem system_;
     std::string cfgFolder_;
+    // Tessaly.ini as read at start-up: a change of system reads only that system's colour table.
+    palette::ShippedSettings settings_;
     std::string currentCodeSystem_;
     std::string chartCodeSystem_;
     std::string cubeItem_;
     companion::UsageRecord usageRecord_;
-    std::vector<FabricEntry> fabrics_;
     CurrentFabric fabric_;
     std::string dataFolder_;
     int closeMode_ = 0;

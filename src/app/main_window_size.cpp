@@ -14,8 +14,7 @@ namespace app {
 
 // The dialog is made once, with the fabric list as the settings file gives it at start-up.
 void TForm1::connectSizeDialog() {
-    const palette::SettingsFileResult settings = palette::loadSettingsFile(cfgFolder_);
-    F_size = new TF_size(settings.message.empty() ? readFabricList(settings.ini) : std::vector<FabricEntry>{}, this);
+    F_size = new TF_size(settings_.fabrics, this);
     connect(PopupMenu1->findChild<QAction*>("pop1size"), &QAction::triggered, this, [this] { showSizeDialog(0); });
     connect(pictureArea, &view::PictureAreaView::sizeDialogRequested, this, &TForm1::showSizeDialog);
     connect(rulers, &view::Rulers::sizeDialogRequested, this, &TForm1::showSizeDialog);

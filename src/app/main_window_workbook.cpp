@@ -250,7 +250,7 @@ void TForm1::showWorkbookChart(const excel::WorkbookParameters& parameters, int 
     Ck_Bx2Click();
     Sp_Ed1->setValue(model_.options.maxColours);
     Ed_cnt1->setText(QString::number(colours));
-    fabric_ = chooseFabric(fabrics_, fabric_.index, view::formatCountSize(parameters.countSize), parameters.fabricUnit);
+    fabric_ = chooseFabric(settings_.fabrics, fabric_.index, view::formatCountSize(parameters.countSize), parameters.fabricUnit);
     pictureArea->setFabric(fabric_.fabric);
 
     showChart();

@@ -48,9 +48,9 @@ QLabel* lengthPanel(QWidget* parent, const char* name, QRect geometry) {
 
 }  // namespace
 
-TF_size::TF_size(std::vector<FabricEntry> fabrics, QWidget* parent) : QDialog(parent), fabrics_(std::move(fabrics)) {
+TF_size::TF_size(std::vector<palette::FabricEntry> fabrics, QWidget* parent) : QDialog(parent), fabrics_(std::move(fabrics)) {
     createControls();
-    for (const FabricEntry& fabric : fabrics_) Comb1->addItem(text(fabric.name));
+    for (const palette::FabricEntry& fabric : fabrics_) Comb1->addItem(text(fabric.name));
 
     connect(SEdit1, &QSpinBox::textChanged, this, [this] { updateTexts(false); });
     connect(SEdit2, &QSpinBox::textChanged, this, [this] { updateTexts(false); });

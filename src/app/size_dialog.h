@@ -22,7 +22,7 @@ namespace app {
 class TF_size : public QDialog {
 public:
     // The fabric list is the one of start-up; the dialog lives as long as the main window.
-    explicit TF_size(std::vector<FabricEntry> fabrics, QWidget* parent = nullptr);
+    explicit TF_size(std::vector<palette::FabricEntry> fabrics, QWidget* parent = nullptr);
 
     // Readies one opening from the picture area's cells and the current fabric, with the focus where
     // the user clicked: 0 the whole size (the OK button), 1 the width, 2 the height. False, after
@@ -56,7 +56,7 @@ private:
     int cellsOf(QSpinBox* edit, bool force);
     void OKClick();
 
-    std::vector<FabricEntry> fabrics_;
+    std::vector<palette::FabricEntry> fabrics_;
     view::Fabric working_;  // the fabric values being edited; the name is Comb1's
     int openingIndex_ = 0;
 };

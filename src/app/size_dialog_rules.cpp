@@ -33,17 +33,17 @@ std::string heightText(int cellsDown, const view::Fabric& fabric) {
     return "縦 " + view::stitchedLength(cellsDown, fabric) + fabric.largeUnit;
 }
 
-int fabricForSize(const std::vector<FabricEntry>& fabrics, double countSize, const std::string& unit) {
+int fabricForSize(const std::vector<palette::FabricEntry>& fabrics, double countSize, const std::string& unit) {
     const auto first = [&](double size) {
         const auto found = std::ranges::find_if(
-            fabrics, [&](const FabricEntry& entry) { return entry.countSize == size && entry.unit == unit; });
+            fabrics, [&](const palette::FabricEntry& entry) { return entry.countSize == size && entry.unit == unit; });
         return found == fabrics.end() ? -1 : static_cast<int>(found - fabrics.begin());
     };
     const int exact = first(countSize);
-    return exact >= 0 ? exact : first(kFreeSize);
+    return exact >= 0 ? exact : first(palette::kFreeSize);
 }
 
-view::Fabric withFabricEntry(view::Fabric working, const FabricEntry& entry) {
+view::Fabric withFabricEntry(view::Fabric working, const palette::FabricEntry& entry) {
     if (entry.countSize > 0) working.countSize = entry.countSize;
     working.unit = entry.unit == "cm" ? "cm" : "mm";
     working.largeUnit = entry.unit == "cm" ? "m" : "cm";

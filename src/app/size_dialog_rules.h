@@ -42,10 +42,10 @@ std::string heightText(int cellsDown, const view::Fabric& fabric);
 
 // The fabric a count size belongs to: the first of that exact size and unit, else the first free
 // size in that unit; -1 when the list has neither.
-int fabricForSize(const std::vector<FabricEntry>& fabrics, double countSize, const std::string& unit);
+int fabricForSize(const std::vector<palette::FabricEntry>& fabrics, double countSize, const std::string& unit);
 
 // The fabric being edited once a fabric of the list is chosen: its size unless it is a free size,
 // whose size stays the user's, and its unit with the large unit that goes with it.
-view::Fabric withFabricEntry(view::Fabric working, const FabricEntry& entry);
+view::Fabric withFabricEntry(view::Fabric working, const palette::FabricEntry& entry);
 
 }  // namespace app

@@ -56,7 +56,9 @@ chart::ChartChoices choicesOf(const ChartArguments& arguments, const palette::Co
 
 std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::string& defaultCfgDir,
                                     std::ostream& out) {
-    palette::LoadResult loaded = palette::chooseCodeSystem(arguments.cfgDir.value_or(defaultCfgDir), arguments.system);
+    const std::string cfgDir = arguments.cfgDir.value_or(defaultCfgDir);
+    const palette::ShippedSettings settings = palette::loadShippedSettings(cfgDir);
+    palette::LoadResult loaded = palette::chooseCodeSystem(cfgDir, settings, arguments.system);
     if (!loaded.message.empty()) return Failure{kExitBadInput, loaded.message};
     palette::LoadedCodeSystem& system = loaded.system;
 
@@ -88,7 +90,7 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
     if (!outcome.reduction.success) return Failure{kExitReductionFailed, kReductionFailed};
 
     const excel::WorkbookParameters parameters =
-        excel::exportParameters(model, settingsFabric(arguments.cfgDir.value_or(defaultCfgDir)),
+        excel::exportParameters(model, settingsFabric(settings),
                                 cubeItemIndex(choices.cubeItem), outcome.reduction.colours);
     const std::string error = writeChartOutputs(arguments, model, system, parameters, shippedTemplate(defaultCfgDir));
     if (!error.empty()) return Failure{kExitBadInput, error};

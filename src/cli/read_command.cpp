@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <optional>
 #include <ostream>
+#include <vector>
 
 namespace cli {
 namespace {
@@ -20,11 +21,10 @@ namespace {
 // The workbook's code system when the settings offer it; otherwise the one they offer first, as the
 // window keeps its current system for a name it does not list.
 palette::LoadResult codeSystemFor(const std::string& cfgDir, const std::string& named) {
-    const palette::SettingsFileResult settings = palette::loadSettingsFile(cfgDir);
-    if (!settings.message.empty()) return palette::chooseCodeSystem(cfgDir, std::nullopt);
-    const palette::CodeSystemList list = palette::readCodeSystemList(settings.ini);
-    const bool listed = std::find(list.names.begin(), list.names.end(), named) != list.names.end();
-    return palette::chooseCodeSystem(cfgDir, listed ? std::optional<std::string>(named) : std::nullopt);
+    const palette::ShippedSettings settings = palette::loadShippedSettings(cfgDir);
+    const std::vector<std::string>& names = settings.systems.names;
+    const bool listed = std::find(names.begin(), names.end(), named) != names.end();
+    return palette::chooseCodeSystem(cfgDir, settings, listed ? std::optional<std::string>(named) : std::nullopt);
 }
 
 // Returns an error text, empty on success; the output paths are the arguments'.

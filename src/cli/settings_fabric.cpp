@@ -1,15 +1,11 @@
 #include "cli/settings_fabric.h"
 
 #include "app/fabric.h"
-#include "palette/catalogue.h"
 
 namespace cli {
 
-view::Fabric settingsFabric(const std::string& cfgDir) {
-    const palette::SettingsFileResult settings = palette::loadSettingsFile(cfgDir);
-    if (!settings.message.empty()) return view::Fabric{};
-    return app::chooseFabric(app::readFabricList(settings.ini), settings.ini.readInteger("size", "Ini_No", 0), {}, {})
-        .fabric;
+view::Fabric settingsFabric(const palette::ShippedSettings& settings) {
+    return app::chooseFabric(settings.fabrics, settings.defaultFabric, {}, {}).fabric;
 }
 
 }  // namespace cli

@@ -9,40 +9,22 @@
 namespace palette {
 namespace {
 
-template <typename Result = LoadResult>
-Result failure(std::string message) { return platform::failure<Result>(std::move(message)); }
+LoadResult failure(std::string message) { return platform::failure<LoadResult>(std::move(message)); }
 
 }  // namespace
 
-SettingsFileResult loadSettingsFile(const std::string& cfgDir) {
-    const std::string path = cfgDir + "/" + kSettingsFileName;
-    const platform::FileBytes file = platform::readRegularFile(path, platform::kMostTextFileBytes);
-    // Only a file that is not there is missing; one that is there but unusable (a folder of that
-    // name, no permission) would send the user looking for the wrong fault.
-    if (file.problem && platform::isMissing(*file.problem)) return failure<SettingsFileResult>("Tessaly.iniなし");
-    if (file.problem) {
-        SettingsFileResult result = failure<SettingsFileResult>(std::string("cannot read ") + kSettingsFileName + ": " +
-                                                                platform::englishReason(*file.problem));
-        result.unreadable = file.problem;
-        return result;
-    }
-    SettingsFileResult result;
-    result.ini = platform::IniFile::parse(platform::decodeTextFile(file.bytes));
-    return result;
-}
+LoadResult chooseCodeSystem(const std::string& cfgDir, const ShippedSettings& settings,
+                            const std::optional<std::string>& systemName) {
+    if (!settings.message.empty()) return failure(settings.message + " (" + cfgDir + ")");
 
-LoadResult chooseCodeSystem(const std::string& cfgDir, const std::optional<std::string>& systemName) {
-    const SettingsFileResult settingsFile = loadSettingsFile(cfgDir);
-    if (!settingsFile.message.empty()) return failure(settingsFile.message + " (" + cfgDir + ")");
-
-    const CodeSystemList list = readCodeSystemList(settingsFile.ini);
+    const CodeSystemList& list = settings.systems;
     if (list.names.empty()) return failure(cfgDir + "/" + kSettingsFileName + " lists no colour-code systems");
     const std::string name = systemName.value_or(list.names[static_cast<std::size_t>(list.defaultIndex)]);
     if (std::find(list.names.begin(), list.names.end(), name) == list.names.end()) {
         return failure("unknown colour-code system: " + name);
     }
 
-    LoadResult loaded = loadCodeSystem(cfgDir, settingsFile.ini, name);
+    LoadResult loaded = loadCodeSystem(cfgDir, settings.ini, name);
     if (!loaded.message.empty() && !loaded.unreadable) {
         const std::string& tableFile = loaded.system.settings.tableFile;
         const std::string where = tableFile.empty()

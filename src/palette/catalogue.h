@@ -2,6 +2,7 @@
 
 #include "palette/code_system.h"
 #include "palette/colour_table.h"
+#include "palette/shipped_settings.h"
 #include "platform/ini_file.h"
 
 #include <optional>
@@ -24,23 +25,14 @@ struct LoadResult {
     LoadedCodeSystem system;
 };
 
-struct SettingsFileResult {
-    // Empty on success; "Tessaly.iniなし" when there is no such file, otherwise why it cannot be read.
-    std::string message;
-    std::optional<platform::FileProblem> unreadable;
-    platform::IniFile ini;
-};
-
-// Tessaly.ini in cfgDir.
-SettingsFileResult loadSettingsFile(const std::string& cfgDir);
-
 // Reads the system's settings from the settings file and loads its colour table from cfgDir. Fails
 // with "カラーコードファイルなし" as the user knows it when there is no table file.
 LoadResult loadCodeSystem(const std::string& cfgDir, const platform::IniFile& settings, const std::string& systemName);
 
-// Loads the system of that name, or the one Tessaly.ini offers first (`Ini_No`) when no name is
-// given, from cfgDir. Every failure names what is wrong and where: the settings file, a name it does
-// not list, the colour table file.
-LoadResult chooseCodeSystem(const std::string& cfgDir, const std::optional<std::string>& systemName);
+// Loads the system of that name, or the one the settings offer first (`Ini_No`) when no name is
+// given, with its colour table from cfgDir. Every failure names what is wrong and where: the settings
+// file, a name it does not list, the colour table file.
+LoadResult chooseCodeSystem(const std::string& cfgDir, const ShippedSettings& settings,
+                            const std::optional<std::string>& systemName);
 
 }  // namespace palette

@@ -16,17 +16,17 @@ const platform::IniFile kSettings = platform::IniFile::parse(
     "Name5=寸法なし\nSize5=abc\nScale5=inch\n");
 
 TEST(FabricList, NamedFabricsWithoutGapsAndCorrectedValues) {
-    const auto fabrics = app::readFabricList(kSettings);
+    const auto fabrics = palette::readFabricList(kSettings);
     ASSERT_EQ(fabrics.size(), 5u);
     EXPECT_EQ(fabrics[3].name, "自由サイズ");  // Name3 is missing: fabric 4 moves up
-    EXPECT_EQ(fabrics[3].countSize, app::kFreeSize);
+    EXPECT_EQ(fabrics[3].countSize, palette::kFreeSize);
     EXPECT_EQ(fabrics[3].unit, "cm");
     EXPECT_EQ(fabrics[4].countSize, 1.0);
     EXPECT_EQ(fabrics[4].unit, "mm");
 }
 
 TEST(FabricList, SavedSizeAndUnitChooseTheFabric) {
-    const auto fabrics = app::readFabricList(kSettings);
+    const auto fabrics = palette::readFabricList(kSettings);
     struct Case {
         const char* size;
         const char* unit;
@@ -51,7 +51,7 @@ TEST(FabricList, SavedSizeAndUnitChooseTheFabric) {
 }
 
 TEST(FabricList, AnUnsetFreeSizeOrABadDefaultStillGivesAUsableFabric) {
-    const auto fabrics = app::readFabricList(kSettings);
+    const auto fabrics = palette::readFabricList(kSettings);
     // A free size with nothing saved would measure the chart in negative lengths.
     EXPECT_EQ(chooseFabric(fabrics, 3, "", "").fabric.countSize, 1.0);
     EXPECT_EQ(chooseFabric(fabrics, 3, "", "").fabric.unit, "cm");

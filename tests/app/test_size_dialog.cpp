@@ -12,11 +12,11 @@
 
 namespace {
 
-const std::vector<app::FabricEntry> kFabrics{
+const std::vector<palette::FabricEntry> kFabrics{
     {"1センチ11目", 0.91, "mm"},
     {"１センチ9目", 1.11, "mm"},
-    {"自由サイズ", app::kFreeSize, "mm"},
-    {"自由サイズ(cm)", app::kFreeSize, "cm"},
+    {"自由サイズ", palette::kFreeSize, "mm"},
+    {"自由サイズ(cm)", palette::kFreeSize, "cm"},
 };
 
 const app::CurrentFabric kNineCounts{1, view::Fabric{1.11, "mm", "cm", "１センチ9目"}};

@@ -25,9 +25,9 @@ TEST(SizeDialogRules, TypedCountSizesBecomeHundredthsWithinTheSpinRange) {
     EXPECT_EQ(app::typedCountSize(""), std::nullopt);
 }
 
-const std::vector<app::FabricEntry> kFabrics{
-    {"自由サイズ(cm)", app::kFreeSize, "cm"},
-    {"自由サイズ", app::kFreeSize, "mm"},
+const std::vector<palette::FabricEntry> kFabrics{
+    {"自由サイズ(cm)", palette::kFreeSize, "cm"},
+    {"自由サイズ", palette::kFreeSize, "mm"},
     {"1センチ11目", 0.91, "mm"},
     {"2.5cm", 2.5, "cm"},
 };

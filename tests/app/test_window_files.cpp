@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
@@ -61,25 +62,34 @@ TEST_F(WindowFilesTest, WhatStandsInTheUsageRecordsPlaceLeavesTheWindowRunning) 
     }
 }
 
-TEST_F(WindowFilesTest, AnUnreadableSettingsFileOrTableIsToldInTheWindowsWords) {
-    const auto window = start();
+// Tessaly.ini is read at start-up and kept: what stands in its place later changes nothing. A colour
+// table is read when its system is chosen. Either, unreadable, is told in the window's words.
+TEST_F(WindowFilesTest, SettingsAreReadAtStartAndATableWhenItsSystemIsChosen) {
     const std::string settings = folder("cfg") + "/Tessaly.ini";
     const std::string table = folder("cfg") + "/icon.txt";
     fs::rename(settings, settings + ".kept");
     fs::create_directory(settings);
-    window->Comb_code->setCurrentIndex(1);
-    emit window->Comb_code->activated(1);
+    start();
+    ASSERT_EQ(dialogs_.messages().size(), 1u);
+    EXPECT_EQ(dialogs_.messages()[0].text, QString::fromStdString("「" + settings + "」を読めません。フォルダです"));
     fs::remove(settings);
     fs::rename(settings + ".kept", settings);
+
+    const auto window = start();
+    fs::remove(settings);
+    fs::create_directory(settings);
+    window->Comb_code->setCurrentIndex(1);
+    emit window->Comb_code->activated(1);
+    EXPECT_EQ(dialogs_.messages().size(), 1u);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) アイコン16色"));
+    EXPECT_EQ(window->Sp_Ed1->maximum(), 16);
+
     fs::remove(table);
     ASSERT_EQ(::mkfifo(table.c_str(), 0600), 0);
     emit window->Comb_code->activated(1);
-
     ASSERT_EQ(dialogs_.messages().size(), 2u);
-    EXPECT_EQ(dialogs_.messages()[0].text, QString::fromStdString("「" + settings + "」を読めません。フォルダです"));
     EXPECT_EQ(dialogs_.messages()[1].text,
               QString::fromStdString("「" + table + "」を読めません。普通のファイルではありません"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) DMC刺繍糸"));
 }
 
 // Start-up with the settings replaced: the window shows its broken-settings state, and does not wait.

@@ -37,7 +37,8 @@ struct TableSetup {
 };
 
 TableSetup shippedTable(const std::string& shortName, const std::string& system) {
-    const palette::LoadResult loaded = palette::chooseCodeSystem(std::string(TESSALY_SOURCE_DIR) + "/cfg", system);
+    const std::string cfg = std::string(TESSALY_SOURCE_DIR) + "/cfg";
+    const palette::LoadResult loaded = palette::chooseCodeSystem(cfg, palette::loadShippedSettings(cfg), system);
     EXPECT_EQ(loaded.message, "") << system;
     return TableSetup{shortName, loaded.system.settings.hueWeight, loaded.system.table};
 }

@@ -62,7 +62,7 @@ protected:
 TEST_F(CatalogueFolder, LoadsTheSystemsSettingsAndTable) {
     write("Tessaly.ini", "[code]\nName0=S\n[S]\nName=Title\nFile=t.txt\nC_max=20\n");
     write("t.txt", "1\tone\t200\t200\t200\t\n2\ttwo\t0\t0\t0\t\n");
-    const auto loaded = palette::chooseCodeSystem(dir.string(), std::nullopt);
+    const auto loaded = palette::chooseCodeSystem(dir.string(), palette::loadShippedSettings(dir.string()), std::nullopt);
     ASSERT_EQ(loaded.message, "");
     EXPECT_EQ(loaded.system.name, "S");
     EXPECT_EQ(loaded.system.settings.title, "Title");
@@ -85,18 +85,18 @@ TEST_F(CatalogueFolder, WhatIsNoFileIsRefusedForWhatItIs) {
     for (const auto& [reason, make] : standIns) {
         std::filesystem::remove_all(dir / "Tessaly.ini");
         make(dir / "Tessaly.ini");
-        const palette::SettingsFileResult settings = palette::loadSettingsFile(folder);
+        const palette::ShippedSettings settings = palette::loadShippedSettings(folder);
         EXPECT_EQ(settings.message, std::string("cannot read Tessaly.ini: ") + reason);
         ASSERT_TRUE(settings.unreadable) << reason;
         EXPECT_EQ(settings.unreadable->path, folder + "/Tessaly.ini");
-        EXPECT_EQ(palette::chooseCodeSystem(folder, "S").message, settings.message + " (" + folder + ")");
+        EXPECT_EQ(palette::chooseCodeSystem(folder, settings, "S").message, settings.message + " (" + folder + ")");
     }
     for (const auto& [reason, make] : standIns) {
         std::filesystem::remove_all(dir / "Tessaly.ini");
         std::filesystem::remove_all(dir / "t.txt");
         write("Tessaly.ini", "[code]\nName0=S\n[S]\nFile=t.txt\n");
         make(dir / "t.txt");
-        const palette::LoadResult loaded = palette::chooseCodeSystem(folder, "S");
+        const palette::LoadResult loaded = palette::chooseCodeSystem(folder, palette::loadShippedSettings(folder), "S");
         EXPECT_EQ(loaded.message, "cannot read " + folder + "/t.txt: " + reason);
         ASSERT_TRUE(loaded.unreadable) << reason;
     }

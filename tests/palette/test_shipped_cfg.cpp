@@ -7,9 +7,9 @@
 // must keep its entries brightest first, with sums that are the channel totals.
 TEST(ShippedCfg, EverySystemLoadsWithItsTableBrightestFirst) {
     const std::string cfg = std::string(TESSALY_SOURCE_DIR) + "/cfg";
-    const auto settings = palette::loadSettingsFile(cfg);
+    const auto settings = palette::loadShippedSettings(cfg);
     ASSERT_EQ(settings.message, "");
-    const auto names = palette::readCodeSystemList(settings.ini).names;
+    const auto& names = settings.systems.names;
     ASSERT_FALSE(names.empty());
     for (const std::string& name : names) {
         const auto loaded = palette::loadCodeSystem(cfg, settings.ini, name);

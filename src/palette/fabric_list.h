@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+class IniFile;
+}
+
+// The fabrics a chart can be sized for: the cloth whose count (cells per unit of length) gives the
+// chart its size on the cloth.
+namespace palette {
+
+inline constexpr int kFabricSlots = 20;
+// A fabric whose count size the user sets himself.
+inline constexpr double kFreeSize = -1.0;
+
+struct FabricEntry {
+    std::string name;
+    double countSize = 1.0;  // one count in `unit`, or kFreeSize
+    std::string unit = "mm";
+};
+
+// Section `size` of the settings file: the named fabrics of Name0..Name19 in key order, without gaps.
+std::vector<FabricEntry> readFabricList(const platform::IniFile& settings);
+
+// The fabric the settings offer first (`Ini_No` of section `size`), as written; not yet checked
+// against the list.
+int readDefaultFabric(const platform::IniFile& settings);
+
+}  // namespace palette
