@@ -29,8 +29,6 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 
-#include <algorithm>
-
 namespace app {
 namespace {
 
@@ -181,13 +179,9 @@ std::string TForm1::ExportChartToExcel() {
 
     // Another system chosen and back empties the symbols: count again, so the key is written whole.
     chart::countColoursInUse(model_, system_.table);
-    const auto item = std::find_if(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(),
-                                   [this](const chart::CubeSizeItem& i) { return i.text == cubeItem_; });
     const QSize chartPanel = pictureArea->chartPanelSize();
     const excel::WorkbookParameters parameters = excel::exportParameters(
-        model_, fabric_.fabric,
-        static_cast<int>(item == chart::kCubeSizeItems.end() ? 0 : item - chart::kCubeSizeItems.begin()),
-        Ed_cnt1->text().toInt(),
+        model_, fabric_.fabric, chart::cubeSizeItemIndex(cubeItem_), Ed_cnt1->text().toInt(),
         chartPanel.isEmpty() ? std::nullopt : std::optional(view::AreaSize{chartPanel.width(), chartPanel.height()}));
     DialogProgress progress(*Form2);
     return excel::writeChartWorkbook(templatePath().toStdString(), target.absoluteFilePath().toStdString(), model_,

@@ -3,6 +3,7 @@
 #include "chart/chart_limits.h"
 #include "palette/code_system.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace chart {
@@ -26,6 +27,12 @@ std::string_view selectCubeSizeItem(int cubeSize) {
         if (numberOf(item.text).value_or(0) >= cubeSize) return item.text;
     }
     return kCubeSizeItems.back().text;
+}
+
+int cubeSizeItemIndex(std::string_view text) {
+    const auto found = std::find_if(kCubeSizeItems.begin(), kCubeSizeItems.end(),
+                                    [&](const CubeSizeItem& item) { return item.text == text; });
+    return found == kCubeSizeItems.end() ? 0 : static_cast<int>(found - kCubeSizeItems.begin());
 }
 
 std::optional<int> levelsForCubeSize(std::string_view text) {

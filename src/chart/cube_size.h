@@ -22,6 +22,10 @@ inline constexpr std::array<CubeSizeItem, 14> kCubeSizeItems{{
 // The item chosen for a system's cube size: the first whose number is at least it, else the last.
 std::string_view selectCubeSizeItem(int cubeSize);
 
+// The place of a cube-size text among kCubeSizeItems, as a chart workbook stores it; the first item
+// for a text that names none.
+int cubeSizeItemIndex(std::string_view text);
+
 // Levels per channel for a cube-size text; nullopt for a text that names no cube (the counts stay).
 std::optional<int> levelsForCubeSize(std::string_view text);
 

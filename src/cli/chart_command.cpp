@@ -13,7 +13,6 @@
 #include "platform/picture_decoder.h"
 #include "view/picture_area.h"
 
-#include <algorithm>
 #include <optional>
 #include <ostream>
 
@@ -36,12 +35,6 @@ view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitm
     const int cellHeight = arguments.cellSize.second;
     if (arguments.cells) return view::AreaSize{arguments.cells->first * cellWidth, arguments.cells->second * cellHeight};
     return view::pictureArea(picture.width(), picture.height(), cellWidth, cellHeight);
-}
-
-int cubeItemIndex(const std::string& text) {
-    const auto found = std::find_if(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(),
-                                    [&](const chart::CubeSizeItem& item) { return item.text == text; });
-    return static_cast<int>(found - chart::kCubeSizeItems.begin());
 }
 
 // The user's choices: the system's settings, overridden by the options given.
@@ -90,8 +83,8 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
     if (!outcome.reduction.success) return Failure{kExitReductionFailed, kReductionFailed};
 
     const excel::WorkbookParameters parameters =
-        excel::exportParameters(model, settingsFabric(settings),
-                                cubeItemIndex(choices.cubeItem), outcome.reduction.colours);
+        excel::exportParameters(model, settingsFabric(settings), chart::cubeSizeItemIndex(choices.cubeItem),
+                                outcome.reduction.colours);
     const std::string error = writeChartOutputs(arguments, model, system, parameters, shippedTemplate(defaultCfgDir));
     if (!error.empty()) return Failure{kExitBadInput, error};
     if (arguments.json) {
