@@ -10,7 +10,7 @@
 #include "app/saved_choices.h"
 #include "app/screen_switch.h"
 #include "app/status_line.h"
-#include "chart/cube_size.h"
+#include "chart/chart_choices.h"
 #include "platform/date_time.h"
 #include "platform/era_date.h"
 #include "view/picture_area_view.h"
@@ -275,10 +275,11 @@ void TForm1::applySystemSettings() {
     const palette::CodeSystemSettings& settings = system_.settings;
     setWindowTitle(QString::fromUtf8(kCaption) + text(settings.title));
     Sp_Ed1->setMaximum(settings.maxColours);
-    Sp_Ed1->setValue(settings.defaultColours);
-    cubeItem_ = std::string(chart::selectCubeSizeItem(settings.cubeSize));
-    Ck_Bx1->setChecked(settings.smoothing);
-    Ck_Bx2->setChecked(settings.boundary);
+    const chart::ChartChoices choices = chart::defaultChoices(settings);
+    Sp_Ed1->setValue(choices.maxColours);
+    cubeItem_ = choices.cubeItem;
+    Ck_Bx1->setChecked(choices.smoothing);
+    Ck_Bx2->setChecked(choices.boundary);
     Ck_Bx1Click();
     Ck_Bx2Click();
 }
