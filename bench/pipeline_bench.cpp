@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
 
-    const palette::LoadResult loaded = palette::chooseCodeSystem(TESSALY_CFG_DIR, kCodeSystem);
+    const palette::LoadResult loaded =
+        palette::chooseCodeSystem(TESSALY_CFG_DIR, palette::loadShippedSettings(TESSALY_CFG_DIR), kCodeSystem);
     if (!loaded.message.empty()) {
         std::fprintf(stderr, "%s: %s\n", TESSALY_CFG_DIR, loaded.message.c_str());
         return 1;

@@ -20,7 +20,8 @@ struct LargestChart {
 // The sample photograph at one pixel per cell, in the DMC range with up to the 56 colours a chart may have.
 const LargestChart& largestChart() {
     static const LargestChart made = [] {
-        palette::LoadResult loaded = palette::chooseCodeSystem(TESSALY_CFG_DIR, std::string("DMC(刺繍糸)"));
+        palette::LoadResult loaded = palette::chooseCodeSystem(
+            TESSALY_CFG_DIR, palette::loadShippedSettings(TESSALY_CFG_DIR), std::string("DMC(刺繍糸)"));
         if (!loaded.message.empty()) throw std::runtime_error(loaded.message);
         LargestChart c{std::move(loaded.system), {}};
         platform::DecodedPicture photo = platform::loadPicture(TESSALY_SAMPLE_PICTURE);

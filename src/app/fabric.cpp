@@ -6,8 +6,8 @@
 
 namespace app {
 
-CurrentFabric chooseFabric(const std::vector<palette::FabricEntry>& fabrics, int defaultIndex, const std::string& savedSize,
-                           const std::string& savedUnit) {
+CurrentFabric chooseFabric(const std::vector<palette::FabricEntry>& fabrics, int defaultIndex,
+                           const std::string& savedSize, const std::string& savedUnit) {
     CurrentFabric current;
     if (fabrics.empty()) return current;
     // A default that names no fabric falls back to the first.

@@ -16,7 +16,7 @@ struct CurrentFabric {
 
 // The fabric of the last run when the saved count size and unit still name one of the list (a free
 // size takes the saved size), otherwise the settings' default fabric.
-CurrentFabric chooseFabric(const std::vector<palette::FabricEntry>& fabrics, int defaultIndex, const std::string& savedSize,
-                           const std::string& savedUnit);
+CurrentFabric chooseFabric(const std::vector<palette::FabricEntry>& fabrics, int defaultIndex,
+                           const std::string& savedSize, const std::string& savedUnit);
 
 }  // namespace app

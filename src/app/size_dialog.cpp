@@ -48,7 +48,8 @@ QLabel* lengthPanel(QWidget* parent, const char* name, QRect geometry) {
 
 }  // namespace
 
-TF_size::TF_size(std::vector<palette::FabricEntry> fabrics, QWidget* parent) : QDialog(parent), fabrics_(std::move(fabrics)) {
+TF_size::TF_size(std::vector<palette::FabricEntry> fabrics, QWidget* parent)
+    : QDialog(parent), fabrics_(std::move(fabrics)) {
     createControls();
     for (const palette::FabricEntry& fabric : fabrics_) Comb1->addItem(text(fabric.name));
 

@@ -21,7 +21,8 @@ std::vector<FabricEntry> readFabricList(const platform::IniFile& settings) {
         std::string name = settings.readString(kSection, "Name" + number, "");
         if (name.empty()) continue;
         const double size = platform::parseRealNumber(settings.readString(kSection, "Size" + number, "")).value_or(1.0);
-        fabrics.push_back(FabricEntry{std::move(name), size, unitOrMillimetres(settings.readString(kSection, "Scale" + number, ""))});
+        std::string unit = unitOrMillimetres(settings.readString(kSection, "Scale" + number, ""));
+        fabrics.push_back(FabricEntry{std::move(name), size, std::move(unit)});
     }
     return fabrics;
 }

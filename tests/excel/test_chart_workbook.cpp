@@ -65,7 +65,8 @@ class ChartWorkbookRoundTrip : public testing::TestWithParam<Case> {};
 
 TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
     const Case c = GetParam();
-    palette::LoadResult loaded = palette::chooseCodeSystem(TESSALY_SOURCE_CFG, palette::loadShippedSettings(TESSALY_SOURCE_CFG), std::string(c.system));
+    palette::LoadResult loaded =
+        palette::chooseCodeSystem(TESSALY_SOURCE_CFG, palette::loadShippedSettings(TESSALY_SOURCE_CFG), c.system);
     ASSERT_EQ(loaded.message, "");
     palette::LoadedCodeSystem& system = loaded.system;
 
@@ -146,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(SizesSystemsAndOptions, ChartWorkbookRoundTrip,
                                          Case{200, 200, "アイコン", true, false}));
 
 TEST(ChartWorkbookSheets, ShowTheChartInColoursSymbolsAndKey) {
-    palette::LoadResult loaded = palette::chooseCodeSystem(TESSALY_SOURCE_CFG, palette::loadShippedSettings(TESSALY_SOURCE_CFG), std::string("アイコン"));
+    palette::LoadResult loaded =
+        palette::chooseCodeSystem(TESSALY_SOURCE_CFG, palette::loadShippedSettings(TESSALY_SOURCE_CFG), "アイコン");
     ASSERT_EQ(loaded.message, "");
     chart::ChartModel model;
     model.cellWidth = model.cellHeight = 1;

@@ -62,7 +62,8 @@ protected:
 TEST_F(CatalogueFolder, LoadsTheSystemsSettingsAndTable) {
     write("Tessaly.ini", "[code]\nName0=S\n[S]\nName=Title\nFile=t.txt\nC_max=20\n");
     write("t.txt", "1\tone\t200\t200\t200\t\n2\ttwo\t0\t0\t0\t\n");
-    const auto loaded = palette::chooseCodeSystem(dir.string(), palette::loadShippedSettings(dir.string()), std::nullopt);
+    const auto loaded =
+        palette::chooseCodeSystem(dir.string(), palette::loadShippedSettings(dir.string()), std::nullopt);
     ASSERT_EQ(loaded.message, "");
     EXPECT_EQ(loaded.system.name, "S");
     EXPECT_EQ(loaded.system.settings.title, "Title");
