@@ -1,6 +1,8 @@
 // A picture given on the command line can be any file at all. It is decoded and, when that works and
 // the picture is small enough to keep the run quick, made into a chart the way the command line does.
 
+#include "colour_entry.h"
+
 #include "chart/chart_model.h"
 #include "chart/pipeline.h"
 #include "palette/colour_table.h"
@@ -17,23 +19,14 @@ namespace {
 constexpr int kCellSize = 3;
 constexpr long long kMaxChartedPixels = 256 * 256;
 
-palette::ColourEntry entry(const char* code, int r, int g, int b) {
-    palette::ColourEntry e;
-    e.code = code;
-    e.name = code;
-    e.r = e.matchR = r;
-    e.g = e.matchG = g;
-    e.b = e.matchB = b;
-    e.sum = r + g + b;
-    return e;
-}
-
 // A dozen colours spread over the cube, in descending sum as the nearest-code search needs.
 palette::ColourTable smallTable() {
-    return {entry("white", 255, 255, 255), entry("yellow", 250, 230, 40), entry("cyan", 60, 210, 230),
-            entry("pink", 240, 120, 170), entry("grey", 128, 128, 128), entry("orange", 230, 120, 20),
-            entry("green", 40, 160, 60), entry("red", 200, 20, 30), entry("purple", 110, 40, 130),
-            entry("blue", 20, 40, 180), entry("brown", 90, 50, 20), entry("black", 0, 0, 0)};
+    return {colourEntry("white", 255, 255, 255), colourEntry("yellow", 250, 230, 40),
+            colourEntry("cyan", 60, 210, 230),    colourEntry("pink", 240, 120, 170),
+            colourEntry("grey", 128, 128, 128),   colourEntry("orange", 230, 120, 20),
+            colourEntry("green", 40, 160, 60),    colourEntry("red", 200, 20, 30),
+            colourEntry("purple", 110, 40, 130),  colourEntry("blue", 20, 40, 180),
+            colourEntry("brown", 90, 50, 20),     colourEntry("black", 0, 0, 0)};
 }
 
 }  // namespace

@@ -7,9 +7,12 @@
 // sound chart workbook: its first byte picks the part, the rest is that part's content. Changed bytes
 // of a packed file mostly fail its checksums; this way the changes reach the sheets themselves.
 
+#include "colour_entry.h"
+
 #include "excel/automation_error.h"
 #include "excel/chart_workbook.h"
 #include "excel/imported_chart.h"
+#include "excel/zip_parts.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,31 +21,19 @@
 #include <iterator>
 #include <unistd.h>
 #include <utility>
-#include <vector>
-#include <zip.h>
 
 namespace {
 
 constexpr int kMostLevelsSettled = 8;
 
-palette::ColourEntry entry(const char* code, int r, int g, int b) {
-    palette::ColourEntry e;
-    e.code = code;
-    e.name = code;
-    e.r = e.matchR = r;
-    e.g = e.matchG = g;
-    e.b = e.matchB = b;
-    e.sum = r + g + b;
-    return e;
-}
-
 // A few colours spread over the cube, in descending sum as the nearest-code search needs.
 palette::LoadedCodeSystem smallSystem() {
     palette::LoadedCodeSystem system;
     system.name = "fuzz";
-    system.table = {entry("white", 255, 255, 255), entry("cyan", 60, 210, 230), entry("grey", 128, 128, 128),
-                    entry("green", 40, 160, 60), entry("red", 200, 20, 30), entry("blue", 20, 40, 180),
-                    entry("black", 0, 0, 0)};
+    system.table = {colourEntry("white", 255, 255, 255), colourEntry("cyan", 60, 210, 230),
+                    colourEntry("grey", 128, 128, 128),  colourEntry("green", 40, 160, 60),
+                    colourEntry("red", 200, 20, 30),     colourEntry("blue", 20, 40, 180),
+                    colourEntry("black", 0, 0, 0)};
     return system;
 }
 
@@ -50,40 +41,16 @@ constexpr const char* kVariedParts[] = {"xl/worksheets/sheet3.xml", "xl/workshee
                                         "xl/worksheets/sheet5.xml", "xl/sharedStrings.xml",
                                         "xl/_rels/workbook.xml.rels", "xl/workbook.xml"};
 
-using Parts = std::vector<std::pair<std::string, std::string>>;
-
 // The parts of the chart workbook the part inputs vary.
-const Parts& soundParts() {
-    static const Parts parts = [] {
-        Parts read;
-        int error = 0;
-        zip_t* archive = zip_open(TESSALY_FUZZ_BASE_WORKBOOK, ZIP_RDONLY, &error);
-        if (!archive) __builtin_trap();
-        for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
-            zip_stat_t stat;
-            zip_stat_index(archive, i, 0, &stat);
-            std::string content(stat.size, '\0');
-            zip_file_t* file = zip_fopen_index(archive, i, 0);
-            zip_fread(file, content.data(), content.size());
-            zip_fclose(file);
-            read.emplace_back(stat.name, std::move(content));
-        }
-        zip_discard(archive);
-        return read;
-    }();
+const ZipParts& soundParts() {
+    static const ZipParts parts = readZipParts(TESSALY_FUZZ_BASE_WORKBOOK);
     return parts;
 }
 
 void writeWithPart(const std::string& path, const std::string& name, std::string_view content) {
-    int error = 0;
-    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!archive) __builtin_trap();
-    for (const auto& [partName, partContent] : soundParts()) {
-        const std::string_view data = partName == name ? content : std::string_view(partContent);
-        zip_source_t* source = zip_source_buffer(archive, data.data(), data.size(), 0);
-        zip_file_add(archive, partName.c_str(), source, ZIP_FL_ENC_UTF_8);
-    }
-    if (zip_close(archive) != 0) __builtin_trap();
+    ZipParts parts = soundParts();
+    zipPart(parts, name) = content;
+    writeZipParts(parts, path);
 }
 
 // The reader takes a path, as the user chooses a file: each input goes to a file of this process.
