@@ -353,7 +353,7 @@ void TForm1::resetPen() {
 AvailabilityFacts TForm1::facts(bool clipboardHasPicture) const {
     const view::PicturePanel* panel = pictureArea->panel();
     const QLabel* source = panel->sourceLayer();
-    const QLabel* chartImage = panel->chartLayer();
+    const view::ChartLayer* chartImage = panel->chartLayer();
     return AvailabilityFacts{clipboardHasPicture,
                              !source->pixmap().isNull(),
                              !chartImage->pixmap().isNull(),

@@ -120,7 +120,7 @@ void TForm1::Bt2_mainClick() {
 
 // The chart image shows the chart picture stretched over the picture area, over the source picture.
 void TForm1::showChart() {
-    QLabel* chartImage = pictureArea->panel()->chartLayer();
+    view::ChartLayer* chartImage = pictureArea->panel()->chartLayer();
     chartImage->setPixmap(QPixmap::fromImage(platform::imageFromBitmap(chart::chartBitmap(model_))));
     chartImage->show();
 }

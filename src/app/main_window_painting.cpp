@@ -34,7 +34,7 @@ bool TForm1::paintingOnChart() const {
 
 void TForm1::Panel1MouseDown(const QMouseEvent& event) {
     if (!paintingOnChart()) return;
-    const QLabel* chartImage = pictureArea->panel()->chartLayer();
+    const view::ChartLayer* chartImage = pictureArea->panel()->chartLayer();
     const QPoint at = event.position().toPoint();
     const edit::ShownChart shown{chartImage->width(), chartImage->height(), chartImage->pixmap().width(),
                                  chartImage->pixmap().height()};
@@ -83,7 +83,9 @@ void TForm1::BitBtn4Click() {
 
 void TForm1::showEdit(std::optional<edit::CellPosition> changed) {
     if (!changed) return;
-    showChart();
+    const QRect cell(changed->column * model_.cellWidth, changed->row * model_.cellHeight, model_.cellWidth,
+                     model_.cellHeight);
+    pictureArea->panel()->chartLayer()->fillCell(cell, qColour(model_.cellColour(changed->column, changed->row)));
     refreshControls();
 }
 

@@ -140,7 +140,7 @@ void TForm1::showSourcePicture(platform::Bitmap picture) {
     pictureArea->forgetChartSize();
     view::PicturePanel* panel = pictureArea->panel();
     const QSize previous = panel->size();
-    QLabel* chartImage = panel->chartLayer();
+    view::ChartLayer* chartImage = panel->chartLayer();
     chartImage->clear();
     chartImage->hide();
     model_.source = std::move(picture);
@@ -162,7 +162,7 @@ void TForm1::showSourcePicture(platform::Bitmap picture) {
 void TForm1::Bt_ClrClick() {
     view::PicturePanel* panel = pictureArea->panel();
     QLabel* source = panel->sourceLayer();
-    QLabel* chartImage = panel->chartLayer();
+    view::ChartLayer* chartImage = panel->chartLayer();
     if (!chartImage->pixmap().isNull()) {
         source->show();
         chartImage->clear();
@@ -182,7 +182,7 @@ void TForm1::Bt_ClrClick() {
 }
 
 void TForm1::Bt_copyClick() {
-    const QLabel* chartImage = pictureArea->panel()->chartLayer();
+    const view::ChartLayer* chartImage = pictureArea->panel()->chartLayer();
     if (chartImage->pixmap().isNull()) {
         ShowMessageBox(QStringLiteral("図案がまだ作成されていません。"), QStringLiteral("コピー"));
         return;

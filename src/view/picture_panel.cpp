@@ -11,32 +11,25 @@
 namespace view {
 namespace {
 
-// How a layer's picture is stretched over the panel. A photograph is smoothed; a chart is not: each
-// of its cells stays one solid block of its thread colour, however large the panel is dragged.
-enum class Stretch { Smoothed, Blocks };
-
-// A picture layer shows its picture as it is, also while the panel is disabled for a workbook
-// export or import: a dimmed chart would look as if something had gone wrong with it.
-class PictureLayer : public QLabel {
+// A photograph is smoothed as it is stretched over the panel. It shows as it is, also while the panel
+// is disabled for a workbook export or import, as the chart does.
+class SourceLayer : public QLabel {
 public:
-    PictureLayer(Stretch stretch, QWidget* parent) : QLabel(parent), stretch_(stretch) {}
+    explicit SourceLayer(QWidget* parent) : QLabel(parent) { setScaledContents(true); }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, stretch_ == Stretch::Smoothed);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(contentsRect(), pixmap());
     }
-
-private:
-    Stretch stretch_;
 };
 
-QLabel* layer(QWidget* panel, const char* name, const QString& accessibleName, Stretch stretch) {
-    auto* image = new PictureLayer(stretch, panel);
+template <typename Layer>
+Layer* layer(QWidget* panel, const char* name, const QString& accessibleName) {
+    auto* image = new Layer(panel);
     image->setObjectName(name);
     image->setAccessibleName(accessibleName);
-    image->setScaledContents(true);
     // The panel itself takes every mouse event: it resizes by its edges, and painting on the chart
     // needs the panel's coordinates whichever layer is shown.
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -68,8 +61,8 @@ PicturePanel::PicturePanel(Clock clock, QWidget* parent) : QFrame(parent), clock
     setPalette(palette);
     setAutoFillBackground(true);
     setMouseTracking(true);
-    Image1 = layer(this, "Image1", QStringLiteral("原画"), Stretch::Smoothed);
-    Image2 = layer(this, "Image2", QStringLiteral("図案"), Stretch::Blocks);
+    Image1 = layer<SourceLayer>(this, "Image1", QStringLiteral("原画"));
+    Image2 = layer<ChartLayer>(this, "Image2", QStringLiteral("図案"));
     setStatusTip(QString::fromStdString(edgeHint(EdgeHit::None, false)));
 }
 

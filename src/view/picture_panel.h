@@ -1,6 +1,7 @@
 #pragma once
 
 #include "view/cell_geometry.h"
+#include "view/chart_layer.h"
 #include "view/edge_drag.h"
 
 #include <QFrame>
@@ -34,7 +35,7 @@ public:
     void setAreaSize(QSize size);
 
     QLabel* sourceLayer() const { return Image1; }
-    QLabel* chartLayer() const { return Image2; }
+    ChartLayer* chartLayer() const { return Image2; }
 
 signals:
     void areaSizeChanged();
@@ -50,7 +51,7 @@ private:
     EdgeHit showEdge(QPoint at);
 
     QLabel* Image1;
-    QLabel* Image2;
+    ChartLayer* Image2;
     Clock clock_;
     CellSize cells_;
     EdgeHit drag_ = EdgeHit::None;

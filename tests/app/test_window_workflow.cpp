@@ -7,6 +7,7 @@
 #include "app/size_dialog_driver.h"
 #include "app/window_fixture.h"
 #include "chart/code_painting.h"
+#include "platform/qimage_bitmap.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPaintEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -225,6 +227,69 @@ TEST_F(WorkflowTest, PickPaintUndoAndRedoThenLeavingRecountsTheColours) {
     for (const auto& [column, row] : rarest->second) pressCell(*window_, column, row);
     window_->PageControl1->setCurrentIndex(0);
     EXPECT_EQ(window_->Ed_cnt1->text().toInt(), coloursBefore - 1);
+}
+
+// Where the chart layer is repainted on screen.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* layer) { layer->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+// Each edit repaints the one cell it changed, and the chart picture that the copy button and the
+// export take stays what drawing the whole chart from its cells gives.
+TEST_F(WorkflowTest, EditsRepaintTheirCellAndKeepTheChartPictureWhole) {
+    paste(QImage(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png")));
+    window_->Bt2_mainClick();
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    window_->PageControl1->setCurrentIndex(app::paintingTab);
+    const chart::ChartModel& model = window_->model();
+    view::ChartLayer* layer = panel()->chartLayer();
+    const auto fullDrawing = [&] {
+        return QPixmap::fromImage(platform::imageFromBitmap(chart::chartBitmap(model))).toImage();
+    };
+    const auto repainted = [&](const auto& edit) {
+        QApplication::processEvents();
+        PaintWatch watch(layer);
+        edit();
+        QApplication::processEvents();
+        return watch.painted.boundingRect();
+    };
+    const std::string penCode = codeAt(*window_, 0, 0);
+    int row = 0;
+    while (codeAt(*window_, 0, row) == penCode) ++row;
+    ASSERT_LT(row, model.rows);
+    const double across = double(layer->width()) / model.columns;
+    const double down = double(layer->height()) / model.rows;
+    const QRect cellOnScreen =
+        QRect(QPoint(0, int(row * down)), QPoint(int(across) + 1, int((row + 1) * down) + 1)).adjusted(-2, -2, 2, 2);
+
+    // No pen yet, then nothing to undo or redo: nothing changes, nothing is repainted.
+    EXPECT_TRUE(repainted([&] { pressCell(*window_, 0, row); }).isEmpty());
+    pressCell(*window_, 0, 0, Qt::ShiftModifier);
+    EXPECT_TRUE(repainted([&] { window_->BitBtn3Click(); }).isEmpty());
+
+    const QRect painted = repainted([&] { pressCell(*window_, 0, row); });
+    EXPECT_EQ(codeAt(*window_, 0, row), penCode);
+    EXPECT_FALSE(painted.isEmpty());
+    EXPECT_TRUE(cellOnScreen.contains(painted));
+    EXPECT_EQ(layer->pixmap().toImage(), fullDrawing());
+
+    EXPECT_TRUE(cellOnScreen.contains(repainted([&] { window_->BitBtn3->click(); })));
+    EXPECT_NE(codeAt(*window_, 0, row), penCode);
+    EXPECT_EQ(layer->pixmap().toImage(), fullDrawing());
+
+    EXPECT_TRUE(cellOnScreen.contains(repainted([&] { window_->BitBtn4->click(); })));
+    EXPECT_EQ(codeAt(*window_, 0, row), penCode);
+    EXPECT_EQ(layer->pixmap().toImage(), fullDrawing());
+    EXPECT_TRUE(repainted([&] { window_->BitBtn4Click(); }).isEmpty());
 }
 
 }  // namespace
