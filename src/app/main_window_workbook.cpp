@@ -45,10 +45,12 @@ QString withWorkbookExtension(const QString& path) {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-// The engine's stages and steps, shown in the progress dialog, which repaints at each.
+// The operation's total, stages and steps, shown in the progress dialog under the operation's
+// caption; the dialog opens once the total is known and repaints at each step.
 class DialogProgress : public excel::WorkbookProgress {
 public:
-    explicit DialogProgress(TForm2& dialog) : dialog_(dialog) {}
+    DialogProgress(TForm2& dialog, QString caption) : dialog_(dialog), caption_(std::move(caption)) {}
+    void begin(int total) override { dialog_.ProgressOpen(caption_, total); }
     void stage(std::string_view stageText) override {
         dialog_.ProgressStage(QString::fromUtf8(stageText.data(), static_cast<qsizetype>(stageText.size())));
     }
@@ -56,6 +58,7 @@ public:
 
 private:
     TForm2& dialog_;
+    QString caption_;
 };
 
 // What the progress dialog finishes with: the operation's own success text, its message, the
@@ -136,34 +139,34 @@ QString TForm1::templatePath() const {
 }
 
 std::string TForm1::ExportChartToExcel() {
-    const view::CellCounts cells = pictureArea->cellCounts();
-    Form2->ProgressOpen(kExportCaption, cells.across + 56 + cells.across / 5 + cells.down / 5);
+    DialogProgress progress(*Form2, kExportCaption);
+    excel::beginChartExport(model_, progress);
     if (pictureArea->panel()->chartLayer()->pixmap().isNull()) return "図案画像がありません";
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
     if (std::string problem = startFolderProblem(); !problem.empty()) return problem;
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
     if (std::string missing = excel::missingTemplate(templatePath().toStdString()); !missing.empty()) return missing;
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
     const QString folder = workbookFolder();
     if (folder.isEmpty()) return "出力用フォルダを作成できません";
     dataFolder_ = folder.toStdString();
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
 
     QString path = view::dialogs().saveFileName(view::FileRequest{
         QStringLiteral("ファイル名を指定してください (Tessaly <図案Excel出力> )"), folder, kFilter});
     if (path.isEmpty()) return "Excel出力(ファイル指定)をキャンセルしました";
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
     const QFileInfo target(withWorkbookExtension(path));
     if (!QDir().mkpath(target.absolutePath())) {
         return "出力用フォルダ(" + target.absolutePath().toStdString() + ")を作成できません";
     }
     dataFolder_ = target.absolutePath().toStdString();
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
     // The program's own template is no place for a chart.
     if (target.absoluteFilePath() == QFileInfo(templatePath()).absoluteFilePath()) {
         return "出力ファイル(" + target.fileName().toStdString() + ")を上書できません";
     }
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
     // The file is replaced only once the new workbook is whole, so a failed export leaves it as it was.
     if (target.exists()
         && AskMessageBox(target.fileName() + QStringLiteral("を上書きしますか?"), view::BoxKind::Confirmation,
@@ -175,7 +178,7 @@ std::string TForm1::ExportChartToExcel() {
     if (target.exists() && platform::findReplaceableFile(target.absoluteFilePath().toStdString()).problem) {
         return "出力ファイル(" + target.fileName().toStdString() + ")を上書できません";
     }
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
 
     // Another system chosen and back empties the symbols: count again, so the key is written whole.
     chart::countColoursInUse(model_, system_.table);
@@ -183,7 +186,6 @@ std::string TForm1::ExportChartToExcel() {
     const excel::WorkbookParameters parameters = excel::exportParameters(
         model_, fabric_.fabric, chart::cubeSizeItemIndex(cubeItem_), Ed_cnt1->text().toInt(),
         chartPanel.isEmpty() ? std::nullopt : std::optional(view::AreaSize{chartPanel.width(), chartPanel.height()}));
-    DialogProgress progress(*Form2);
     return excel::writeChartWorkbook(templatePath().toStdString(), target.absoluteFilePath().toStdString(), model_,
                                      system_, parameters, progress);
 }
@@ -196,19 +198,19 @@ void TForm1::Bt2_Excel_inClick() {
 }
 
 std::string TForm1::ImportChartFromExcel() {
-    Form2->ProgressOpen(kImportCaption, 430);
+    DialogProgress progress(*Form2, kImportCaption);
+    excel::beginChartImport(progress);
     QApplication::processEvents();
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
     if (std::string problem = startFolderProblem(); !problem.empty()) return problem;
     const QString folder = workbookFolder();
     const QString path = view::dialogs().openFileName(view::FileRequest{
         QStringLiteral("図案Excelファイルを指定してください (Tessaly <図案Excel読込> )"), folder, kOpenFilter});
     if (path.isEmpty()) return "Excel読込(ファイル選択)をキャンセルしました";
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
     dataFolder_ = QFileInfo(path).absolutePath().toStdString();
-    Form2->ProgressStep(2);
+    progress.step(excel::kFileCheckStep);
 
-    DialogProgress progress(*Form2);
     excel::WorkbookRead read = excel::readChartWorkbook(path.toStdString(), progress);
     if (!read.message.empty()) return read.message;
     takeWorkbookSystem(read.model.options.codeSystem);

@@ -25,14 +25,28 @@ struct WorkbookParameters {
     friend bool operator==(const WorkbookParameters&, const WorkbookParameters&) = default;
 };
 
-// Told the stage a workbook operation is in and the steps it has done; each report is also a
-// moment for a window to repaint (a report of 0 steps is only that).
+// Told how many steps a workbook operation takes in all, then the stage it is in and the steps it
+// has done; each report is also a moment for a window to repaint (a report of 0 steps is only that).
 class WorkbookProgress {
 public:
     virtual ~WorkbookProgress() = default;
+    // Told once, before any step, so that a bar sized by it ends full with the last step.
+    virtual void begin(int /*total*/) {}
     virtual void stage(std::string_view) {}
     virtual void step(int) {}
 };
+
+// Before a workbook is written or read, the caller checks the files and folders, and reports
+// kFileCheckStep steps for each check passed: kExportFileChecks before an export, kImportFileChecks
+// before an import. The totals below count them.
+inline constexpr int kFileCheckStep = 2;
+inline constexpr int kExportFileChecks = 8;
+inline constexpr int kImportFileChecks = 3;
+
+// Start an export of the model's chart, or an import, by telling progress its total: the caller's
+// file checks and the steps writeChartWorkbook or readChartWorkbook reports.
+void beginChartExport(const chart::ChartModel& model, WorkbookProgress& progress);
+void beginChartImport(WorkbookProgress& progress);
 
 // The file every chart workbook starts from, in the program's cfg folder.
 inline constexpr std::string_view kTemplateFileName = "Tessaly.xlsx";

@@ -21,6 +21,12 @@ constexpr int kFewestPixels = 4;
 constexpr int kFallbackCellCount = 3;
 // What the progress bar of an import counts for the rows, two steps each.
 constexpr int kRowSteps = 400;
+// The steps of the stages before the rows: the workbook opened, the marker read, the parameters
+// taken, and the rows made ready.
+constexpr int kOpeningSteps = 2;
+constexpr int kMarkerSteps = 2;
+constexpr int kParameterSteps = 10;
+constexpr int kPreparationSteps = 10;
 
 std::string fileName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
@@ -205,6 +211,11 @@ bool valueSheetsPresent(const Workbook& book) {
 
 }  // namespace
 
+void beginChartImport(WorkbookProgress& progress) {
+    progress.begin(kImportFileChecks * kFileCheckStep + kOpeningSteps + kMarkerSteps + kParameterSteps +
+                   kPreparationSteps + kRowSteps);
+}
+
 std::string notAChartWorkbook(const std::string& path) {
     return "選んだExcelファイル（" + fileName(path) + "）は図案ファイルではありません。";
 }
@@ -212,7 +223,7 @@ std::string notAChartWorkbook(const std::string& path) {
 WorkbookRead readChartWorkbook(const std::string& path, WorkbookProgress& progress) {
     Application excel;
     Workbook book = excel.WorkBooks().open(path);
-    progress.step(2);
+    progress.step(kOpeningSteps);
     // The chosen file is never changed: the workbook is closed without saving however reading ends.
     struct CloseWithoutSaving {
         Workbook& book;
@@ -220,7 +231,7 @@ WorkbookRead readChartWorkbook(const std::string& path, WorkbookProgress& progre
     } closing{book};
 
     const KeySheet key(book.WorkSheets(sheetNumber(Sheet::Key)));
-    progress.step(2);
+    progress.step(kMarkerSteps);
     if (!isChartMarker(key.value(parameterRow(Parameter::Marker), kParameterValueColumn))) {
         return platform::failure<WorkbookRead>(notAChartWorkbook(path));
     }
@@ -232,13 +243,13 @@ WorkbookRead readChartWorkbook(const std::string& path, WorkbookProgress& progre
         return platform::failure<WorkbookRead>("選んだExcelファイル（" + fileName(path) + "）は読込めません。" + refusal + "。");
     }
     keepWithinPictureArea(result.model, result.parameters);
-    progress.step(10);
+    progress.step(kParameterSteps);
 
     progress.stage("データ前処理中");
     progress.step(0);
     excel.run("read01");
     progress.stage("データ読込中");
-    progress.step(10);
+    progress.step(kPreparationSteps);
     readCells(book, result.model, progress);
     return result;
 }

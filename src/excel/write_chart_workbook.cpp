@@ -4,6 +4,7 @@
 #include "excel/workbook_engine.h"
 #include "excel/workbook_layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -14,6 +15,17 @@ namespace {
 constexpr int kBlockSize = chart::kMaxCells;
 constexpr int kParameterBlockRows = 22;
 constexpr int kParameterBlockColumns = 3;
+// The steps of the stages, besides one for each chart column and each line and number drawn.
+constexpr int kOpeningSteps = 2;
+constexpr int kHairlineSteps = 2;
+constexpr int kBlockWriteSteps = 10;  // before the writes, and after the red and the green ones
+constexpr int kColouringSteps = 2;
+
+// The columns or rows of the chart the blocks take.
+int cellsDone(int cells) { return std::clamp(cells, 0, kBlockSize); }
+
+// The lines and numbers across a chart side of n cells, one step each.
+int lineAndNumberSteps(int n) { return n / kLineStep + 1 + n / kNumberStep + 1; }
 
 // The printed description under the key: the canvas size and the kind of colours.
 std::string description(const std::string& sizeCaption, const std::string& systemTitle) {
@@ -144,6 +156,13 @@ void writeKey(const Worksheet& key, const chart::ChartModel& model, const palett
 
 }  // namespace
 
+void beginChartExport(const chart::ChartModel& model, WorkbookProgress& progress) {
+    const int w = cellsDone(model.columns);
+    const int h = cellsDone(model.rows);
+    progress.begin(kExportFileChecks * kFileCheckStep + kOpeningSteps + w + kHairlineSteps + lineAndNumberSteps(w) +
+                   lineAndNumberSteps(h) + 3 * kBlockWriteSteps + kColouringSteps);
+}
+
 std::string missingTemplate(const std::string& templatePath) {
     std::error_code error;
     return std::filesystem::is_regular_file(templatePath, error) ? std::string() : "処理用Excelファイル１がありません";
@@ -159,7 +178,7 @@ std::string writeChartWorkbook(const std::string& templatePath, const std::strin
     Workbook book = excel.WorkBooks().open(templatePath);
     const Worksheet charts[2] = {book.WorkSheets(sheetNumber(Sheet::ColourChart)),
                                  book.WorkSheets(sheetNumber(Sheet::SymbolChart))};
-    progress.step(2);
+    progress.step(kOpeningSteps);
 
     progress.stage("データ数値化中");
     ChartBlocks blocks;
@@ -185,11 +204,11 @@ std::string writeChartWorkbook(const std::string& templatePath, const std::strin
 
     progress.stage("Excel罫線処理中");
     charts[1].Range("b2", address(w + 1, h + 1)).Borders().Weight(kHairline);
-    progress.step(2);
+    progress.step(kHairlineSteps);
     drawLinesAndNumbers(charts, w, h, progress);
 
     progress.stage("Excelにデータ書込み中");
-    progress.step(10);
+    progress.step(kBlockWriteSteps);
     const Worksheet key = book.WorkSheets(sheetNumber(Sheet::Key));
     if (model.options.codeSystem.find("DMC") == std::string::npos) key.Cells(1, kCodeColumn) = std::string(kAbbreviationHeader);
     charts[1].Range(charts[1].Cells(2, 2), charts[1].Cells(h + 1, w + 1)).Value(blocks.symbols);
@@ -197,12 +216,12 @@ std::string writeChartWorkbook(const std::string& templatePath, const std::strin
         const Worksheet values = book.WorkSheets(sheetNumber(valueSheet(channel)));
         values.Range(values.Cells(1, 1), values.Cells(h, w)).Value(blocks.colour[channel]);
         values.Range(values.Cells(h + 2, 1), values.Cells(2 * h + 1, w)).Value(blocks.levels[channel]);
-        if (channel < 2) progress.step(10);
+        if (channel < 2) progress.step(kBlockWriteSteps);
     }
     writeKey(key, model, system, parameters);
 
     progress.stage("Excel色塗り中");
-    progress.step(2);
+    progress.step(kColouringSteps);
     excel.run("draw01");
     book.saveas(path);
     return {};

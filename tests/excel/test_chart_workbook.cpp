@@ -61,6 +61,16 @@ platform::Bitmap picture(int width, int height) {
     return bitmap;
 }
 
+// The steps an operation reports, the caller's file checks included, against the total it told
+// first: a progress bar sized by that total ends full with the last step, neither before nor after.
+struct StepCount : excel::WorkbookProgress {
+    explicit StepCount(int callerChecks) : done(callerChecks * excel::kFileCheckStep) {}
+    void begin(int steps) override { total = steps; }
+    void step(int steps) override { done += steps; }
+    int total = -1;
+    int done;
+};
+
 class ChartWorkbookRoundTrip : public testing::TestWithParam<Case> {};
 
 TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
@@ -97,11 +107,16 @@ TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
     parameters.countSize = 5.5;
     parameters.fabricUnit = "cm";
     const std::string path = scratchPath(std::to_string(c.columns) + "x" + std::to_string(c.rows) + ".xlsx");
-    excel::WorkbookProgress quiet;
-    ASSERT_EQ(excel::writeChartWorkbook(templatePath(), path, written, system, parameters, quiet), "");
+    StepCount writing(excel::kExportFileChecks);
+    excel::beginChartExport(written, writing);
+    ASSERT_EQ(excel::writeChartWorkbook(templatePath(), path, written, system, parameters, writing), "");
+    EXPECT_EQ(writing.done, writing.total);
 
-    excel::WorkbookRead read = excel::readChartWorkbook(path, quiet);
+    StepCount reading(excel::kImportFileChecks);
+    excel::beginChartImport(reading);
+    excel::WorkbookRead read = excel::readChartWorkbook(path, reading);
     ASSERT_EQ(read.message, "");
+    EXPECT_EQ(reading.done, reading.total);
     EXPECT_EQ(read.parameters, parameters);
     chart::ChartModel& model = read.model;
     EXPECT_EQ(model.columns, c.columns);
