@@ -140,7 +140,8 @@ QString TForm1::templatePath() const {
 
 std::string TForm1::ExportChartToExcel() {
     DialogProgress progress(*Form2, kExportCaption);
-    excel::beginChartExport(model_, progress);
+    const view::CellCounts area = pictureArea->cellCounts();
+    excel::beginChartExport(area.across, area.down, progress);
     if (pictureArea->panel()->chartLayer()->pixmap().isNull()) return "図案画像がありません";
     progress.step(excel::kFileCheckStep);
     if (std::string problem = startFolderProblem(); !problem.empty()) return problem;

@@ -37,15 +37,15 @@ public:
 };
 
 // Before a workbook is written or read, the caller checks the files and folders, and reports
-// kFileCheckStep steps for each check passed: kExportFileChecks before an export, kImportFileChecks
-// before an import. The totals below count them.
+// kFileCheckStep steps for each check passed, kImportFileChecks of them before an import, which its
+// total counts.
 inline constexpr int kFileCheckStep = 2;
-inline constexpr int kExportFileChecks = 8;
 inline constexpr int kImportFileChecks = 3;
 
-// Start an export of the model's chart, or an import, by telling progress its total: the caller's
-// file checks and the steps writeChartWorkbook or readChartWorkbook reports.
-void beginChartExport(const chart::ChartModel& model, WorkbookProgress& progress);
+// Start an export, or an import, by telling progress its total. An export's total is estimated from
+// the cells of the picture area the chart is shown in; an import's counts the caller's file checks
+// and the steps readChartWorkbook reports.
+void beginChartExport(int areaColumns, int areaRows, WorkbookProgress& progress);
 void beginChartImport(WorkbookProgress& progress);
 
 // The file every chart workbook starts from, in the program's cfg folder.

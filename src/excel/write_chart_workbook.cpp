@@ -4,7 +4,6 @@
 #include "excel/workbook_engine.h"
 #include "excel/workbook_layout.h"
 
-#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -20,12 +19,6 @@ constexpr int kOpeningSteps = 2;
 constexpr int kHairlineSteps = 2;
 constexpr int kBlockWriteSteps = 10;  // before the writes, and after the red and the green ones
 constexpr int kColouringSteps = 2;
-
-// The columns or rows of the chart the blocks take.
-int cellsDone(int cells) { return std::clamp(cells, 0, kBlockSize); }
-
-// The lines and numbers across a chart side of n cells, one step each.
-int lineAndNumberSteps(int n) { return n / kLineStep + 1 + n / kNumberStep + 1; }
 
 // The printed description under the key: the canvas size and the kind of colours.
 std::string description(const std::string& sizeCaption, const std::string& systemTitle) {
@@ -156,11 +149,10 @@ void writeKey(const Worksheet& key, const chart::ChartModel& model, const palett
 
 }  // namespace
 
-void beginChartExport(const chart::ChartModel& model, WorkbookProgress& progress) {
-    const int w = cellsDone(model.columns);
-    const int h = cellsDone(model.rows);
-    progress.begin(kExportFileChecks * kFileCheckStep + kOpeningSteps + w + kHairlineSteps + lineAndNumberSteps(w) +
-                   lineAndNumberSteps(h) + 3 * kBlockWriteSteps + kColouringSteps);
+void beginChartExport(int areaColumns, int areaRows, WorkbookProgress& progress) {
+    // An estimate from the picture area the chart is shown in, as the bar has always been sized: it
+    // may fill before the last step, and the dialog's finish fills it in any case.
+    progress.begin(areaColumns + 56 + areaColumns / 5 + areaRows / 5);
 }
 
 std::string missingTemplate(const std::string& templatePath) {

