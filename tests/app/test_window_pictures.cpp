@@ -3,6 +3,7 @@
 // command line; whatever is refused is said, and refusing takes nothing away.
 
 #include "app/chart_cells.h"
+#include "app/file_drop.h"
 #include "app/page_control.h"
 #include "app/picture_messages.h"
 #include "app/window_fixture.h"
@@ -15,15 +16,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <QUrl>
 
 #include <sys/stat.h>
 
@@ -54,22 +52,9 @@ protected:
         QApplication::processEvents();
     }
 
-    bool offeredForDrop(const QString& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window_.get(), &enter);
-        return enter.isAccepted();
-    }
+    bool offeredForDrop(const QString& path) { return dragOver(*window_, path); }
 
-    void drop(const QString& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window_.get(), &enter);
-        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window_.get(), &event);
-    }
+    void drop(const QString& path) { dropFile(*window_, path); }
 
     QString file(const char* name, const QByteArray& bytes) const {
         const QString path = QString::fromStdString(folder(name));

@@ -4,6 +4,7 @@
 #include "app/faded_caption.h"
 #include "app/page_control.h"
 #include "app/chart_cells.h"
+#include "app/file_drop.h"
 #include "app/size_dialog_driver.h"
 #include "app/window_fixture.h"
 #include "chart/code_painting.h"
@@ -14,15 +15,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPaintEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-#include <QUrl>
 
 #include <algorithm>
 #include <map>
@@ -53,14 +51,7 @@ protected:
         window_->Bt_PutClick();
     }
 
-    void drop(const QString& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window_.get(), &enter);
-        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window_.get(), &event);
-    }
+    void drop(const QString& path) { dropFile(*window_, path); }
 
     CellCounts cells() const { return window_->pictureArea->cellCounts(); }
     view::PicturePanel* panel() const { return window_->pictureArea->panel(); }
