@@ -1,6 +1,7 @@
 #include "cli/output_batch.h"
 
 #include "cli/held_signal.h"
+#include "platform/descriptor_io.h"
 
 #include <cerrno>
 #include <cstring>
@@ -11,21 +12,6 @@
 
 namespace cli {
 namespace {
-
-bool writeAll(int fd, const std::string& contents) {
-    const char* data = contents.data();
-    std::size_t left = contents.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
 
 std::string failure(const std::string& name, const platform::FileProblem& problem) {
     return "cannot write " + name + ": " + platform::englishReason(problem);
@@ -63,7 +49,7 @@ std::string OutputBatch::findTargets() {
 
 std::string OutputBatch::writeStream(const Output& output) {
     if (output.standardOutput) {
-        return writeAll(STDOUT_FILENO, output.contents) ? std::string() : failure("standard output");
+        return platform::writeAll(STDOUT_FILENO, output.contents) ? std::string() : failure("standard output");
     }
     // Opening a FIFO waits for its reader, as writing to it with the shell's `>` would.
     const int fd = ::open(output.target.path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
@@ -75,7 +61,7 @@ std::string OutputBatch::writeStream(const Output& output) {
         ::close(fd);
         return "cannot write " + output.name + ": it changed while the chart was made";
     }
-    const bool written = writeAll(fd, output.contents);
+    const bool written = platform::writeAll(fd, output.contents);
     const int savedErrno = errno;
     if (::close(fd) != 0 || !written) {
         if (!written) errno = savedErrno;

@@ -1,5 +1,7 @@
 #include "excel/separate_process.h"
 
+#include "platform/descriptor_io.h"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -10,17 +12,6 @@
 
 namespace excel {
 namespace {
-
-bool writeAll(int fd, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 [[noreturn]] void runChild(const std::function<std::string()>& work, int answer) {
     // A fault ends the child as it is: a handler the parent set up (a crash report of its own) is
@@ -35,7 +26,7 @@ bool writeAll(int fd, const std::string& bytes) {
     }
     bool done = false;
     try {
-        done = writeAll(answer, work());
+        done = platform::writeAll(answer, work());
     } catch (...) {
     }
     // No handlers of the parent's run here: the child ends at once.

@@ -1,5 +1,7 @@
 #include "platform/atomic_file.h"
 
+#include "platform/descriptor_io.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -53,17 +55,6 @@ bool stickyFolderForbids(const struct stat& file, const struct stat& folder) {
     if ((folder.st_mode & S_ISVTX) == 0) return false;
     const uid_t me = ::geteuid();
     return me != 0 && me != file.st_uid && me != folder.st_uid;
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written == 0) errno = EIO;
-        if (written <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 // Makes the rename itself survive a crash; a folder that cannot be synced changes nothing for the
