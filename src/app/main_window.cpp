@@ -13,6 +13,7 @@
 #include "chart/chart_choices.h"
 #include "platform/date_time.h"
 #include "platform/era_date.h"
+#include "platform/text_codec.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 #include "view/rulers.h"
@@ -247,7 +248,8 @@ bool TForm1::takeSettings() {
     Ck_Bx2Click();
     Sp_Ed1->setValue(choices.maxColours);
 
-    fabric_ = chooseFabric(settings_.fabrics, settings_.defaultFabric, option(SizeSize), option(SizeScale));
+    fabric_ = palette::chooseFabric(settings_.fabrics, settings_.defaultFabric, platform::parseRealNumber(option(SizeSize)),
+                                    option(SizeScale));
     loadColourTable();
     return true;
 }
@@ -436,7 +438,7 @@ void TForm1::FormCloseQuery() {
             option(Op1) = model_.options.smoothing ? "1" : "0";
             option(Op2) = model_.options.boundary ? "1" : "0";
             option(CDef) = std::to_string(model_.options.maxColours);
-            option(SizeSize) = view::formatCountSize(fabric_.fabric.countSize);
+            option(SizeSize) = palette::formatCountSize(fabric_.fabric.countSize);
             option(SizeScale) = fabric_.fabric.unit;
             option(CountX) = std::to_string(model_.columns);
             option(CountY) = std::to_string(model_.rows);

@@ -2,11 +2,11 @@
 
 #include "app/availability.h"
 #include "app/availability_controls.h"
-#include "app/fabric.h"
 #include "chart/chart_model.h"
 #include "companion/usage_record.h"
 #include "edit/edit_session.h"
 #include "palette/catalogue.h"
+#include "palette/fabric.h"
 
 #include <QWidget>
 
@@ -68,7 +68,7 @@ public:
     explicit TForm1(const Startup& startup, QWidget* parent = nullptr);
 
     const companion::UsageRecord& usageRecord() const { return usageRecord_; }
-    const CurrentFabric& fabric() const { return fabric_; }
+    const palette::FabricChoice& fabric() const { return fabric_; }
     const chart::ChartModel& model() const { return model_; }
     const palette::LoadedCodeSystem& codeSystem() const { return system_; }
 
@@ -202,7 +202,7 @@ private:
     std::string chartCodeSystem_;
     std::string cubeItem_;
     companion::UsageRecord usageRecord_;
-    CurrentFabric fabric_;
+    palette::FabricChoice fabric_;
     std::string dataFolder_;
     int closeMode_ = 0;
     edit::EditSession editSession_;

@@ -15,6 +15,7 @@
 #include "excel/export_parameters.h"
 #include "excel/imported_chart.h"
 #include "platform/atomic_file.h"
+#include "platform/text_codec.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 
@@ -247,7 +248,9 @@ void TForm1::showWorkbookChart(const excel::WorkbookParameters& parameters, int 
     Ck_Bx2Click();
     Sp_Ed1->setValue(model_.options.maxColours);
     Ed_cnt1->setText(QString::number(colours));
-    fabric_ = chooseFabric(settings_.fabrics, fabric_.index, view::formatCountSize(parameters.countSize), parameters.fabricUnit);
+    // The workbook's size is matched as the saved options keep it, in hundredths.
+    fabric_ = palette::chooseFabric(settings_.fabrics, fabric_.index,
+                                    platform::parseRealNumber(palette::formatCountSize(parameters.countSize)), parameters.fabricUnit);
     pictureArea->setFabric(fabric_.fabric);
 
     showChart();

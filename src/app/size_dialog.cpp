@@ -21,7 +21,7 @@ constexpr int kSizeTextLength = 6;
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-QString countSizeText(double countSize) { return text(view::formatCountSize(countSize)); }
+QString countSizeText(double countSize) { return text(palette::formatCountSize(countSize)); }
 
 QLabel* caption(QWidget* parent, const QString& words, QRect geometry) {
     auto* label = new QLabel(words, parent);
@@ -48,10 +48,10 @@ QLabel* lengthPanel(QWidget* parent, const char* name, QRect geometry) {
 
 }  // namespace
 
-TF_size::TF_size(std::vector<palette::FabricEntry> fabrics, QWidget* parent)
+TF_size::TF_size(std::vector<palette::Fabric> fabrics, QWidget* parent)
     : QDialog(parent), fabrics_(std::move(fabrics)) {
     createControls();
-    for (const palette::FabricEntry& fabric : fabrics_) Comb1->addItem(text(fabric.name));
+    for (const palette::Fabric& fabric : fabrics_) Comb1->addItem(text(fabric.name));
 
     connect(SEdit1, &QSpinBox::textChanged, this, [this] { updateTexts(false); });
     connect(SEdit2, &QSpinBox::textChanged, this, [this] { updateTexts(false); });
@@ -126,7 +126,7 @@ void TF_size::createControls() {
     }
 }
 
-bool TF_size::FormShow(int focus, view::CellCounts cells, const CurrentFabric& current) {
+bool TF_size::FormShow(int focus, view::CellCounts cells, const palette::FabricChoice& current) {
     if (cells.across < kFewestDialogCells || cells.down < kFewestDialogCells) {
         ShowMessageBox(QStringLiteral("キャンバスサイズが不正です"), {});
         return false;
@@ -149,8 +149,8 @@ bool TF_size::FormShow(int focus, view::CellCounts cells, const CurrentFabric& c
 
 view::CellCounts TF_size::chosenCells() const { return view::CellCounts{SEdit1->value(), SEdit2->value()}; }
 
-CurrentFabric TF_size::chosenFabric() const {
-    CurrentFabric chosen{Comb1->currentIndex() >= 0 ? Comb1->currentIndex() : openingIndex_, working_};
+palette::FabricChoice TF_size::chosenFabric() const {
+    palette::FabricChoice chosen{Comb1->currentIndex() >= 0 ? Comb1->currentIndex() : openingIndex_, working_};
     chosen.fabric.name = Comb1->currentText().toStdString();
     return chosen;
 }

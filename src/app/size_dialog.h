@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fabric.h"
+#include "palette/fabric.h"
 #include "view/cell_geometry.h"
 
 #include <QDialog>
@@ -22,15 +22,15 @@ namespace app {
 class TF_size : public QDialog {
 public:
     // The fabric list is the one of start-up; the dialog lives as long as the main window.
-    explicit TF_size(std::vector<palette::FabricEntry> fabrics, QWidget* parent = nullptr);
+    explicit TF_size(std::vector<palette::Fabric> fabrics, QWidget* parent = nullptr);
 
     // Readies one opening from the picture area's cells and the current fabric, with the focus where
     // the user clicked: 0 the whole size (the OK button), 1 the width, 2 the height. False, after
     // telling the user, when the area shows no cells.
-    bool FormShow(int focus, view::CellCounts cells, const CurrentFabric& current);
+    bool FormShow(int focus, view::CellCounts cells, const palette::FabricChoice& current);
 
     view::CellCounts chosenCells() const;
-    CurrentFabric chosenFabric() const;
+    palette::FabricChoice chosenFabric() const;
 
     QSpinBox* SEdit1;
     QSpinBox* SEdit2;
@@ -56,8 +56,8 @@ private:
     int cellsOf(QSpinBox* edit, bool force);
     void OKClick();
 
-    std::vector<palette::FabricEntry> fabrics_;
-    view::Fabric working_;  // the fabric values being edited; the name is Comb1's
+    std::vector<palette::Fabric> fabrics_;
+    palette::Fabric working_;  // the fabric values being edited; the name is Comb1's
     int openingIndex_ = 0;
 };
 

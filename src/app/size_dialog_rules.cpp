@@ -25,28 +25,27 @@ std::optional<int> typedCountSize(std::string_view text) {
     return countSizeHundredths(std::clamp(*size, kFewestHundredths / 100.0, kMostHundredths / 100.0));
 }
 
-std::string widthText(int cellsAcross, const view::Fabric& fabric) {
-    return "横 " + view::stitchedLength(cellsAcross, fabric) + fabric.largeUnit;
+std::string widthText(int cellsAcross, const palette::Fabric& fabric) {
+    return "横 " + view::stitchedLength(cellsAcross, fabric) + palette::largeUnit(fabric.unit);
 }
 
-std::string heightText(int cellsDown, const view::Fabric& fabric) {
-    return "縦 " + view::stitchedLength(cellsDown, fabric) + fabric.largeUnit;
+std::string heightText(int cellsDown, const palette::Fabric& fabric) {
+    return "縦 " + view::stitchedLength(cellsDown, fabric) + palette::largeUnit(fabric.unit);
 }
 
-int fabricForSize(const std::vector<palette::FabricEntry>& fabrics, double countSize, const std::string& unit) {
+int fabricForSize(const std::vector<palette::Fabric>& fabrics, double countSize, const std::string& unit) {
     const auto first = [&](double size) {
         const auto found = std::ranges::find_if(
-            fabrics, [&](const palette::FabricEntry& entry) { return entry.countSize == size && entry.unit == unit; });
+            fabrics, [&](const palette::Fabric& entry) { return entry.countSize == size && entry.unit == unit; });
         return found == fabrics.end() ? -1 : static_cast<int>(found - fabrics.begin());
     };
     const int exact = first(countSize);
     return exact >= 0 ? exact : first(palette::kFreeSize);
 }
 
-view::Fabric withFabricEntry(view::Fabric working, const palette::FabricEntry& entry) {
+palette::Fabric withFabricEntry(palette::Fabric working, const palette::Fabric& entry) {
     if (entry.countSize > 0) working.countSize = entry.countSize;
     working.unit = entry.unit == "cm" ? "cm" : "mm";
-    working.largeUnit = entry.unit == "cm" ? "m" : "cm";
     return working;
 }
 

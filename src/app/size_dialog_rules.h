@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/fabric.h"
 #include "chart/chart_limits.h"
-#include "view/fabric.h"
+#include "palette/fabric.h"
 
 #include <optional>
 #include <string>
@@ -37,15 +36,15 @@ int countSizeHundredths(double countSize);
 std::optional<int> typedCountSize(std::string_view text);
 
 // "横 9.1cm" and "縦 10.9cm": the stitched width and height in the fabric's large unit.
-std::string widthText(int cellsAcross, const view::Fabric& fabric);
-std::string heightText(int cellsDown, const view::Fabric& fabric);
+std::string widthText(int cellsAcross, const palette::Fabric& fabric);
+std::string heightText(int cellsDown, const palette::Fabric& fabric);
 
 // The fabric a count size belongs to: the first of that exact size and unit, else the first free
 // size in that unit; -1 when the list has neither.
-int fabricForSize(const std::vector<palette::FabricEntry>& fabrics, double countSize, const std::string& unit);
+int fabricForSize(const std::vector<palette::Fabric>& fabrics, double countSize, const std::string& unit);
 
 // The fabric being edited once a fabric of the list is chosen: its size unless it is a free size,
-// whose size stays the user's, and its unit with the large unit that goes with it.
-view::Fabric withFabricEntry(view::Fabric working, const palette::FabricEntry& entry);
+// whose size stays the user's, and its unit.
+palette::Fabric withFabricEntry(palette::Fabric working, const palette::Fabric& entry);
 
 }  // namespace app

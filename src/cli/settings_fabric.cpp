@@ -1,11 +1,11 @@
 #include "cli/settings_fabric.h"
 
-#include "app/fabric.h"
+#include "palette/fabric.h"
 
 namespace cli {
 
-view::Fabric settingsFabric(const palette::ShippedSettings& settings) {
-    return app::chooseFabric(settings.fabrics, settings.defaultFabric, {}, {}).fabric;
+palette::Fabric settingsFabric(const palette::ShippedSettings& settings) {
+    return palette::chooseFabric(settings.fabrics, settings.defaultFabric, std::nullopt, {}).fabric;
 }
 
 }  // namespace cli

@@ -5,7 +5,7 @@
 
 namespace excel {
 
-WorkbookParameters exportParameters(const chart::ChartModel& model, const view::Fabric& fabric, int cubeItem,
+WorkbookParameters exportParameters(const chart::ChartModel& model, const palette::Fabric& fabric, int cubeItem,
                                     int resultColours, std::optional<view::AreaSize> chartPanel) {
     const view::CellSize cell{model.cellWidth, model.cellHeight};
     const view::AreaSize panel = chartPanel.value_or(

@@ -14,15 +14,15 @@ std::string unitOrMillimetres(std::string_view unit) { return unit == "cm" ? "cm
 
 }  // namespace
 
-std::vector<FabricEntry> readFabricList(const platform::IniFile& settings) {
-    std::vector<FabricEntry> fabrics;
+std::vector<Fabric> readFabricList(const platform::IniFile& settings) {
+    std::vector<Fabric> fabrics;
     for (int i = 0; i < kFabricSlots; ++i) {
         const std::string number = std::to_string(i);
         std::string name = settings.readString(kSection, "Name" + number, "");
         if (name.empty()) continue;
         const double size = platform::parseRealNumber(settings.readString(kSection, "Size" + number, "")).value_or(1.0);
         std::string unit = unitOrMillimetres(settings.readString(kSection, "Scale" + number, ""));
-        fabrics.push_back(FabricEntry{std::move(name), size, std::move(unit)});
+        fabrics.push_back(Fabric{std::move(name), size, std::move(unit)});
     }
     return fabrics;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include "palette/fabric.h"
+
 #include <vector>
 
 namespace platform {
@@ -12,17 +13,9 @@ class IniFile;
 namespace palette {
 
 inline constexpr int kFabricSlots = 20;
-// A fabric whose count size the user sets himself.
-inline constexpr double kFreeSize = -1.0;
-
-struct FabricEntry {
-    std::string name;
-    double countSize = 1.0;  // one count in `unit`, or kFreeSize
-    std::string unit = "mm";
-};
 
 // Section `size` of the settings file: the named fabrics of Name0..Name19 in key order, without gaps.
-std::vector<FabricEntry> readFabricList(const platform::IniFile& settings);
+std::vector<Fabric> readFabricList(const platform::IniFile& settings);
 
 // The fabric the settings offer first (`Ini_No` of section `size`), as written; not yet checked
 // against the list.

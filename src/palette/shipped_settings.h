@@ -20,7 +20,7 @@ struct ShippedSettings {
     std::optional<platform::FileProblem> unreadable;
     platform::IniFile ini;
     CodeSystemList systems;
-    std::vector<FabricEntry> fabrics;
+    std::vector<Fabric> fabrics;
     int defaultFabric = 0;
 };
 

@@ -76,7 +76,7 @@ void PictureAreaView::showCells(CellCounts cells) {
     Panel1->setAreaSize(QSize(panel.width, panel.height));
 }
 
-void PictureAreaView::setFabric(const Fabric& fabric) {
+void PictureAreaView::setFabric(const palette::Fabric& fabric) {
     fabric_ = fabric;
     refreshSizeTexts();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "palette/fabric.h"
 #include "view/cell_geometry.h"
-#include "view/fabric.h"
 #include "view/picture_panel.h"
 
 #include <QWidget>
@@ -32,7 +32,7 @@ public:
 
     CellCounts cellCounts() const { return Panel1->cellCounts(); }
 
-    void setFabric(const Fabric& fabric);
+    void setFabric(const palette::Fabric& fabric);
     // Without a fabric list there is no stitched size to tell: the size line stays hidden.
     void hideSizeLine();
 
@@ -65,7 +65,7 @@ private:
     QFrame* P_size;
     ClickLabel* L_size;
     ClickLabel* Image3;
-    Fabric fabric_;
+    palette::Fabric fabric_;
     QSize chartPanelSize_{0, 0};
     CellCounts shownCells_;
     bool restoreShown_ = false;

@@ -70,7 +70,7 @@ TEST_F(SizeDialogWindowTest, OpeningFromTheCellsDownFocusesTheirSpinEdit) {
 // Cancelling forgets the fabric chosen in that opening: the next OK keeps the fabric from before.
 TEST_F(SizeDialogWindowTest, AFabricChosenAndCancelledDoesNotComeBackWithTheNextOk) {
     const auto window = start();
-    const app::CurrentFabric before = window->fabric();
+    const palette::FabricChoice before = window->fabric();
     dialogs_.answerChoiceDialog<app::TF_size>([](app::TF_size& dialog) {
         chooseFabric(dialog, 5);  // 自由サイズ
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);

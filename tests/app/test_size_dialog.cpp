@@ -12,14 +12,14 @@
 
 namespace {
 
-const std::vector<palette::FabricEntry> kFabrics{
+const std::vector<palette::Fabric> kFabrics{
     {"1センチ11目", 0.91, "mm"},
     {"１センチ9目", 1.11, "mm"},
     {"自由サイズ", palette::kFreeSize, "mm"},
     {"自由サイズ(cm)", palette::kFreeSize, "cm"},
 };
 
-const app::CurrentFabric kNineCounts{1, view::Fabric{1.11, "mm", "cm", "１センチ9目"}};
+const palette::FabricChoice kNineCounts{1, palette::Fabric{"１センチ9目", 1.11, "mm"}};
 
 QString announced(QObject* object) { return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name); }
 
@@ -111,7 +111,7 @@ TEST_F(SizeDialogTest, OkGivesTheCellsAndTheFabricChosen) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.chosenCells(), (view::CellCounts{100, 80}));
-    const app::CurrentFabric chosen = dialog.chosenFabric();
+    const palette::FabricChoice chosen = dialog.chosenFabric();
     EXPECT_EQ(chosen.index, 0);
     EXPECT_EQ(chosen.fabric.name, "1センチ11目");
     EXPECT_EQ(chosen.fabric.countSize, 0.91);

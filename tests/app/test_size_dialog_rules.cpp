@@ -25,7 +25,7 @@ TEST(SizeDialogRules, TypedCountSizesBecomeHundredthsWithinTheSpinRange) {
     EXPECT_EQ(app::typedCountSize(""), std::nullopt);
 }
 
-const std::vector<palette::FabricEntry> kFabrics{
+const std::vector<palette::Fabric> kFabrics{
     {"自由サイズ(cm)", palette::kFreeSize, "cm"},
     {"自由サイズ", palette::kFreeSize, "mm"},
     {"1センチ11目", 0.91, "mm"},

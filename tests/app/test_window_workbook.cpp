@@ -160,7 +160,7 @@ TEST_F(WorkbookButtonsTest, AChartWrittenWithoutTheWindowComesBackAtItsOwnCells)
     const std::pair<int, int> cells{made.columns, made.rows};
     excel::WorkbookProgress quiet;
     ASSERT_EQ(excel::writeChartWorkbook(folder("cfg/Tessaly.xlsx"), folder("written.xlsx"), made, window_->codeSystem(),
-                                        excel::exportParameters(made, view::Fabric{}, 0, 10), quiet),
+                                        excel::exportParameters(made, palette::Fabric{}, 0, 10), quiet),
               "");
     window_->Bt_ClrClick();
     window_->Bt_ClrClick();

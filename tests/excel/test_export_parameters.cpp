@@ -20,7 +20,7 @@ chart::ChartModel chartOf(int columns, int rows, int cellSize) {
 // A window that shows the chart larger than its own size records that panel, and its size text
 // counts the cells the panel holds.
 TEST(ExportParameters, ARecordedPanelStandsWithItsCells) {
-    const view::Fabric canvas{0.25, "cm", "m", "ジャンボ"};
+    const palette::Fabric canvas{"ジャンボ", 0.25, "cm"};
     const excel::WorkbookParameters parameters =
         excel::exportParameters(chartOf(30, 20, 3), canvas, 0, 10, view::AreaSize{128, 68});
     EXPECT_EQ(parameters.panelWidth, 128);

@@ -58,28 +58,21 @@ TEST(CellGeometry, PartCellsDoNotCount) {
 }
 
 TEST(SizeText, StitchedSizeOnTheFabricInTheLargerUnit) {
-    const Fabric aida{0.91, "mm", "cm", "1センチ11目"};
+    const palette::Fabric aida{"1センチ11目", 0.91, "mm"};
     EXPECT_EQ(sizeText(aida, CellCounts{100, 120}), "1センチ11目(#0.91mm) ＜横:9.1cm (100) × 縦:10.9cm (120)＞");
 
-    const Fabric linen{0.25, "cm", "m", "麻"};
+    const palette::Fabric linen{"麻", 0.25, "cm"};
     EXPECT_EQ(sizeText(linen, CellCounts{200, 200}), "麻(#0.25cm) ＜横:0.50m (200) × 縦:0.50m (200)＞");
 
     // 5 x 0.5 mm is 2.5 mm: halves go to the even neighbour.
-    const Fabric half{0.5, "mm", "cm", "半"};
+    const palette::Fabric half{"半", 0.5, "mm"};
     EXPECT_EQ(sizeText(half, CellCounts{5, 7}), "半(#0.50mm) ＜横:0.2cm (5) × 縦:0.4cm (7)＞");
 
-    const Fabric huge{1234.5, "mm", "cm", "大"};
+    const palette::Fabric huge{"大", 1234.5, "mm"};
     EXPECT_EQ(sizeText(huge, CellCounts{8, 8}), "大(#1,234.50mm) ＜横:987.6cm (8) × 縦:987.6cm (8)＞");
 }
 
 TEST(SizeText, FreeSizeFabricWithoutAUserSizeCountsOneUnit) {
-    const Fabric free{-1.0, "cm", "m", "フリーサイズ"};
+    const palette::Fabric free{"フリーサイズ", -1.0, "cm"};
     EXPECT_EQ(sizeText(free, CellCounts{150, 130}), "フリーサイズ(#1.00cm) ＜横:1.50m (150) × 縦:1.30m (130)＞");
-}
-
-TEST(SizeText, CountSizeIsWrittenInTheSavedFormat) {
-    EXPECT_EQ(view::formatCountSize(0.91), "  0.91");
-    EXPECT_EQ(view::formatCountSize(0.909), "  0.91");
-    EXPECT_EQ(view::formatCountSize(-1), " -1.00");
-    EXPECT_EQ(view::formatCountSize(1234.5), "1,234.50");
 }

@@ -78,9 +78,9 @@ TEST_F(PictureAreaWidgets, DraggingTheRightEdgeResizesAtThePaceAndSnapsOnRelease
 }
 
 TEST_F(PictureAreaWidgets, SizeTextFollowsTheFabricAndSitsUnderTheArea) {
-    area->setFabric(Fabric{0.91, "mm", "cm", "1センチ11目"});
+    area->setFabric(palette::Fabric{"1センチ11目", 0.91, "mm"});
     EXPECT_EQ(text("L_size"), "1センチ11目(#0.91mm) ＜横:13.6cm (150) × 縦:11.8cm (130)＞");
-    area->setFabric(Fabric{-1.0, "mm", "cm", "フリー"});
+    area->setFabric(palette::Fabric{"フリー", -1.0, "mm"});
     EXPECT_EQ(text("L_size"), "フリー(#1.00mm) ＜横:15.0cm (150) × 縦:13.0cm (130)＞");
     EXPECT_EQ(box.findChild<QWidget*>("P_size")->y(), area->panel()->geometry().bottom() + 1);
 }
