@@ -37,13 +37,12 @@ const LargestChart& largestChart() {
 }
 
 std::string workbookPath() { return (std::filesystem::temp_directory_path() / "tessaly-bench.xlsx").string(); }
-std::string templatePath() { return (std::filesystem::path(TESSALY_RUNTIME_CFG_DIR) / excel::kTemplateFileName).string(); }
 
 void exportWorkbook(benchmark::State& state) {
     const LargestChart& c = largestChart();
     excel::WorkbookProgress quiet;
     for (auto _ : state) {
-        const std::string message = excel::writeChartWorkbook(templatePath(), workbookPath(), c.model, c.system, {}, quiet);
+        const std::string message = excel::writeChartWorkbook(workbookPath(), c.model, c.system, {}, quiet);
         if (!message.empty()) state.SkipWithError(message.c_str());
     }
     state.counters["colours"] = c.model.colourList.coloursInUse;
@@ -52,7 +51,7 @@ void exportWorkbook(benchmark::State& state) {
 void importWorkbook(benchmark::State& state) {
     const LargestChart& c = largestChart();
     excel::WorkbookProgress quiet;
-    excel::writeChartWorkbook(templatePath(), workbookPath(), c.model, c.system, {}, quiet);
+    excel::writeChartWorkbook(workbookPath(), c.model, c.system, {}, quiet);
     for (auto _ : state) {
         const excel::WorkbookRead read = excel::readChartWorkbook(workbookPath(), quiet);
         if (!read.message.empty()) state.SkipWithError(read.message.c_str());

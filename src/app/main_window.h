@@ -187,7 +187,6 @@ private:
     void leavePaintingTab();
     QString workbookFolder();
     std::string startFolderProblem() const;
-    QString templatePath() const;
     std::string ExportChartToExcel();
     std::string ImportChartFromExcel();
     void takeWorkbookSystem(const std::string& named);

@@ -10,7 +10,6 @@
 #include "app/progress_dialog.h"
 #include "chart/colour_count.h"
 #include "chart/cube_size.h"
-#include "excel/automation_error.h"
 #include "excel/chart_workbook.h"
 #include "excel/export_parameters.h"
 #include "excel/imported_chart.h"
@@ -62,16 +61,13 @@ private:
     QString caption_;
 };
 
-// What the progress dialog finishes with: the operation's own success text, its message, the
-// words of an error the workbook engine raised, or the window's words for what a library raised, so
-// that no failure goes unseen.
+// What the progress dialog finishes with: the operation's own success text, its message, or the
+// window's words for what a library raised, so that no failure goes unseen.
 template <class Operation>
 QString outcome(Operation operation, const QString& success) {
     try {
         const std::string problem = operation();
         return problem.empty() ? success : text(problem);
-    } catch (const excel::AutomationError& e) {
-        return QString::fromUtf8(e.what());
     } catch (const std::exception& e) {
         return text(unexpectedErrorMessage(e));
     }
@@ -130,13 +126,9 @@ void TForm1::Bt2_ExcelClick() {
     Form2->ProgressFinish(outcome([this] { return ExportChartToExcel(); }, QStringLiteral("Excel出力終了")));
 }
 
-// The program's folder with its cfg folder, where the template lives.
+// The program's folder with its cfg folder.
 std::string TForm1::startFolderProblem() const {
     return QFileInfo(text(cfgFolder_)).isDir() ? std::string() : "起動フォルダが異常です";
-}
-
-QString TForm1::templatePath() const {
-    return QDir(text(cfgFolder_)).filePath(QString::fromUtf8(excel::kTemplateFileName.data()));
 }
 
 std::string TForm1::ExportChartToExcel() {
@@ -146,8 +138,6 @@ std::string TForm1::ExportChartToExcel() {
     if (pictureArea->panel()->chartLayer()->pixmap().isNull()) return "図案画像がありません";
     progress.step(excel::kFileCheckStep);
     if (std::string problem = startFolderProblem(); !problem.empty()) return problem;
-    progress.step(excel::kFileCheckStep);
-    if (std::string missing = excel::missingTemplate(templatePath().toStdString()); !missing.empty()) return missing;
     progress.step(excel::kFileCheckStep);
     const QString folder = workbookFolder();
     if (folder.isEmpty()) return "出力用フォルダを作成できません";
@@ -163,11 +153,6 @@ std::string TForm1::ExportChartToExcel() {
         return "出力用フォルダ(" + target.absolutePath().toStdString() + ")を作成できません";
     }
     dataFolder_ = target.absolutePath().toStdString();
-    progress.step(excel::kFileCheckStep);
-    // The program's own template is no place for a chart.
-    if (target.absoluteFilePath() == QFileInfo(templatePath()).absoluteFilePath()) {
-        return "出力ファイル(" + target.fileName().toStdString() + ")を上書できません";
-    }
     progress.step(excel::kFileCheckStep);
     // The file is replaced only once the new workbook is whole, so a failed export leaves it as it was.
     if (target.exists()
@@ -188,8 +173,7 @@ std::string TForm1::ExportChartToExcel() {
     const excel::WorkbookParameters parameters = excel::exportParameters(
         model_, fabric_.fabric, chart::cubeSizeItemIndex(cubeItem_), Ed_cnt1->text().toInt(),
         chartPanel.isEmpty() ? std::nullopt : std::optional(view::AreaSize{chartPanel.width(), chartPanel.height()}));
-    return excel::writeChartWorkbook(templatePath().toStdString(), target.absoluteFilePath().toStdString(), model_,
-                                     system_, parameters, progress);
+    return excel::writeChartWorkbook(target.absoluteFilePath().toStdString(), model_, system_, parameters, progress);
 }
 
 void TForm1::Bt2_Excel_inClick() {

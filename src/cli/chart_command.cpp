@@ -85,7 +85,7 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
     const excel::WorkbookParameters parameters =
         excel::exportParameters(model, settingsFabric(settings), chart::cubeSizeItemIndex(choices.cubeItem),
                                 outcome.reduction.colours);
-    const std::string error = writeChartOutputs(arguments, model, system, parameters, shippedTemplate(defaultCfgDir));
+    const std::string error = writeChartOutputs(arguments, model, system, parameters);
     if (!error.empty()) return Failure{kExitBadInput, error};
     if (arguments.json) {
         out << chartSummaryJson(model, outcome.reduction, choices.cubeItem) << std::flush;

@@ -3,15 +3,9 @@
 #include "chart/code_painting.h"
 #include "cli/chart_files.h"
 #include "cli/output_batch.h"
-#include "excel/automation_error.h"
 #include "platform/picture_encoder.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <unistd.h>
 
 namespace cli {
 namespace {
@@ -23,42 +17,21 @@ std::string addPng(OutputBatch& batch, const char* option, const std::string& pa
     return {};
 }
 
-// The workbook library writes files only; its bytes join the batch like any other output, so that
-// the workbook appears together with the rest or not at all, and may go to standard output.
+// The workbook's bytes join the batch like any other output, so that the workbook appears together
+// with the rest or not at all, and may go to standard output.
 std::string addWorkbook(OutputBatch& batch, const std::string& path, const chart::ChartModel& model,
-                        const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters,
-                        const std::string& templatePath) {
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-    if (error) return "cannot write " + path + ": no temporary folder";
-    const std::filesystem::path scratch = folder / ("tessaly-cli-" + std::to_string(::getpid()) + ".xlsx");
-    try {
-        excel::WorkbookProgress quiet;
-        const std::string message = excel::writeChartWorkbook(templatePath, scratch.string(), model, system, parameters, quiet);
-        if (!message.empty()) return message + " (" + templatePath + ")";
-    } catch (const excel::AutomationError& e) {
-        if (e.fileProblem()) return "cannot write " + path + ": " + platform::englishReason(*e.fileProblem());
-        return "cannot write " + path + ": " + e.what();
-    }
-    std::ifstream in(scratch, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const bool read = !in.bad();
-    in.close();
-    std::filesystem::remove(scratch, error);
-    if (!read) return "cannot write " + path;
-    batch.add("--xlsx", path, std::move(bytes));
+                        const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters) {
+    excel::WorkbookProgress quiet;
+    excel::WorkbookBytes workbook = excel::chartWorkbookBytes(model, system, parameters, quiet);
+    if (!workbook.message.empty()) return "cannot write " + path + ": " + workbook.message;
+    batch.add("--xlsx", path, std::move(workbook.bytes));
     return {};
 }
 
 }  // namespace
 
-std::string shippedTemplate(const std::string& shippedCfgDir) {
-    return (std::filesystem::path(shippedCfgDir) / excel::kTemplateFileName).string();
-}
-
 std::string writeChartOutputs(const ChartArguments& arguments, const chart::ChartModel& model,
-                              const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters,
-                              const std::string& templatePath) {
+                              const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters) {
     OutputBatch batch;
     if (arguments.codesPath) batch.add("--codes", *arguments.codesPath, codesCsv(model, system.table));
     if (arguments.keyPath) batch.add("--key", *arguments.keyPath, keyCsv(model));
@@ -67,7 +40,7 @@ std::string writeChartOutputs(const ChartArguments& arguments, const chart::Char
     if (error.empty() && arguments.iconPath) {
         error = addPng(batch, "--icon", *arguments.iconPath, chart::iconBitmap(model));
     }
-    if (error.empty() && arguments.xlsxPath) error = addWorkbook(batch, *arguments.xlsxPath, model, system, parameters, templatePath);
+    if (error.empty() && arguments.xlsxPath) error = addWorkbook(batch, *arguments.xlsxPath, model, system, parameters);
     if (!error.empty()) return error;
     return batch.commit();
 }

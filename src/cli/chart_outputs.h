@@ -9,13 +9,9 @@
 
 namespace cli {
 
-// The chart workbook template shipped with the program, whatever folder the colour tables come from.
-std::string shippedTemplate(const std::string& shippedCfgDir);
-
 // Writes every output the arguments ask for, all or nothing: the codes and key CSVs, the two
-// pictures and the chart workbook, made from the template. Returns an error text, empty on success.
+// pictures and the chart workbook. Returns an error text, empty on success.
 std::string writeChartOutputs(const ChartArguments& arguments, const chart::ChartModel& model,
-                              const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters,
-                              const std::string& templatePath);
+                              const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters);
 
 }  // namespace cli

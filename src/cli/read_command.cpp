@@ -5,7 +5,6 @@
 #include "cli/chart_summary.h"
 #include "cli/error_line.h"
 #include "cli/exit_codes.h"
-#include "excel/automation_error.h"
 #include "excel/chart_workbook.h"
 #include "excel/imported_chart.h"
 #include "palette/catalogue.h"
@@ -29,14 +28,10 @@ palette::LoadResult codeSystemFor(const std::string& cfgDir, const std::string& 
 
 // Returns an error text, empty on success; the output paths are the arguments'.
 std::string readAndWrite(const ChartArguments& arguments, const std::string& defaultCfgDir, std::ostream& out) {
-    excel::WorkbookRead read;
-    try {
-        excel::WorkbookProgress quiet;
-        read = excel::readChartWorkbook(arguments.picture, quiet);
-    } catch (const excel::AutomationError& e) {
-        // Whatever the engine cannot open is no chart workbook either; its own words say why.
-        return excel::notAChartWorkbook(arguments.picture) + " (" + e.what() + ")";
-    }
+    excel::WorkbookProgress quiet;
+    excel::WorkbookRead read = excel::readChartWorkbook(arguments.picture, quiet);
+    // Whatever cannot be opened as a workbook is no chart workbook either; the reader's words say why.
+    if (read.unreadable) return excel::notAChartWorkbook(arguments.picture) + " (" + read.message + ")";
     if (!read.message.empty()) return read.message;
     chart::ChartModel& model = read.model;
 
@@ -52,7 +47,7 @@ std::string readAndWrite(const ChartArguments& arguments, const std::string& def
     counted.colours = settled.colours;
     read.parameters.resultColours = counted.colours;
 
-    const std::string error = writeChartOutputs(arguments, model, system, read.parameters, shippedTemplate(defaultCfgDir));
+    const std::string error = writeChartOutputs(arguments, model, system, read.parameters);
     if (!error.empty()) return error;
     if (arguments.json) {
         out << chartSummaryJson(model, counted, chart::kCubeSizeItems[read.parameters.cubeItem].text) << std::flush;

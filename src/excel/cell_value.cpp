@@ -1,6 +1,5 @@
 #include "excel/cell_value.h"
 
-#include <cassert>
 #include <charconv>
 
 namespace excel {
@@ -22,14 +21,19 @@ int VariantToIntDef(const Variant& value, int fallback) {
     return text.empty() || error != std::errc() || end != text.data() + text.size() ? fallback : number;
 }
 
-std::string ColumnLetters(int n) {
-    assert(n >= 0);
-    // Columns count in base 26 without a zero: after "z" comes "aa", not "ba".
-    std::string letters;
-    for (int rest = n + 1; rest > 0; rest = (rest - 1) / 26) {
-        letters.insert(letters.begin(), static_cast<char>('a' + (rest - 1) % 26));
-    }
-    return letters;
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+std::optional<double> numberIn(const Variant& value) {
+    if (const double* stored = std::get_if<double>(&value)) return *stored;
+    const std::string digits = trimmed(textForm(value));
+    double number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return number;
 }
 
 }  // namespace excel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -18,8 +19,11 @@ std::string textForm(const Variant& value);
 // whole number: an empty cell, a word, a number with a fraction, or one beyond 32 bits.
 int VariantToIntDef(const Variant& value, int fallback);
 
-// The lower-case column letters of the worksheet column after n columns (n from 0): "a" to "z",
-// then "aa", "ab" … "az", "ba" …, as a cell address such as "b2" spells them.
-std::string ColumnLetters(int n);
+// The text without the blanks around it.
+std::string trimmed(const std::string& text);
+
+// A number as a cell may hold it: stored as a number, or as a text that reads as one once blanks
+// are trimmed, as a person typing into a spreadsheet may leave it. Nothing for a text that is none.
+std::optional<double> numberIn(const Variant& value);
 
 }  // namespace excel

@@ -1,8 +1,7 @@
 #pragma once
 
-// A chart written to a chart workbook and read back, through the workbook engine, whoever asks:
-// the window's two buttons and the command line. Both raise AutomationError when the engine meets a
-// file it cannot open or save; what the user is told otherwise comes back as a message.
+// A chart written to a chart workbook and read back, whoever asks: the window's two buttons and the
+// command line. What the user is told of a file that cannot be written or read comes back as a message.
 
 #include "chart/chart_model.h"
 #include "palette/catalogue.h"
@@ -48,25 +47,25 @@ inline constexpr int kImportFileChecks = 3;
 void beginChartExport(int areaColumns, int areaRows, WorkbookProgress& progress);
 void beginChartImport(WorkbookProgress& progress);
 
-// The file every chart workbook starts from, in the program's cfg folder.
-inline constexpr std::string_view kTemplateFileName = "Tessaly.xlsx";
+struct WorkbookBytes {
+    std::string bytes;
+    std::string message;  // empty on success; otherwise why the workbook could not be made
+};
 
-// The user's message when the template is not there, otherwise an empty text.
-std::string missingTemplate(const std::string& templatePath);
+// The chart workbook: colour chart, symbol chart, colour key with the parameters, and the colour
+// values and levels of every cell. The system is the one the chart was counted with; it gives each
+// cell's colour and symbol. As bytes, for a caller that writes them together with other files.
+WorkbookBytes chartWorkbookBytes(const chart::ChartModel& model, const palette::LoadedCodeSystem& system,
+                                 const WorkbookParameters& parameters, WorkbookProgress& progress);
 
-// Writes the chart as a chart workbook made from the template: colour chart, symbol chart, colour
-// key with the parameters, and the colour values and levels of every cell. The system is the one
-// the chart was counted with; it gives each cell's colour and symbol. The file appears whole or not
-// at all. Returns an empty text, or the user's message when the template is missing.
-std::string writeChartWorkbook(const std::string& templatePath, const std::string& path, const chart::ChartModel& model,
+// Writes the chart workbook whole or not at all. Returns an empty text, or the user's message.
+std::string writeChartWorkbook(const std::string& path, const chart::ChartModel& model,
                                const palette::LoadedCodeSystem& system, const WorkbookParameters& parameters,
                                WorkbookProgress& progress);
 
-// The empty chart workbook the spreadsheet user and every export start from.
-void writeTemplateWorkbook(const std::string& path);
-
 struct WorkbookRead {
-    std::string message;  // empty on success; otherwise the text to show the user
+    std::string message;      // empty on success; otherwise the text to show the user
+    bool unreadable = false;  // the file could not be opened as a workbook at all; message says why
     // Geometry, options (with the code system the workbook names, possibly empty), cube levels and
     // cells. The cube codes, the colours and the key are not in it: the caller builds the cube with
     // the code system's table, paints the cells and counts the colours.
@@ -79,7 +78,7 @@ std::string notAChartWorkbook(const std::string& path);
 
 // Reads a chart workbook as any spreadsheet program may have saved it; the file is never changed.
 // A workbook without the chart marker, or with parameters no chart can have, is refused with the
-// message the user knows.
+// message the user knows; a file that is no workbook, or lacks a chart's sheets, is unreadable.
 WorkbookRead readChartWorkbook(const std::string& path, WorkbookProgress& progress);
 
 }  // namespace excel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "excel/sheet_content.h"
+#include "excel/workbook_values.h"
 
 #include <optional>
 #include <string>
@@ -8,9 +8,9 @@
 
 namespace excel {
 
-// A workbook in memory as bytes and back, to pass it between processes: the sheets' names and their
-// cells' values, fills and lines. Unpacking gives nothing for bytes that are no packed workbook.
-std::string packContent(const WorkbookContent& content);
-std::optional<WorkbookContent> unpackContent(std::string_view bytes);
+// What the reader takes of a workbook as bytes and back, to pass it between processes. Unpacking
+// gives nothing for bytes that are not such values.
+std::string packValues(const WorkbookValues& values);
+std::optional<WorkbookValues> unpackValues(std::string_view bytes);
 
 }  // namespace excel

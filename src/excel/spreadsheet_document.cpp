@@ -5,7 +5,6 @@
 #include <orcus/spreadsheet/document.hpp>
 #include <orcus/spreadsheet/factory.hpp>
 #include <orcus/spreadsheet/sheet.hpp>
-#include <orcus/spreadsheet/styles.hpp>
 #include <ixion/address.hpp>
 #include <ixion/cell_access.hpp>
 #include <ixion/model_context.hpp>
@@ -22,7 +21,7 @@ constexpr ss::range_size_t kSheetSize{1048576, 16384};
 
 }  // namespace
 
-// The spreadsheet model keeps values, shared strings and styles, and resolves references itself.
+// The spreadsheet model keeps values and shared strings, and resolves references itself.
 struct SpreadsheetDocument::Parts {
     ss::document document{kSheetSize};
     bool inside(int sheet, int row, int column) const {
@@ -55,18 +54,6 @@ bool SpreadsheetDocument::load(const WorkbookArchive& archive) {
 
 int SpreadsheetDocument::sheetCount() const { return static_cast<int>(parts_->document.get_sheet_count()); }
 
-std::string SpreadsheetDocument::sheetName(int sheet) const {
-    return std::string(parts_->document.get_sheet_name(static_cast<ss::sheet_t>(sheet)));
-}
-
-SpreadsheetDocument::Extent SpreadsheetDocument::extent(int sheet) const {
-    const ss::sheet* s = parts_->document.get_sheet(static_cast<ss::sheet_t>(sheet));
-    if (!s) return {};
-    const ixion::abs_range_t range = s->get_data_range();
-    if (!range.valid()) return {};
-    return Extent{range.last.row + 1, range.last.column + 1};
-}
-
 Variant SpreadsheetDocument::cell(int sheet, int row, int column) const {
     if (!parts_->inside(sheet, row, column)) return {};
     // A formula counts by the result its program saved with it, a number or a text.
@@ -85,33 +72,6 @@ Variant SpreadsheetDocument::cell(int sheet, int row, int column) const {
     } catch (const std::exception&) {
         return {};
     }
-}
-
-CellData SpreadsheetDocument::look(int sheet, int row, int column) const {
-    CellData look;
-    if (!parts_->inside(sheet, row, column)) return look;
-    const ss::sheet* s = parts_->document.get_sheet(static_cast<ss::sheet_t>(sheet));
-    const ss::styles& styles = parts_->document.get_styles();
-    const ss::cell_format_t* format = styles.get_cell_format(s->get_cell_format(row, column));
-    if (!format) return look;
-    if (const ss::fill_t* fill = styles.get_fill(format->fill); fill && fill->pattern_type == ss::fill_pattern_t::solid) {
-        look.fill = platform::Rgb{fill->fg_color.red, fill->fg_color.green, fill->fg_color.blue};
-    }
-    if (const ss::border_t* border = styles.get_border(format->border)) {
-        const auto weight = [](const ss::border_attrs_t& edge) {
-            switch (edge.style) {
-            case ss::border_style_t::unknown:
-            case ss::border_style_t::none: return LineWeight::None;
-            case ss::border_style_t::hair: return LineWeight::Hairline;
-            default: return LineWeight::Thin;
-            }
-        };
-        look.left = weight(border->left);
-        look.top = weight(border->top);
-        look.right = weight(border->right);
-        look.bottom = weight(border->bottom);
-    }
-    return look;
 }
 
 }  // namespace excel

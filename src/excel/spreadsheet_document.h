@@ -1,12 +1,9 @@
 #pragma once
 
 #include "excel/cell_value.h"
-#include "excel/sheet_content.h"
 #include "excel/workbook_archive.h"
-#include "platform/bitmap.h"
 
 #include <memory>
-#include <string>
 
 namespace excel {
 
@@ -23,18 +20,8 @@ public:
     bool load(const WorkbookArchive& archive);
 
     int sheetCount() const;
-    std::string sheetName(int sheet) const;
-    // How many rows and columns, from the first, hold all the sheet's values.
-    struct Extent {
-        int rows = 0;
-        int columns = 0;
-    };
-    Extent extent(int sheet) const;
     // Rows and columns count from 0; a cell outside the sheets is empty.
     Variant cell(int sheet, int row, int column) const;
-    // How a cell looks: its solid fill colour, if it has one, and its lines, each taken as the
-    // finest (hairline) or as thin; the value is left empty.
-    CellData look(int sheet, int row, int column) const;
 
 private:
     struct Parts;

@@ -1,8 +1,7 @@
 #pragma once
 
-// Where everything of a chart workbook stands. The export, the import, the template and the two
-// built-in macros all take their places from here, so that a workbook written by one is found by
-// the others. Rows and columns count from 1, as the spreadsheet user counts them: column a is 1.
+// Where everything of a chart workbook stands. The writer and the reader both take their places
+// from here, so that a workbook written by one is found by the other. Rows and columns count from 1, as the spreadsheet user counts them: column a is 1.
 
 #include <array>
 #include <string_view>

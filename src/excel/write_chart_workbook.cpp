@@ -1,19 +1,18 @@
 #include "excel/chart_workbook.h"
 
 #include "chart/code_painting.h"
-#include "excel/workbook_engine.h"
 #include "excel/workbook_layout.h"
+#include "excel/workbook_writing.h"
+#include "platform/atomic_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <vector>
 
 namespace excel {
 namespace {
 
-// The blocks are prepared at the largest chart's size; a range write uses what it needs.
-constexpr int kBlockSize = chart::kMaxCells;
-constexpr int kParameterBlockRows = 22;
-constexpr int kParameterBlockColumns = 3;
 // The steps of the stages, besides one for each chart column and each line and number drawn.
 constexpr int kOpeningSteps = 2;
 constexpr int kHairlineSteps = 2;
@@ -31,39 +30,143 @@ std::string description(const std::string& sizeCaption, const std::string& syste
     return text;
 }
 
-std::string address(int column, int row) { return ColumnLetters(column - 1) + std::to_string(row); }
+// The chart's cells as the sheets show them, up to the largest chart: each cell's code colour, if
+// it has one, taken column by column.
+class ChartCells {
+public:
+    explicit ChartCells(const chart::ChartModel& model)
+        : model_(model),
+          columns_(std::min(model.columns, chart::kMaxCells)),
+          rows_(std::min(model.rows, chart::kMaxCells)),
+          entries_(static_cast<std::size_t>(columns_) * rows_) {}
 
-// Every cell's colour, levels and symbol, in blocks ready for one range write each.
-struct ChartBlocks {
-    SafeArray<int> colour[3]{{kBlockSize, kBlockSize}, {kBlockSize, kBlockSize}, {kBlockSize, kBlockSize}};
-    SafeArray<int> levels[3]{{kBlockSize, kBlockSize}, {kBlockSize, kBlockSize}, {kBlockSize, kBlockSize}};
-    SafeArray<std::string> symbols{kBlockSize, kBlockSize};
+    int columns() const { return columns_; }
+    int rows() const { return rows_; }
+    void takeColumn(int x, const palette::ColourTable& table) {
+        for (int y = 0; y < rows_; ++y) entries_[index(x, y)] = chart::cellEntry(model_, table, x, y);
+    }
+    const palette::ColourEntry* entry(int x, int y) const { return entries_[index(x, y)]; }
+    // Red, green or blue of the cell's colour; 255 for an empty cell and one without a code colour.
+    int colour(int x, int y, int channel) const {
+        const palette::ColourEntry* e = entry(x, y);
+        if (!e) return kNoValue;
+        return channel == 0 ? e->r : channel == 1 ? e->g : e->b;
+    }
+    // The cell's level of red, green or blue; 255 for an empty cell.
+    int level(int x, int y, int channel) const {
+        const std::int32_t packed = model_.cell(x, y);
+        if (packed == chart::kEmptyCell) return kNoValue;
+        const chart::CubeCell levels = chart::unpack(packed);
+        return channel == 0 ? levels.r : channel == 1 ? levels.g : levels.b;
+    }
+
+private:
+    std::size_t index(int x, int y) const { return static_cast<std::size_t>(x) * rows_ + y; }
+    const chart::ChartModel& model_;
+    int columns_;
+    int rows_;
+    std::vector<const palette::ColourEntry*> entries_;
 };
 
-// Chart cell (x, y), from 1: 255 everywhere when it is empty; levels but white and no symbol when
-// its cube cell has no code colour.
-void takeCell(ChartBlocks& blocks, const chart::ChartModel& model, const palette::ColourTable& table, int x, int y) {
-    for (int channel = 0; channel < 3; ++channel) {
-        blocks.colour[channel](y - 1, x - 1) = kNoValue;
-        blocks.levels[channel](y - 1, x - 1) = kNoValue;
+// Colour tables hold every channel within 0..255.
+platform::Rgb colourOf(const palette::ColourEntry& entry) {
+    return platform::Rgb{static_cast<std::uint8_t>(entry.r), static_cast<std::uint8_t>(entry.g),
+                         static_cast<std::uint8_t>(entry.b)};
+}
+
+// A chart sheet shows chart cell (x, y), from 0, at sheet row y + 2 and column x + 2. The numbers
+// run along row 1 and column a, every tenth; a thin line follows every fifth row and column, the
+// lines reaching one row and one column past the chart. A row of the sheet reaches as far as its
+// lines and values, and every cell in it has the chart sheets' look.
+void writeChartRow(WorkbookWriter& book, Sheet sheet, const ChartCells& cells, int row) {
+    const int w = cells.columns();
+    const int h = cells.rows();
+    const bool symbols = sheet == Sheet::SymbolChart;
+    const bool ruled = (row - 1) % kLineStep == 0 && row - 1 <= h;
+    const int last = row == h + 2 ? w / kLineStep * kLineStep + 1 : ruled ? w + 2 : w + 1;
+    for (int column = 1; column <= last; ++column) {
+        const bool inChart = row >= 2 && row <= h + 1 && column >= 2 && column <= w + 1;
+        CellLook look;
+        look.font = row == 1 || column == 1 ? CellLook::Font::Number : CellLook::Font::Symbol;
+        // The symbols sit in hairline boxes, whose left and top edges are their neighbours' lines.
+        if ((column - 1) % kLineStep == 0 && column - 1 <= w) {
+            look.right = LineWeight::Thin;
+        } else if (symbols && row >= 2 && row <= h + 1 && column <= w + 1) {
+            look.right = LineWeight::Hairline;
+        }
+        if (ruled) {
+            look.bottom = LineWeight::Thin;
+        } else if (symbols && row <= h + 1 && column >= 2 && column <= w + 1) {
+            look.bottom = LineWeight::Hairline;
+        }
+        const palette::ColourEntry* entry = inChart ? cells.entry(column - 2, row - 2) : nullptr;
+        if (inChart && !symbols) look.fill = entry ? colourOf(*entry) : platform::kWhite;
+
+        if (row == 1 && column >= 2 && (column - 2) % kNumberStep == 0) {
+            // Column numbers are texts, as a spreadsheet user types them.
+            book.text(sheet, row, column, std::to_string(column - 1), look);
+        } else if (column == 1 && row >= 2 && (row - 2) % kNumberStep == 0) {
+            book.number(sheet, row, column, row - 1, look);
+        } else if (inChart && symbols && entry) {
+            book.text(sheet, row, column, entry->symbol, look);
+        } else {
+            book.blank(sheet, row, column, look);
+        }
     }
-    const std::int32_t packed = model.cell(x - 1, y - 1);
-    if (packed == chart::kEmptyCell) return;
-    const chart::CubeCell levels = chart::unpack(packed);
-    blocks.levels[0](y - 1, x - 1) = levels.r;
-    blocks.levels[1](y - 1, x - 1) = levels.g;
-    blocks.levels[2](y - 1, x - 1) = levels.b;
-    if (const palette::ColourEntry* entry = chart::cellEntry(model, table, x - 1, y - 1)) {
-        blocks.colour[0](y - 1, x - 1) = entry->r;
-        blocks.colour[1](y - 1, x - 1) = entry->g;
-        blocks.colour[2](y - 1, x - 1) = entry->b;
-        blocks.symbols(y - 1, x - 1) = entry->symbol;
+}
+
+void writeChartSheet(WorkbookWriter& book, Sheet sheet, const ChartCells& cells, WorkbookProgress* progress) {
+    const int w = cells.columns();
+    const int h = cells.rows();
+    book.columnWidth(sheet, 1, kNumberColumnWidth);
+    // Narrow columns follow up to kLastNarrowColumn even for a narrow chart.
+    for (int column = 2; column <= std::max(w + 2, kLastNarrowColumn); ++column) book.columnWidth(sheet, column, kCellColumnWidth);
+    for (int row = 2; row <= h + 1; ++row) book.rowHeight(sheet, row, kCellRowHeight);
+    // The bar counts a step for every thin line and every number: those of the columns with the
+    // top row, those of the rows with their own row.
+    const auto marks = [progress](int k) {
+        if (!progress) return;
+        if (k % kLineStep == 0) progress->step(1);
+        if (k % kNumberStep == 0) progress->step(1);
+    };
+    for (int row = 1; row <= h + 2; ++row) {
+        if (row == 1) {
+            for (int k = 0; k <= w; ++k) marks(k);
+        }
+        if (row <= h + 1) marks(row - 1);
+        writeChartRow(book, sheet, cells, row);
+    }
+}
+
+// The upper block holds each cell's colour from row 1, an empty row follows, then the lower block
+// holds its levels.
+void writeValueSheet(WorkbookWriter& book, const ChartCells& cells, int channel) {
+    const Sheet sheet = valueSheet(channel);
+    for (int y = 0; y < cells.rows(); ++y) {
+        for (int x = 0; x < cells.columns(); ++x) {
+            book.number(sheet, y + 1, x + 1, cells.colour(x, y, channel));
+            book.number(sheet, cells.rows() + 2 + y, x + 1, cells.level(x, y, channel));
+        }
     }
 }
 
 int optionValue(bool on) { return on ? kOptionOn : kOptionOff; }
 
-SafeArray<int> parameterBlock(const chart::ChartModel& model, const WorkbookParameters& parameters) {
+void writeKey(WorkbookWriter& book, const chart::ChartModel& model, const palette::LoadedCodeSystem& system,
+              const WorkbookParameters& parameters) {
+    const bool dmc = model.options.codeSystem.find("DMC") != std::string::npos;
+    for (const KeyColumn& header : kKeyHeader) {
+        book.text(Sheet::Key, 1, header.column,
+                  std::string(header.column == kCodeColumn && !dmc ? kAbbreviationHeader : header.header));
+    }
+    for (int i = 0; i < chart::kColourListRows; ++i) {
+        const chart::ColourListRow& row = model.colourList.rows[i];
+        const int sheetRow = kKeyFirstRow + i;
+        const int numbers[] = {row.count, row.r, row.g, row.b};
+        for (int k = 0; k < 4; ++k) book.number(Sheet::Key, sheetRow, kCountColumn + k, numbers[k]);
+        const std::string* texts[] = {&row.symbol, &row.code, &row.name};
+        for (int k = 0; k < 3; ++k) book.text(Sheet::Key, sheetRow, kSymbolColumn + k, *texts[k]);
+    }
     const int values[kParameterCount] = {
         kChartMarker,
         parameters.panelWidth > 0 ? parameters.panelWidth : model.displayWidth,
@@ -85,66 +188,17 @@ SafeArray<int> parameterBlock(const chart::ChartModel& model, const WorkbookPara
         // Halves go to the even neighbour, as every chart workbook stores the count size.
         static_cast<int>(std::nearbyint(parameters.countSize * kCountSizeScale)),
     };
-    SafeArray<int> block(kParameterBlockRows, kParameterBlockColumns);
-    for (int i = 0; i < kParameterCount; ++i) {
-        block(i, 0) = i;
-        block(i, 1) = values[i];
+    for (int i = 0; i < kParameterRows; ++i) {
+        book.number(Sheet::Key, kParameterRow + i, kParameterIndexColumn, i < kParameterCount ? i : 0);
+        book.number(Sheet::Key, kParameterRow + i, kParameterValueColumn, i < kParameterCount ? values[i] : 0);
     }
-    return block;
+    book.text(Sheet::Key, kCodeSystemRow, kTextColumn, model.options.codeSystem);
+    book.text(Sheet::Key, kFabricUnitRow, kTextColumn, parameters.fabricUnit);
+    book.text(Sheet::Key, kDescriptionRow, kTextColumn, description(parameters.sizeCaption, system.settings.title));
 }
 
-// The thin lines every five cells and the numbers every ten, on a chart sheet of w x h cells.
-void drawLinesAndNumbers(const Worksheet (&sheets)[2], int w, int h, WorkbookProgress& progress) {
-    for (int k = 0; k <= w; ++k) {
-        if (k % kLineStep == 0) {
-            progress.step(1);
-            for (const Worksheet& sheet : sheets) {
-                sheet.Range(address(k + 1, 1), address(k + 1, h + 2)).Borders(kRightEdge).Weight(kThin);
-            }
-        }
-        if (k % kNumberStep == 0) {
-            progress.step(1);
-            // The apostrophe keeps the column numbers texts, as a spreadsheet user types them.
-            for (const Worksheet& sheet : sheets) sheet.Cells(1, k + 2) = "'" + std::to_string(k + 1);
-        }
-    }
-    for (int k = 0; k <= h; ++k) {
-        if (k % kLineStep == 0) {
-            progress.step(1);
-            for (const Worksheet& sheet : sheets) {
-                sheet.Range(address(1, k + 1), address(w + 2, k + 1)).Borders(kBottomEdge).Weight(kThin);
-            }
-        }
-        if (k % kNumberStep == 0) {
-            progress.step(1);
-            for (const Worksheet& sheet : sheets) sheet.Cells(k + 2, 1) = k + 1;
-        }
-    }
-}
-
-void writeKey(const Worksheet& key, const chart::ChartModel& model, const palette::LoadedCodeSystem& system,
-              const WorkbookParameters& parameters) {
-    SafeArray<int> numbers(chart::kColourListRows, 4);
-    SafeArray<std::string> texts(chart::kColourListRows, 3);
-    for (int i = 0; i < chart::kColourListRows; ++i) {
-        const chart::ColourListRow& row = model.colourList.rows[i];
-        numbers(i, 0) = row.count;
-        numbers(i, 1) = row.r;
-        numbers(i, 2) = row.g;
-        numbers(i, 3) = row.b;
-        texts(i, 0) = row.symbol;
-        texts(i, 1) = row.code;
-        texts(i, 2) = row.name;
-    }
-    const int lastKeyRow = kKeyFirstRow + chart::kColourListRows - 1;
-    key.Range(key.Cells(kKeyFirstRow, kCountColumn), key.Cells(lastKeyRow, kCountColumn + 3)).Value(numbers);
-    key.Range(key.Cells(kKeyFirstRow, kSymbolColumn), key.Cells(lastKeyRow, kSymbolColumn + 2)).Value(texts);
-    key.Range(key.Cells(kParameterRow, kParameterIndexColumn),
-              key.Cells(kParameterRow + kParameterRows - 1, kParameterValueColumn))
-        .Value(parameterBlock(model, parameters));
-    key.Cells(kCodeSystemRow, kTextColumn) = model.options.codeSystem;
-    key.Cells(kFabricUnitRow, kTextColumn) = parameters.fabricUnit;
-    key.Cells(kDescriptionRow, kTextColumn) = description(parameters.sizeCaption, system.settings.title);
+std::string cannotSave(const std::string& path) {
+    return "Excelファイル（" + std::filesystem::path(path).filename().string() + "）を保存できません。";
 }
 
 }  // namespace
@@ -155,67 +209,46 @@ void beginChartExport(int areaColumns, int areaRows, WorkbookProgress& progress)
     progress.begin(areaColumns + 56 + areaColumns / 5 + areaRows / 5);
 }
 
-std::string missingTemplate(const std::string& templatePath) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(templatePath, error) ? std::string() : "処理用Excelファイル１がありません";
-}
-
-std::string writeChartWorkbook(const std::string& templatePath, const std::string& path, const chart::ChartModel& model,
-                               const palette::LoadedCodeSystem& system, const WorkbookParameters& parameters,
-                               WorkbookProgress& progress) {
-    if (std::string missing = missingTemplate(templatePath); !missing.empty()) return missing;
-
+WorkbookBytes chartWorkbookBytes(const chart::ChartModel& model, const palette::LoadedCodeSystem& system,
+                                 const WorkbookParameters& parameters, WorkbookProgress& progress) {
     progress.stage("Excelオブジェクト作成中");
-    Application excel;
-    Workbook book = excel.WorkBooks().open(templatePath);
-    const Worksheet charts[2] = {book.WorkSheets(sheetNumber(Sheet::ColourChart)),
-                                 book.WorkSheets(sheetNumber(Sheet::SymbolChart))};
+    WorkbookWriter book;
     progress.step(kOpeningSteps);
 
     progress.stage("データ数値化中");
-    ChartBlocks blocks;
-    for (const Worksheet& sheet : charts) sheet.Columns(1).ColumnWidth(kNumberColumnWidth);
-    int w = 0;
-    int h = 0;
-    for (int x = 1; x <= model.columns && x <= kBlockSize; ++x) {
+    ChartCells cells(model);
+    for (int x = 0; x < cells.columns(); ++x) {
         progress.step(1);
-        for (const Worksheet& sheet : charts) sheet.Columns(x + kChartOrigin).ColumnWidth(kCellColumnWidth);
-        for (int y = 1; y <= model.rows && y <= kBlockSize; ++y) {
-            takeCell(blocks, model, system.table, x, y);
-            if (x == 1) {
-                for (const Worksheet& sheet : charts) sheet.Rows(y + kChartOrigin).RowHeight(kCellRowHeight);
-            }
-            h = y;
-        }
-        w = x;
+        cells.takeColumn(x, system.table);
         progress.step(0);
-    }
-    for (int column = w + 2; column == w + 2 || column <= kLastNarrowColumn; ++column) {
-        for (const Worksheet& sheet : charts) sheet.Columns(column).ColumnWidth(kCellColumnWidth);
     }
 
     progress.stage("Excel罫線処理中");
-    charts[1].Range("b2", address(w + 1, h + 1)).Borders().Weight(kHairline);
     progress.step(kHairlineSteps);
-    drawLinesAndNumbers(charts, w, h, progress);
+    writeChartSheet(book, Sheet::SymbolChart, cells, &progress);
 
     progress.stage("Excelにデータ書込み中");
     progress.step(kBlockWriteSteps);
-    const Worksheet key = book.WorkSheets(sheetNumber(Sheet::Key));
-    if (model.options.codeSystem.find("DMC") == std::string::npos) key.Cells(1, kCodeColumn) = std::string(kAbbreviationHeader);
-    charts[1].Range(charts[1].Cells(2, 2), charts[1].Cells(h + 1, w + 1)).Value(blocks.symbols);
     for (int channel = 0; channel < 3; ++channel) {
-        const Worksheet values = book.WorkSheets(sheetNumber(valueSheet(channel)));
-        values.Range(values.Cells(1, 1), values.Cells(h, w)).Value(blocks.colour[channel]);
-        values.Range(values.Cells(h + 2, 1), values.Cells(2 * h + 1, w)).Value(blocks.levels[channel]);
+        writeValueSheet(book, cells, channel);
         if (channel < 2) progress.step(kBlockWriteSteps);
     }
-    writeKey(key, model, system, parameters);
+    writeKey(book, model, system, parameters);
 
     progress.stage("Excel色塗り中");
     progress.step(kColouringSteps);
-    excel.run("draw01");
-    book.saveas(path);
+    writeChartSheet(book, Sheet::ColourChart, cells, nullptr);
+    return book.finish();
+}
+
+std::string writeChartWorkbook(const std::string& path, const chart::ChartModel& model,
+                               const palette::LoadedCodeSystem& system, const WorkbookParameters& parameters,
+                               WorkbookProgress& progress) {
+    const WorkbookBytes workbook = chartWorkbookBytes(model, system, parameters, progress);
+    if (!workbook.message.empty()) return cannotSave(path) + workbook.message;
+    if (const auto problem = platform::replaceFileAtomically(path, workbook.bytes)) {
+        return cannotSave(path) + platform::japaneseReason(*problem);
+    }
     return {};
 }
 

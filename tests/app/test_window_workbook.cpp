@@ -7,7 +7,7 @@
 #include "chart/code_painting.h"
 #include "excel/chart_workbook.h"
 #include "excel/export_parameters.h"
-#include "excel/workbook_file.h"
+#include "excel/test_workbooks.h"
 #include "excel/workbook_layout.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
@@ -72,12 +72,6 @@ TEST_F(WorkbookButtonsTest, ExportNeedsAChartAndAFileName) {
     ASSERT_EQ(dialogs_.fileRequests().size(), 1u);
     EXPECT_EQ(dialogs_.fileRequests()[0].title, QStringLiteral("ファイル名を指定してください (Tessaly <図案Excel出力> )"));
     EXPECT_EQ(dialogs_.fileRequests()[0].filter, QStringLiteral("Excel files (*.xlsx)|*.XLSX"));
-
-    // Without the template nothing is asked and nothing written.
-    std::filesystem::remove(folder("cfg/Tessaly.xlsx"));
-    window_->Bt2_Excel->click();
-    EXPECT_EQ(finalMessage(), QStringLiteral("処理用Excelファイル１がありません"));
-    EXPECT_EQ(dialogs_.fileRequests().size(), 1u);
 }
 
 TEST_F(WorkbookButtonsTest, ExportAsksBeforeReplacingAFileAndImportGivesTheChartBack) {
@@ -119,17 +113,18 @@ TEST_F(WorkbookButtonsTest, ImportRefusesWhatIsNoChartWorkbook) {
     window_->Bt2_Excel_in->click();
     EXPECT_EQ(finalMessage(), QStringLiteral("Excel読込(ファイル選択)をキャンセルしました"));
 
-    // A workbook without the chart marker: the empty template.
-    dialogs_.chooseFile(QString::fromStdString(folder("cfg/Tessaly.xlsx")));
+    // A workbook of a chart's sheets without the chart marker.
+    writePlainWorkbook(chartSheets(), folder("plain.xlsx"));
+    dialogs_.chooseFile(workbook("plain.xlsx"));
     window_->Bt2_Excel_in->click();
-    EXPECT_EQ(finalMessage(), QStringLiteral("選んだExcelファイル（Tessaly.xlsx）は図案ファイルではありません。"));
+    EXPECT_EQ(finalMessage(), QStringLiteral("選んだExcelファイル（plain.xlsx）は図案ファイルではありません。"));
     EXPECT_TRUE(window_->pictureArea->panel()->chartLayer()->pixmap().isNull());
     EXPECT_TRUE(dialogs_.fileRequests()[1].filter.startsWith(QStringLiteral("Excel files (*.xlsx)|*.XLSX")));
 }
 
-// A file the workbook engine cannot open ends the import with the engine's own words, which stay
+// A file that cannot be opened as a workbook ends the import with the reader's words, which stay
 // until OK is pressed, and leaves the window usable and the chart as it was.
-TEST_F(WorkbookButtonsTest, AnEngineErrorIsShownAndTheWindowUnlocked) {
+TEST_F(WorkbookButtonsTest, AnUnreadableFileIsShownAndTheWindowUnlocked) {
     makeChart();
     const std::vector<std::string> made = codes();
     std::ofstream(folder("broken.xlsx")) << "PK\x03\x04 not a workbook";
@@ -159,7 +154,7 @@ TEST_F(WorkbookButtonsTest, AChartWrittenWithoutTheWindowComesBackAtItsOwnCells)
     const chart::ChartModel& made = window_->model();
     const std::pair<int, int> cells{made.columns, made.rows};
     excel::WorkbookProgress quiet;
-    ASSERT_EQ(excel::writeChartWorkbook(folder("cfg/Tessaly.xlsx"), folder("written.xlsx"), made, window_->codeSystem(),
+    ASSERT_EQ(excel::writeChartWorkbook(folder("written.xlsx"), made, window_->codeSystem(),
                                         excel::exportParameters(made, palette::Fabric{}, 0, 10), quiet),
               "");
     window_->Bt_ClrClick();
@@ -177,20 +172,17 @@ TEST_F(WorkbookButtonsTest, ImportRefusesOverflowingSizesAndKeepsTheChart) {
     makeChart();
     const std::vector<std::string> made = codes();
     const auto write = [this](double cellWidth, double cellHeight) {
-        excel::WorkbookContent book = excel::readWorkbookFile(folder("cfg/Tessaly.xlsx"));
-        excel::SheetContent& key = book.sheets[excel::sheetIndex(excel::Sheet::Key)];
+        PlainWorkbook book = chartSheets();
         const std::pair<excel::Parameter, double> parameters[] = {
             {excel::Parameter::Marker, 160},          {excel::Parameter::Columns, 8},
             {excel::Parameter::Rows, 8},              {excel::Parameter::CellWidth, cellWidth},
             {excel::Parameter::CellHeight, cellHeight}, {excel::Parameter::RedLevels, 4},
             {excel::Parameter::GreenLevels, 4},       {excel::Parameter::BlueLevels, 4}};
         for (const auto& [parameter, value] : parameters) {
-            key.cell(excel::parameterRow(parameter), excel::kParameterValueColumn).value = value;
+            put(book, excel::Sheet::Key, excel::parameterRow(parameter), excel::kParameterValueColumn, value);
         }
-        for (int channel = 0; channel < 3; ++channel) {
-            book.sheets[excel::sheetIndex(excel::valueSheet(channel))].cell(1, 1).value = 255.0;
-        }
-        excel::writeWorkbookFile(book, folder("odd.xlsx"));
+        for (int channel = 0; channel < 3; ++channel) put(book, excel::valueSheet(channel), 1, 1, 255.0);
+        writePlainWorkbook(book, folder("odd.xlsx"));
     };
     write(536870912, 1073741824);
     dialogs_.chooseFile(workbook("odd.xlsx"));

@@ -2,14 +2,13 @@
 // the same codes, key and options; what is no chart workbook is refused.
 
 #include "cli_harness.h"
-#include "excel/workbook_file.h"
+#include "excel/test_workbooks.h"
 #include "excel/workbook_layout.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 namespace cli_test {
 namespace {
@@ -54,17 +53,16 @@ TEST(CliWorkbook, WritesTheParametersTheWindowWrites) {
     const std::string picture = ws.savePicture("stripes.png", stripes(60, 45));
     const RunResult made = ws.run({"chart", picture, "--cells", "30x20", "--xlsx", ws.path("chart.xlsx")});
     ASSERT_EQ(made.exitCode, 0) << made.err;
-    const excel::WorkbookContent book = excel::readWorkbookFile(ws.path("chart.xlsx"));
-    const excel::SheetContent& key = book.sheets[excel::sheetIndex(excel::Sheet::Key)];
-    const auto parameter = [&key](excel::Parameter p) {
-        return std::get<double>(key.value(excel::parameterRow(p), excel::kParameterValueColumn));
+    const WorkbookCells book(ws.path("chart.xlsx"));
+    const auto parameter = [&book](excel::Parameter p) {
+        return std::get<double>(book.value(excel::Sheet::Key, excel::parameterRow(p), excel::kParameterValueColumn));
     };
     EXPECT_EQ(parameter(excel::Parameter::PanelWidth), 98);
     EXPECT_EQ(parameter(excel::Parameter::PanelHeight), 68);
     EXPECT_EQ(parameter(excel::Parameter::ImageWidth), 90);
     EXPECT_EQ(parameter(excel::Parameter::CountSize), 91);
-    EXPECT_EQ(std::get<std::string>(key.value(excel::kFabricUnitRow, excel::kTextColumn)), "mm");
-    EXPECT_EQ(std::get<std::string>(key.value(excel::kDescriptionRow, excel::kTextColumn)),
+    EXPECT_EQ(std::get<std::string>(book.value(excel::Sheet::Key, excel::kFabricUnitRow, excel::kTextColumn)), "mm");
+    EXPECT_EQ(std::get<std::string>(book.value(excel::Sheet::Key, excel::kDescriptionRow, excel::kTextColumn)),
               " (ｷｬﾝﾊﾞｽ)1センチ11目(#0.91mm) ＜横:2.7cm (30) × 縦:1.8cm (20)＞ (色種)DMC刺繍糸");
 }
 
@@ -72,10 +70,10 @@ TEST(CliWorkbook, RefusesWhatIsNoChartWorkbook) {
     Workspace ws;
     const std::string broken = ws.writeFile("broken.xlsx", "not a workbook");
     expectRefused(ws.run({"read", broken}), 2, "選んだExcelファイル（broken.xlsx）は図案ファイルではありません。", "broken");
-    // The template the build puts beside the program has every sheet but no chart.
-    const std::string shippedTemplate = (std::filesystem::path(TESSALY_CLI).parent_path() / "cfg" / "Tessaly.xlsx").string();
-    expectRefused(ws.run({"read", shippedTemplate}), 2,
-                  "選んだExcelファイル（Tessaly.xlsx）は図案ファイルではありません。", "template");
+    // A workbook of a chart's sheets without the chart marker.
+    writePlainWorkbook(chartSheets(), ws.path("plain.xlsx"));
+    expectRefused(ws.run({"read", ws.path("plain.xlsx")}), 2,
+                  "選んだExcelファイル（plain.xlsx）は図案ファイルではありません。", "no marker");
     expectRefused(ws.run({"read", broken, "--max", "5"}), 2, "unknown option for read: --max", "option");
     expectRefused(ws.run({"read"}), 2, "no workbook given", "no workbook");
 }

@@ -6,15 +6,13 @@
 #include "chart/colour_count.h"
 #include "chart/cube.h"
 #include "excel/chart_workbook.h"
-#include "excel/workbook_file.h"
 #include "excel/workbook_layout.h"
 #include "platform/picture_decoder.h"
+#include "test_workbooks.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
-#include <unistd.h>
 
 namespace {
 
@@ -25,18 +23,6 @@ struct Case {
     bool smoothing;
     bool boundary;
 };
-
-// The template every export starts from, written once for all tests of this program.
-const std::string& templatePath() {
-    static const std::string path = [] {
-        const std::string made = (std::filesystem::temp_directory_path() /
-                                  ("tessaly-test-template-" + std::to_string(::getpid()) + ".xlsx"))
-                                     .string();
-        excel::writeTemplateWorkbook(made);
-        return made;
-    }();
-    return path;
-}
 
 // Tests run side by side: the file names carry the test's own name.
 std::string scratchPath(const std::string& name) {
@@ -108,7 +94,7 @@ TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
     parameters.fabricUnit = "cm";
     const std::string path = scratchPath(std::to_string(c.columns) + "x" + std::to_string(c.rows) + ".xlsx");
     excel::WorkbookProgress quiet;
-    ASSERT_EQ(excel::writeChartWorkbook(templatePath(), path, written, system, parameters, quiet), "");
+    ASSERT_EQ(excel::writeChartWorkbook(path, written, system, parameters, quiet), "");
 
     StepCount reading(excel::kImportFileChecks);
     excel::beginChartImport(reading);
@@ -171,14 +157,11 @@ TEST(ChartWorkbookSheets, ShowTheChartInColoursSymbolsAndKey) {
     model.cell(9, 9) = chart::kEmptyCell;
     const std::string path = scratchPath("sheets.xlsx");
     excel::WorkbookProgress quiet;
-    ASSERT_EQ(excel::writeChartWorkbook(templatePath(), path, model, loaded.system, {}, quiet), "");
+    ASSERT_EQ(excel::writeChartWorkbook(path, model, loaded.system, {}, quiet), "");
 
-    const excel::WorkbookContent book = excel::readWorkbookFile(path);
-    const excel::SheetContent& colourChart = book.sheets[excel::sheetIndex(excel::Sheet::ColourChart)];
-    const excel::SheetContent& symbolChart = book.sheets[excel::sheetIndex(excel::Sheet::SymbolChart)];
-    const auto text = [](const excel::SheetContent& sheet, int row, int column) {
-        return excel::textForm(sheet.value(row, column));
-    };
+    const WorkbookCells book(path);
+    using excel::Sheet;
+    const auto text = [&book](Sheet sheet, int row, int column) { return excel::textForm(book.value(sheet, row, column)); };
     for (int x = 0; x < 10; ++x) {
         for (int y = 0; y < 10; ++y) {
             const palette::ColourEntry* entry = chart::cellEntry(model, loaded.system.table, x, y);
@@ -186,38 +169,41 @@ TEST(ChartWorkbookSheets, ShowTheChartInColoursSymbolsAndKey) {
                                                                  static_cast<std::uint8_t>(entry->g),
                                                                  static_cast<std::uint8_t>(entry->b)}
                                                  : platform::kWhite;
-            EXPECT_EQ(colourChart.find(y + 2, x + 2)->fill, expected) << x << "," << y;
-            EXPECT_EQ(text(symbolChart, y + 2, x + 2), entry ? entry->symbol : "") << x << "," << y;
+            EXPECT_EQ(book.look(Sheet::ColourChart, y + 2, x + 2).fill, expected) << x << "," << y;
+            EXPECT_EQ(text(Sheet::SymbolChart, y + 2, x + 2), entry ? entry->symbol : "") << x << "," << y;
             // Hairlines around every symbol, a thin line after every fifth cell.
-            const excel::LineWeight right = x % 5 == 4 ? excel::LineWeight::Thin : excel::LineWeight::Hairline;
-            EXPECT_EQ(symbolChart.find(y + 2, x + 2)->right, right) << x << "," << y;
-            EXPECT_EQ(colourChart.find(y + 2, x + 2)->right,
-                      x % 5 == 4 ? excel::LineWeight::Thin : excel::LineWeight::None);
+            EXPECT_EQ(book.look(Sheet::SymbolChart, y + 2, x + 2).right, x % 5 == 4 ? "thin" : "hair") << x << "," << y;
+            EXPECT_EQ(book.look(Sheet::SymbolChart, y + 2, x + 2).bottom, y % 5 == 4 ? "thin" : "hair") << x << "," << y;
+            EXPECT_EQ(book.look(Sheet::ColourChart, y + 2, x + 2).right, x % 5 == 4 ? "thin" : "");
         }
     }
-    // The lines run one row and one column past the chart; nothing further.
-    EXPECT_EQ(colourChart.find(12, 11)->right, excel::LineWeight::Thin);
-    EXPECT_EQ(colourChart.find(11, 12)->bottom, excel::LineWeight::Thin);
-    EXPECT_EQ(colourChart.find(13, 11), nullptr);
+    // A thin line parts the numbers from the chart; the lines run one row and one column past the
+    // chart, nothing further.
+    EXPECT_EQ(book.look(Sheet::SymbolChart, 5, 1).right, "thin");
+    EXPECT_EQ(book.look(Sheet::SymbolChart, 1, 5).bottom, "thin");
+    EXPECT_EQ(book.look(Sheet::ColourChart, 12, 11).right, "thin");
+    EXPECT_EQ(book.look(Sheet::ColourChart, 11, 12).bottom, "thin");
+    EXPECT_TRUE(book.holds(Sheet::ColourChart, 12, 11));
+    EXPECT_FALSE(book.holds(Sheet::ColourChart, 13, 11));
+    EXPECT_FALSE(book.holds(Sheet::ColourChart, 12, 12));
     // Numbers every ten cells: column numbers as texts, row numbers as numbers.
-    EXPECT_EQ(colourChart.value(1, 2), excel::Variant(std::string("1")));
-    EXPECT_EQ(symbolChart.value(1, 12), excel::Variant(std::string("11")));
-    EXPECT_EQ(symbolChart.value(12, 1), excel::Variant(11.0));
+    EXPECT_EQ(book.value(Sheet::ColourChart, 1, 2), excel::Variant(std::string("1")));
+    EXPECT_EQ(book.value(Sheet::SymbolChart, 1, 12), excel::Variant(std::string("11")));
+    EXPECT_EQ(book.value(Sheet::SymbolChart, 12, 1), excel::Variant(11.0));
     // Thread codes stay texts; a code system without DMC in its name heads its codes as abbreviations.
-    const excel::SheetContent& key = book.sheets[excel::sheetIndex(excel::Sheet::Key)];
-    EXPECT_EQ(text(key, 1, 1), "数");
-    EXPECT_EQ(text(key, 1, excel::kCodeColumn), "略称");
-    EXPECT_TRUE(std::holds_alternative<std::string>(key.value(2, excel::kSymbolColumn + 1)));
-    EXPECT_EQ(text(key, excel::kCodeSystemRow, excel::kTextColumn), "アイコン");
-    EXPECT_EQ(text(key, excel::kDescriptionRow, excel::kTextColumn), " (ｷｬﾝﾊﾞｽ) (色種)アイコン16色");
-    EXPECT_EQ(key.value(excel::parameterRow(excel::Parameter::Marker), excel::kParameterValueColumn), excel::Variant(160.0));
-    EXPECT_EQ(key.value(excel::kParameterRow + 19, excel::kParameterIndexColumn), excel::Variant(0.0));
+    EXPECT_EQ(text(Sheet::Key, 1, 1), "数");
+    EXPECT_EQ(text(Sheet::Key, 1, excel::kCodeColumn), "略称");
+    EXPECT_TRUE(std::holds_alternative<std::string>(book.value(Sheet::Key, 2, excel::kSymbolColumn + 1)));
+    EXPECT_EQ(text(Sheet::Key, excel::kCodeSystemRow, excel::kTextColumn), "アイコン");
+    EXPECT_EQ(text(Sheet::Key, excel::kDescriptionRow, excel::kTextColumn), " (ｷｬﾝﾊﾞｽ) (色種)アイコン16色");
+    EXPECT_EQ(book.value(Sheet::Key, excel::parameterRow(excel::Parameter::Marker), excel::kParameterValueColumn),
+              excel::Variant(160.0));
+    EXPECT_EQ(book.value(Sheet::Key, excel::kParameterRow + 19, excel::kParameterIndexColumn), excel::Variant(0.0));
     // The value sheets: 255 for the empty cell, then an empty row between the blocks.
-    const excel::SheetContent& red = book.sheets[excel::sheetIndex(excel::Sheet::Red)];
-    EXPECT_EQ(red.value(10, 10), excel::Variant(255.0));
-    EXPECT_TRUE(excel::isEmpty(red.value(11, 1)));
-    EXPECT_EQ(red.value(21, 10), excel::Variant(255.0));
-    EXPECT_TRUE(excel::isEmpty(red.value(22, 1)));
+    EXPECT_EQ(book.value(Sheet::Red, 10, 10), excel::Variant(255.0));
+    EXPECT_TRUE(excel::isEmpty(book.value(Sheet::Red, 11, 1)));
+    EXPECT_EQ(book.value(Sheet::Red, 21, 10), excel::Variant(255.0));
+    EXPECT_TRUE(excel::isEmpty(book.value(Sheet::Red, 22, 1)));
     std::filesystem::remove(path);
 }
 

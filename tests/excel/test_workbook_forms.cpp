@@ -1,10 +1,9 @@
 // Chart workbooks as other programs save them, damaged ones, and ones made to cost time and memory:
 // the first read as the program's own, the others refused before they cost much.
 
-#include "excel/automation_error.h"
 #include "excel/chart_workbook.h"
-#include "excel/workbook_file.h"
 #include "excel/workbook_layout.h"
+#include "test_workbooks.h"
 #include "zip_parts.h"
 
 #include <gtest/gtest.h>
@@ -27,13 +26,10 @@ std::filesystem::path scratchFolder() {
 
 // An 8 × 8 chart of 4 levels a channel whose first row holds three cells: levels (1,1,1), (2,2,2)
 // and (3,3,3); the code system and fabric unit stand beside the parameters. Its parts, as the
-// workbook file writer saves them.
+// workbook library saves them.
 ZipParts smallChartParts() {
-    excel::WorkbookContent book;
-    for (std::string_view name : excel::kSheetNames) book.sheets.emplace_back(std::string(name));
-    const auto put = [&book](Sheet sheet, int row, int column, Variant value) {
-        book.sheets[excel::sheetIndex(sheet)].cell(row, column).value = std::move(value);
-    };
+    PlainWorkbook book = chartSheets();
+    const auto put = [&book](Sheet sheet, int row, int column, Variant value) { ::put(book, sheet, row, column, std::move(value)); };
     const std::pair<Parameter, double> parameters[] = {
         {Parameter::Marker, 160},    {Parameter::Columns, 8},     {Parameter::Rows, 8},
         {Parameter::CellWidth, 3},   {Parameter::CellHeight, 3},  {Parameter::RedLevels, 4},
@@ -48,7 +44,7 @@ ZipParts smallChartParts() {
         for (int column = 1; column <= 3; ++column) put(excel::valueSheet(channel), 3, column, double(column));
     }
     const std::string path = (scratchFolder() / "written.xlsx").string();
-    excel::writeWorkbookFile(book, path);
+    writePlainWorkbook(book, path);
     return readZipParts(path);
 }
 
@@ -122,7 +118,11 @@ TEST(WorkbookDamage, ValueSheetsThatAreNotThereAreRefused) {
     EXPECT_EQ(readParts(missing).message, refusal);
 }
 
-std::string refusalOf(const std::string& path);
+std::string refusalOf(const std::string& path) {
+    excel::WorkbookProgress quiet;
+    const excel::WorkbookRead read = excel::readChartWorkbook(path, quiet);
+    return read.unreadable ? read.message : "read";
+}
 
 // A column numbered 0 makes the reading library abort; the workbook is refused and the reader,
 // the window or the command line, goes on.
@@ -135,16 +135,6 @@ TEST(WorkbookDamage, ASheetTheReadingLibraryAbortsOnIsRefused) {
     writeZipParts(parts, (scratchFolder() / "chart.xlsx").string());
     EXPECT_EQ(refusalOf((scratchFolder() / "chart.xlsx").string()),
               "Excelファイル（chart.xlsx）を開けません。Excelのブックではないか、壊れています。");
-}
-
-std::string refusalOf(const std::string& path) {
-    try {
-        excel::WorkbookProgress quiet;
-        excel::readChartWorkbook(path, quiet);
-    } catch (const excel::AutomationError& e) {
-        return e.what();
-    }
-    return "read";
 }
 
 // No file is read whole or inflated whole before its size is known: a sparse file, a part or parts

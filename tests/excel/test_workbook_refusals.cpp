@@ -1,10 +1,9 @@
 // Which workbooks the reader takes for charts: the marker alone decides, read as a spreadsheet
-// program may have stored it; a file that is no workbook at all is the engine's error.
+// program may have stored it; a file that is no workbook at all is unreadable.
 
 #include "excel/chart_workbook.h"
-#include "excel/workbook_file.h"
-#include "excel/automation_error.h"
 #include "excel/workbook_layout.h"
+#include "test_workbooks.h"
 
 #include <gtest/gtest.h>
 
@@ -28,13 +27,9 @@ std::filesystem::path scratchFolder() {
 
 using Parameters = std::vector<std::pair<excel::Parameter, double>>;
 
-using Book = excel::WorkbookContent;
+using Book = PlainWorkbook;
 using excel::Sheet;
 using excel::Variant;
-
-void put(Book& book, Sheet sheet, int row, int column, Variant value) {
-    book.sheets[excel::sheetIndex(sheet)].cell(row, column).value = std::move(value);
-}
 
 constexpr int kMarkerRow = excel::parameterRow(excel::Parameter::Marker);
 constexpr int kMarkerColumn = excel::kParameterValueColumn;
@@ -43,14 +38,13 @@ constexpr int kMarkerColumn = excel::kParameterValueColumn;
 // nothing else but the colour of the first cell on each value sheet.
 std::string markerWorkbook(const std::function<void(Book&)>& writeMarker, const Parameters& parameters = {}) {
     const std::string path = (scratchFolder() / "marker.xlsx").string();
-    Book book;
-    for (std::string_view name : excel::kSheetNames) book.sheets.emplace_back(std::string(name));
+    Book book = chartSheets();
     for (int channel = 0; channel < 3; ++channel) put(book, excel::valueSheet(channel), 1, 1, 255.0);
     writeMarker(book);
     for (const auto& [parameter, value] : parameters) {
         put(book, Sheet::Key, excel::parameterRow(parameter), kMarkerColumn, value);
     }
-    excel::writeWorkbookFile(book, path);
+    writePlainWorkbook(book, path);
     return path;
 }
 
@@ -135,21 +129,20 @@ TEST(WorkbookMarker, RefusesValueSheetsWithoutTheirColours) {
         const excel::WorkbookRead read = readWorkbook(markerWorkbook(
             [channel](Book& b) {
                 marker160(b);
-                b.sheets[excel::sheetIndex(excel::valueSheet(channel))].cell(1, 1).value = Variant();
+                b[static_cast<std::size_t>(excel::sheetIndex(excel::valueSheet(channel)))].cells.erase({1, 1});
             },
             kSmallChart));
         EXPECT_EQ(read.message, "選んだExcelファイル（marker.xlsx）は読込めません。色の値のシートがないか、壊れています。");
     }
     // A workbook without its blue sheet.
-    Book fiveSheets;
-    for (std::string_view name : excel::kSheetNames) fiveSheets.sheets.emplace_back(std::string(name));
+    Book fiveSheets = chartSheets();
     marker160(fiveSheets);
     for (const auto& [parameter, value] : kSmallChart) {
         put(fiveSheets, Sheet::Key, excel::parameterRow(parameter), kMarkerColumn, value);
     }
-    fiveSheets.sheets.pop_back();
+    fiveSheets.pop_back();
     const std::string path = (scratchFolder() / "marker.xlsx").string();
-    excel::writeWorkbookFile(fiveSheets, path);
+    writePlainWorkbook(fiveSheets, path);
     EXPECT_EQ(readWorkbook(path).message,
               "選んだExcelファイル（marker.xlsx）は読込めません。色の値のシートがないか、壊れています。");
 }
@@ -165,8 +158,8 @@ TEST(WorkbookMarker, RefusesAnyOtherMarker) {
     for (const auto& write : refused) EXPECT_EQ(readWorkbook(markerWorkbook(write)).message, kRefusal);
 }
 
-// Cells come from the row texts of the level blocks, whoever wrote the sheets: at most a chart's
-// width of them per row and a chart's height of rows, each cell only with levels inside the cube.
+// Cells come from the level blocks cell by cell, whoever wrote the sheets: at most a chart's width
+// of them per row and a chart's height of rows, each cell only with levels inside the cube.
 TEST(WorkbookCells, ReadOnlyLevelsTheCubeHasWithinTheLargestChart) {
     const std::string path = markerWorkbook(
         [](Book& b) {
@@ -216,17 +209,30 @@ TEST(WorkbookCells, AFarAwayValueDoesNotMakeReadingLookAtEveryCell) {
     EXPECT_EQ(readWorkbook(path).message, "");
 }
 
-TEST(WorkbookMarker, FilesThatAreNoWorkbookAreTheEnginesError) {
+// Files that are no workbook, or a workbook without a chart's sheets, cannot be read; the reader
+// says why, as the user reads it beside the refusal.
+TEST(WorkbookMarker, FilesThatAreNoChartsWorkbookAreUnreadable) {
     const std::filesystem::path folder = scratchFolder();
     const std::string broken = (folder / "marker.xlsx").string();
     std::ofstream(broken) << "PK\x03\x04 not really a zip";
-    EXPECT_THROW(readWorkbook(broken), excel::AutomationError);
-    EXPECT_THROW(readWorkbook((folder / "no-such-folder" / "marker.xlsx").string()), excel::AutomationError);
-    // A workbook of one sheet has no key sheet to look at.
-    Book single;
-    single.sheets.emplace_back("Sheet1");
-    excel::writeWorkbookFile(single, broken);
-    EXPECT_THROW(readWorkbook(broken), excel::AutomationError);
+    const excel::WorkbookRead damaged = readWorkbook(broken);
+    EXPECT_TRUE(damaged.unreadable);
+    EXPECT_EQ(damaged.message, "Excelファイル（marker.xlsx）を開けません。Excelのブックではないか、壊れています。");
+    const excel::WorkbookRead missing = readWorkbook((folder / "no-such-folder" / "marker.xlsx").string());
+    EXPECT_TRUE(missing.unreadable);
+    EXPECT_EQ(missing.message, "Excelファイル（marker.xlsx）を開けません。ファイルがないか、読めません。");
+    // A workbook of one sheet has no key sheet to look at; one of four no green sheet.
+    writePlainWorkbook({PlainSheet{"Sheet1", {}}}, broken);
+    const excel::WorkbookRead single = readWorkbook(broken);
+    EXPECT_TRUE(single.unreadable);
+    EXPECT_EQ(single.message, "Excelファイル（marker.xlsx）にシート3がありません");
+    Book four = chartSheets();
+    four.resize(4);
+    marker160(four);
+    for (const auto& [parameter, value] : kSmallChart) put(four, Sheet::Key, excel::parameterRow(parameter), kMarkerColumn, value);
+    put(four, Sheet::Red, 1, 1, 255.0);
+    writePlainWorkbook(four, broken);
+    EXPECT_EQ(readWorkbook(broken).message, "Excelファイル（marker.xlsx）にシート5がありません");
 }
 
 }  // namespace
