@@ -17,7 +17,7 @@
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // The data as the program ships it, the chart workbook template made by the build among it.
+        // The data as the program ships it.
         std::filesystem::copy(TESSALY_SHIPPED_CFG, folder("cfg"), std::filesystem::copy_options::recursive);
         std::filesystem::create_directories(folder("record"));
     }
