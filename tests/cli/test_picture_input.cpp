@@ -2,9 +2,9 @@
 // forms of BMP that must be charted the right way up.
 
 #include "cli_harness.h"
+#include "platform/encoded_picture.h"
 #include "platform/picture_decoder.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -27,13 +27,7 @@ QImage photoLike(int width, int height) {
     return image;
 }
 
-std::string encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, format));
-    return bytes.toStdString();
-}
+std::string encodedBytes(const QImage& image, const char* format) { return encoded(image, format).toStdString(); }
 
 void put32(std::string& bytes, std::size_t offset, qint32 value) { std::memcpy(bytes.data() + offset, &value, 4); }
 
@@ -80,7 +74,7 @@ TEST(CliPictureInput, RefusesWhatIsNoRegularFileBeforeReadingIt) {
 
 TEST(CliPictureInput, RefusesAFileTooLargeForAnyPictureBeforeReadingIt) {
     Workspace ws;
-    const std::string path = ws.writeFile("padded.png", encoded(photoLike(100, 100), "PNG"));
+    const std::string path = ws.writeFile("padded.png", encodedBytes(photoLike(100, 100), "PNG"));
     // Sparse: the size is there without the disk space.
     const int fd = ::open(path.c_str(), O_WRONLY);
     ASSERT_GE(fd, 0);
@@ -91,8 +85,8 @@ TEST(CliPictureInput, RefusesAFileTooLargeForAnyPictureBeforeReadingIt) {
 
 TEST(CliPictureInput, RefusesDamagedOrIncompletePicturesOnOneLine) {
     Workspace ws;
-    const std::string jpeg = encoded(photoLike(64, 64), "JPEG");
-    const std::string bmp = encoded(photoLike(64, 64), "BMP");
+    const std::string jpeg = encodedBytes(photoLike(64, 64), "JPEG");
+    const std::string bmp = encodedBytes(photoLike(64, 64), "BMP");
     std::string pixelsPastTheEnd = bmp;
     put32(pixelsPastTheEnd, 10, static_cast<qint32>(bmp.size()) - 100);
     const std::string cases[][2] = {
@@ -110,11 +104,11 @@ TEST(CliPictureInput, RefusesDamagedOrIncompletePicturesOnOneLine) {
 
 TEST(CliPictureInput, SaysTooLargeForHeadersThatDeclareTooManyPixels) {
     Workspace ws;
-    std::string jpeg = encoded(photoLike(16, 16), "JPEG");
+    std::string jpeg = encodedBytes(photoLike(16, 16), "JPEG");
     const std::size_t frame = jpeg.find("\xFF\xC0");
     ASSERT_NE(frame, std::string::npos);
     jpeg.replace(frame + 5, 4, "\xFF\xFF\xFF\xFF");  // height and width of 65535
-    std::string bmp = encoded(photoLike(4, 4), "BMP");
+    std::string bmp = encodedBytes(photoLike(4, 4), "BMP");
     put32(bmp, 18, 100000);
     put32(bmp, 22, 100000);
     for (const auto& [name, contents] : {std::pair{"huge.jpg", jpeg}, std::pair{"huge.bmp", bmp}}) {

@@ -115,12 +115,6 @@ TEST_F(CompanionWindowTest, AGreetingShowsModallyWithItsTitleAndTheUsageFactsAnd
     EXPECT_TRUE(window_.La_st->text().isEmpty());
 }
 
-TEST_F(CompanionWindowTest, AGivenTextIsShownAsItIs) {
-    dialogs_.atWindow([this](QDialog&) { EXPECT_EQ(window_.La_st->text(), QStringLiteral("テスト")); });
-    window_.showCompanion(record_, "テスト");
-    EXPECT_EQ(record_.GreetingCalls, 0);
-}
-
 TEST_F(CompanionWindowTest, AskingHowTheUserIsClosesAfterSixSecondsUnlessTheMouseMovesOverIt) {
     for (QWidget* over : {static_cast<QWidget*>(&window_), window_.Memo1->viewport(), static_cast<QWidget*>(window_.La_st)}) {
         now_ += 1min;

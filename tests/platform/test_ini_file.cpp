@@ -23,39 +23,23 @@ std::string rewritten(const std::string& path, const std::string& before, Change
 
 }  // namespace
 
-TEST(IniFile, NamesCompareWithoutCaseAndValuesAreTrimmed) {
-    const IniFile ini = IniFile::parse("[Code]\r\nname0 =  DMC(刺繍糸)  \r\nIni_No=1\r\n");
-    EXPECT_EQ(ini.readString("code", "Name0", "?"), "DMC(刺繍糸)");
-    EXPECT_EQ(ini.readInteger("CODE", "INI_NO", 0), 1);
-}
-
-TEST(IniFile, MissingOrUnreadableValuesGiveTheFallback) {
-    const IniFile ini = IniFile::parse("[s]\nnum=12x\nempty=\n");
-    EXPECT_EQ(ini.readInteger("s", "num", 7), 7);
-    EXPECT_EQ(ini.readInteger("s", "empty", 7), 7);
-    EXPECT_EQ(ini.readInteger("s", "absent", 7), 7);
-    EXPECT_EQ(ini.readInteger("other", "num", 7), 7);
-    EXPECT_EQ(ini.readString("s", "empty", "x"), "");
-}
-
-TEST(IniFile, FirstSectionAndFirstKeyWin) {
-    const IniFile ini = IniFile::parse("[a]\nk=1\nK=2\n[b]\nk=3\n[A]\nk=4\nz=5\n");
-    EXPECT_EQ(ini.readString("a", "k", ""), "1");
+// Names compare without case, values are trimmed text after the first '=' that lose one pair of
+// quotes, the first section and key of a name win, and comments and stray lines are skipped.
+TEST(IniFile, ReadsTheFirstValueOfANameWhateverItsCase) {
+    const IniFile ini = IniFile::parse(
+        "k=before any section\n[Code]\r\nname0 =  DMC(刺繍糸)  \r\nIni_No=1\r\n; k=comment\nno equals sign\n"
+        "  ;k=also comment\nk=v\nK=2\na=x=y\nq=\"  quoted  \"\nqq=\"\"inner\"\"\nhalf=\"open\nnum=12x\nempty=\n"
+        "[b]\nk=3\n[CODE]\nk=4\nz=5\n");
+    const std::pair<const char*, const char*> strings[] = {
+        {"Name0", "DMC(刺繍糸)"}, {"k", "v"},           {"a", "x=y"}, {"q", "  quoted  "},
+        {"qq", "\"inner\""},     {"half", "\"open"}, {"empty", ""},
+    };
+    for (const auto& [key, value] : strings) EXPECT_EQ(ini.readString("code", key, "?"), value) << key;
     EXPECT_EQ(ini.readString("b", "k", ""), "3");
-    EXPECT_FALSE(ini.value("a", "z").has_value());
-}
-
-TEST(IniFile, ValueIsTextAfterTheFirstEqualsAndLosesOnePairOfQuotes) {
-    const IniFile ini = IniFile::parse("[s]\na=x=y\nq=\"  quoted  \"\nqq=\"\"inner\"\"\nhalf=\"open\n");
-    EXPECT_EQ(ini.readString("s", "a", ""), "x=y");
-    EXPECT_EQ(ini.readString("s", "q", ""), "  quoted  ");
-    EXPECT_EQ(ini.readString("s", "qq", ""), "\"inner\"");
-    EXPECT_EQ(ini.readString("s", "half", ""), "\"open");
-}
-
-TEST(IniFile, CommentsAndStrayLinesAreIgnored) {
-    const IniFile ini = IniFile::parse("k=before any section\n[s]\n; k=comment\nno equals sign\n  ;k=also comment\nk=v\n");
-    EXPECT_EQ(ini.readString("s", "k", ""), "v");
+    EXPECT_FALSE(ini.value("code", "z").has_value());
+    EXPECT_EQ(ini.readInteger("CODE", "INI_NO", 0), 1);
+    for (const char* key : {"num", "empty", "absent"}) EXPECT_EQ(ini.readInteger("code", key, 7), 7) << key;
+    EXPECT_EQ(ini.readInteger("other", "Ini_No", 7), 7);
 }
 
 TEST(IniFile, Cp932FileIsDecoded) {
