@@ -102,7 +102,6 @@ TEST_F(MainWindowTest, ShiftOnTheEndButtonForgetsTheSavedOptions) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(record().readString("option", "Ini_No", "gone"), "gone");
     EXPECT_EQ(record().readString("option", "put_op", "gone"), "gone");
-    EXPECT_NE(record().readString("user00", "time_e", ""), "");
 }
 
 TEST_F(MainWindowTest, BrokenEnvironmentsSayWhatIsWrongAndLeaveOnlyTheEndButton) {
@@ -129,10 +128,8 @@ TEST_F(MainWindowTest, BrokenEnvironmentsSayWhatIsWrongAndLeaveOnlyTheEndButton)
     const QPoint areaMiddle = panel->mapTo(noSettings->ScrollBox1->viewport(), panel->rect().center());
     EXPECT_EQ(shown.pixelColor(areaMiddle), QColor(Qt::white));
     const auto* ruler = noSettings->rulers->findChild<QLabel*>("Im_x1");
-    const QImage drawn = ruler->pixmap().toImage();
     const QPoint rulerStart = ruler->mapTo(noSettings->ScrollBox1->viewport(), QPoint(0, ruler->height() - 2));
     EXPECT_EQ(shown.pixelColor(rulerStart), QColor(Qt::black));  // the count-0 mark
-    EXPECT_EQ(drawn.pixelColor(0, ruler->height() - 2), QColor(Qt::black));
 }
 
 TEST_F(MainWindowTest, SettingsWithoutAColourCodeSystemSayThatThereIsNoColourCodeFile) {
