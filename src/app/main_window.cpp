@@ -7,10 +7,9 @@
 #include "app/page_control.h"
 #include "app/pen_reset.h"
 #include "app/progress_dialog.h"
-#include "app/saved_choices.h"
 #include "app/screen_switch.h"
 #include "app/status_line.h"
-#include "chart/chart_choices.h"
+#include "app/usage_options.h"
 #include "platform/date_time.h"
 #include "platform/era_date.h"
 #include "platform/text_codec.h"
@@ -49,33 +48,21 @@ constexpr int kFirstRunRows = 130;
 constexpr int kIconCells = 31;
 constexpr int kScrollMargin = 8;
 
-// The option values of the usage record, in the order they are kept.
-constexpr const char* kOptionKeys[] = {"Ini_No",    "op1",     "op2",     "C_def",    "size_size",
-                                       "size_scale", "count_x", "count_y", "data_dir", "put_op"};
-enum Option { IniNo, Op1, Op2, CDef, SizeSize, SizeScale, CountX, CountY, DataDir, PutOp };
-
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
 QString eraDate() {
     return text(platform::eraDateText(std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(platform::localNow()))));
 }
 
-int wholeNumberOr(const std::string& value, int fallback) {
-    bool ok = false;
-    const int number = QString::fromStdString(value).trimmed().toInt(&ok);
-    return ok ? number : fallback;
-}
-
 }  // namespace
 
-TForm1::TForm1(const Startup& startup, QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(const Startup& startup, QWidget* parent)
+    : QWidget(parent), cfgFolder_(startup.cfgFolder), document_(startup.cfgFolder) {
     createControls();
     Form2 = new TForm2(this);
     FormCreate(startup);
     createCompanion(startup.cfgFolder);
 }
-
-std::string& TForm1::option(int which) { return usageRecord_.OptionValues[static_cast<std::size_t>(which)]; }
 
 // Start-up: its size, the usage record, the handlers, the rulers and picture area, the settings, then
 // the first state of every control. A usage record that cannot be loaded stops it before anything is
@@ -84,12 +71,11 @@ void TForm1::FormCreate(const Startup& startup) {
     Timer_end1->stop();
     sizeToContents();
 
-    cfgFolder_ = startup.cfgFolder;
     usageRecord_.AppName = startup.appName;
     usageRecord_.Folder = startup.recordFolder;
     usageRecord_.Version = kVersion;
     usageRecord_.HomepageUrl = kHomepage;
-    for (std::size_t i = 0; i < std::size(kOptionKeys); ++i) usageRecord_.OptionKeys[i] = kOptionKeys[i];
+    nameSavedOptions(usageRecord_);
     connect(Bt_End, &QPushButton::clicked, this, &TForm1::Bt_EndClick);
     Bt_End->installEventFilter(this);
     connect(Timer_end1, &QTimer::timeout, this, &TForm1::Timer_end1Timer);
@@ -100,27 +86,23 @@ void TForm1::FormCreate(const Startup& startup) {
         setWindowTitle(QString::fromUtf8(kBrokenSystem));
         return;
     }
-    dataFolder_ = option(DataDir);
     showHelpCaption();
-    settings_ = palette::loadShippedSettings(cfgFolder_);
 
     new HintHandler(StatusBar1, [] { return eraDate(); }, this);
     watchAvailability();
     setHints();
     connectControls();
-    Ck_Bx1->setChecked(false);
-    Ck_Bx2->setChecked(false);
-    Ck_Bx1Click();
-    Ck_Bx2Click();
+    showOptionBoxes();
     placePictureArea();
 
-    if (!takeSettings()) {
+    const document::SystemLoad load = document_.start(readSavedOptions(usageRecord_));
+    if (!document_.settingsUsable()) {
         setWindowTitle(QString::fromUtf8(kBrokenSettings));
         PageControl1->hide();
-        showBrokenSettings();
+        showBrokenSettings(load);
         return;
     }
-    model_.cube.rebuildCodes = true;
+    showSettings(load);
     showFirstState();
 }
 
@@ -204,93 +186,69 @@ void TForm1::showFirstState() {
     resetPen();
     view::setHint(Bt_Clr, QStringLiteral("図案または原画をクリアします。|<クリア> 図案または原画をクリアします。"));
 
-    pictureArea->setFabric(fabric_.fabric);
-    pictureArea->showCells(view::CellCounts{wholeNumberOr(option(CountX), kFirstRunColumns),
-                                            wholeNumberOr(option(CountY), kFirstRunRows)});
+    const document::SavedOptions saved = document_.savedOptions();
+    pictureArea->setFabric(document_.fabric());
+    pictureArea->showCells(view::CellCounts{saved.columns.value_or(kFirstRunColumns), saved.rows.value_or(kFirstRunRows)});
     Bt_c05->setEnabled(pictureArea->canRestoreSize());
     fitScrolledArea();
-    Ck_BxP->setChecked(option(PutOp) == "1");
+    Ck_BxP->setChecked(saved.pasteAtChartSize);
     Ck_BxPClick();
     refreshControls();
 }
 
 // Without usable settings the window still shows its rulers and an empty picture area of the first
-// run's size, without a size line: no fabric is known. The colour table is then loaded as at every
-// start, and its loader says what is missing.
-void TForm1::showBrokenSettings() {
+// run's size, without a size line: no fabric is known. What is wrong with the settings is told.
+void TForm1::showBrokenSettings(const document::SystemLoad& load) {
     pictureArea->showCells(view::CellCounts{kFirstRunColumns, kFirstRunRows});
     pictureArea->hideSizeLine();
     fitScrolledArea();
-    loadColourTable();
+    showSystemLoad(load);
 }
 
-bool TForm1::takeSettings() {
-    if (!settings_.message.empty()) return false;
-    const palette::CodeSystemList& list = settings_.systems;
-    if (list.names.empty()) return false;
-
+// The systems of the settings with the one the run starts on, its choices, and what is wrong with
+// its colour table, if anything.
+void TForm1::showSettings(const document::SystemLoad& load) {
     Comb_code->clear();
-    for (const std::string& name : list.names) Comb_code->addItem(text(name));
-    Comb_code->setCurrentIndex(chosenSystemIndex(list, option(IniNo)));
-    currentCodeSystem_ = chartCodeSystem_ = Comb_code->currentText().toStdString();
-    model_.cube.rebuildCodes = false;
-    model_.options.smoothing = Ck_Bx1->isChecked();
-    model_.options.boundary = Ck_Bx2->isChecked();
-
-    system_.name = currentCodeSystem_;
-    system_.settings = palette::readCodeSystemSettings(settings_.ini, currentCodeSystem_);
-    applySystemSettings();
-
-    const OptionChoices choices = optionChoices(system_.settings, option(Op1), option(Op2), option(CDef));
-    Ck_Bx1->setChecked(choices.smoothing);
-    Ck_Bx2->setChecked(choices.boundary);
-    Ck_Bx1Click();
-    Ck_Bx2Click();
-    Sp_Ed1->setValue(choices.maxColours);
-
-    fabric_ = palette::chooseFabric(settings_.fabrics, settings_.defaultFabric, platform::parseRealNumber(option(SizeSize)),
-                                    option(SizeScale));
-    loadColourTable();
-    return true;
+    for (const std::string& name : document_.settings().systems.names) Comb_code->addItem(text(name));
+    Comb_code->setCurrentIndex(Comb_code->findText(text(document_.chartSystem())));
+    showSystem();
+    showSystemLoad(load);
 }
 
-// Takes the current system's settings from those read at start-up and reads its colour table. A
-// failure is told in the plain box, in the words users know; the table in use stays and no system is
-// current.
-bool TForm1::loadColourTable() {
-    palette::LoadResult loaded;
-    loaded.message = settings_.message;
-    loaded.unreadable = settings_.unreadable;
-    if (loaded.message.empty()) loaded = palette::loadCodeSystem(cfgFolder_, settings_.ini, currentCodeSystem_);
-    if (loaded.message.empty()) {
-        system_ = std::move(loaded.system);
-        return true;
-    }
-    currentCodeSystem_.clear();
-    showPlainMessage(text(loaded.unreadable ? cannotReadMessage(*loaded.unreadable) : loaded.message));
+// A failure is told in the plain box, in the words users know. True when the system is in use.
+bool TForm1::showSystemLoad(const document::SystemLoad& load) {
+    if (load.loaded()) return true;
+    showPlainMessage(text(load.unreadable ? cannotReadMessage(*load.unreadable) : load.message));
     return false;
 }
 
-// What a newly chosen colour-code system brings: the caption, the colour count and its limit, the
-// cube size and the two options.
-void TForm1::applySystemSettings() {
-    const palette::CodeSystemSettings& settings = system_.settings;
-    setWindowTitle(QString::fromUtf8(kCaption) + text(settings.title));
-    Sp_Ed1->setMaximum(settings.maxColours);
-    const chart::ChartChoices choices = chart::defaultChoices(settings);
-    Sp_Ed1->setValue(choices.maxColours);
-    cubeItem_ = choices.cubeItem;
-    Ck_Bx1->setChecked(choices.smoothing);
-    Ck_Bx2->setChecked(choices.boundary);
+// What the current colour-code system brings: its place in the list, the caption, the colour count
+// and its limit, and the two options.
+void TForm1::showSystem() {
+    const palette::LoadedCodeSystem& system = document_.system();
+    if (const int listed = Comb_code->findText(text(document_.currentSystem())); listed >= 0) {
+        Comb_code->setCurrentIndex(listed);
+    }
+    showCaption();
+    Sp_Ed1->setMaximum(system.settings.maxColours);
+    Sp_Ed1->setValue(document_.choices().maxColours);
+    showOptionBoxes();
+}
+
+void TForm1::showCaption() {
+    setWindowTitle(QString::fromUtf8(kCaption) + text(document_.system().settings.title));
+}
+
+void TForm1::showOptionBoxes() {
+    Ck_Bx1->setChecked(document_.choices().smoothing);
+    Ck_Bx2->setChecked(document_.choices().boundary);
     Ck_Bx1Click();
     Ck_Bx2Click();
 }
 
 void TForm1::Comb_codeChange() {
-    currentCodeSystem_ = Comb_code->currentText().toStdString();
-    model_.cube.rebuildCodes = currentCodeSystem_ != chartCodeSystem_;
     // With no system current the controls keep what they show.
-    if (loadColourTable()) applySystemSettings();
+    if (showSystemLoad(document_.chooseSystem(Comb_code->currentText().toStdString()))) showSystem();
 }
 
 // The scroll box scrolls over the rulers, the picture area and the size line below it, however large
@@ -316,7 +274,7 @@ void TForm1::Ck_BxPClick() {
                                "OFF：原画の大きさで貼付けます。"),
                 QStringLiteral("原画の大きさで貼付けます。|<同じ大きさOFF> OFF：原画の大きさで貼付けます。"
                                "最大値を越える場合は、自動調整します。  ON：設定サイズで貼付けます。"));
-    option(PutOp) = Ck_BxP->isChecked() ? "1" : "0";
+    document_.setPasteAtChartSize(Ck_BxP->isChecked());
 }
 
 void TForm1::La_maxClick() { Sp_Ed1->setValue(Sp_Ed1->maximum()); }
@@ -348,22 +306,18 @@ void TForm1::connectActions() {
     setAcceptDrops(true);
 }
 
-void TForm1::resetPen() {
-    resetPenAndHistory(Memo3, BitBtn1, editSession_.penIndex, [this] { editSession_.history.clear(); });
-}
+void TForm1::resetPen() { showNoPen(Memo3, BitBtn1); }
 
 AvailabilityFacts TForm1::facts(bool clipboardHasPicture) const {
-    const view::PicturePanel* panel = pictureArea->panel();
-    const QLabel* source = panel->sourceLayer();
-    const view::ChartLayer* chartImage = panel->chartLayer();
+    const edit::EditSession& editing = document_.editing();
     return AvailabilityFacts{clipboardHasPicture,
-                             !source->pixmap().isNull(),
-                             !chartImage->pixmap().isNull(),
-                             !chartImage->isHidden(),
+                             document_.hasPicture(),
+                             document_.hasChart(),
+                             !pictureArea->panel()->chartLayer()->isHidden(),
                              PageControl1->currentIndex(),
-                             editSession_.penIndex,
-                             editSession_.history.canUndo(),
-                             editSession_.history.canRedo()};
+                             editing.penIndex,
+                             editing.history.canUndo(),
+                             editing.history.canRedo()};
 }
 
 void TForm1::refreshControls() {
@@ -433,17 +387,7 @@ void TForm1::FormCloseQuery() {
     if (closeMode_ != 0) {
         problem = companion::saveUsageRecord(usageRecord_, companion::SaveMode::ForgetOptions);
     } else {
-        if (usageRecord_.ChartsMade > 0) {
-            option(IniNo) = std::to_string(std::max(0, Comb_code->findText(text(chartCodeSystem_))));
-            option(Op1) = model_.options.smoothing ? "1" : "0";
-            option(Op2) = model_.options.boundary ? "1" : "0";
-            option(CDef) = std::to_string(model_.options.maxColours);
-            option(SizeSize) = palette::formatCountSize(fabric_.fabric.countSize);
-            option(SizeScale) = fabric_.fabric.unit;
-            option(CountX) = std::to_string(model_.columns);
-            option(CountY) = std::to_string(model_.rows);
-        }
-        option(DataDir) = dataFolder_;
+        writeSavedOptions(document_.savedOptions(), document_.chartMade(), usageRecord_);
         problem = companion::saveUsageRecord(usageRecord_, companion::SaveMode::Normal);
     }
     // Said once, at the end: the program ran all the same, only this run's choices are not kept.

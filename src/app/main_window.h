@@ -2,11 +2,8 @@
 
 #include "app/availability.h"
 #include "app/availability_controls.h"
-#include "chart/chart_model.h"
 #include "companion/usage_record.h"
-#include "edit/edit_session.h"
-#include "palette/catalogue.h"
-#include "palette/fabric.h"
+#include "document/chart_document.h"
 
 #include <QWidget>
 
@@ -31,10 +28,6 @@ namespace companion {
 class TOha_form;
 }  // namespace companion
 
-namespace excel {
-struct WorkbookParameters;
-}  // namespace excel
-
 namespace view {
 class PictureAreaView;
 class Rulers;
@@ -58,9 +51,9 @@ struct Startup {
     std::string appName;       // the program file's name up to its first '.'
 };
 
-// The main window. It owns the chart, the colour-code system in use and the usage record; its
-// handlers gather what the controls say, call the engine and show the result. Controls keep the
-// names users and documents know them by, as member names and object names.
+// The main window over the chart document, with the usage record; its handlers gather what the
+// controls say, call one of the document's operations and show the result. Controls keep the names
+// users and documents know them by, as member names and object names.
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -68,9 +61,7 @@ public:
     explicit TForm1(const Startup& startup, QWidget* parent = nullptr);
 
     const companion::UsageRecord& usageRecord() const { return usageRecord_; }
-    const palette::FabricChoice& fabric() const { return fabric_; }
-    const chart::ChartModel& model() const { return model_; }
-    const palette::LoadedCodeSystem& codeSystem() const { return system_; }
+    const document::ChartDocument& document() const { return document_; }
 
     // Recomputes the availability flags and sets every control from them.
     void refreshControls();
@@ -145,12 +136,13 @@ private:
     void connectControls();
     void placePictureArea();
     void showFirstState();
-    void showBrokenSettings();
-    bool takeSettings();
-    bool loadColourTable();
-    void applySystemSettings();
+    void showBrokenSettings(const document::SystemLoad& load);
+    void showSettings(const document::SystemLoad& load);
+    bool showSystemLoad(const document::SystemLoad& load);
+    void showSystem();
+    void showCaption();
+    void showOptionBoxes();
     void fitScrolledArea();
-    std::string& option(int which);
     AvailabilityFacts facts(bool clipboardHasPicture) const;
 
     void Comb_codeChange();
@@ -174,6 +166,7 @@ private:
     void PageControl1MouseMove(QPoint at);
     void FormCloseQuery();
     void showChart();
+    void hideChart();
     void connectActions();
     void connectSizeDialog();
     void showSizeDialog(int focus);
@@ -189,22 +182,13 @@ private:
     std::string startFolderProblem() const;
     std::string ExportChartToExcel();
     std::string ImportChartFromExcel();
-    void takeWorkbookSystem(const std::string& named);
-    void showWorkbookChart(const excel::WorkbookParameters& parameters, int colours);
+    void showWorkbookChart();
 
-    chart::ChartModel model_;
-    palette::LoadedCodeSystem system_;
     std::string cfgFolder_;
-    // Tessaly.ini as read at start-up: a change of system reads only that system's colour table.
-    palette::ShippedSettings settings_;
-    std::string currentCodeSystem_;
-    std::string chartCodeSystem_;
-    std::string cubeItem_;
+    // Tessaly.ini is read once, as the document is made; a change of system reads only its table.
+    document::ChartDocument document_;
     companion::UsageRecord usageRecord_;
-    palette::FabricChoice fabric_;
-    std::string dataFolder_;
     int closeMode_ = 0;
-    edit::EditSession editSession_;
     QString pictureFolder_;  // where the file dialog last found a picture
     QString savedTitle_;  // the caption kept while the painting tab shows its own
     int activeTab_ = chartTab;

@@ -5,9 +5,7 @@
 
 #include "app/message_boxes.h"
 #include "app/page_control.h"
-#include "app/pen_reset.h"
 #include "app/status_line.h"
-#include "chart/chart_choices.h"
 #include "chart/code_painting.h"
 #include "platform/qimage_bitmap.h"
 #include "view/picture_area_view.h"
@@ -77,7 +75,7 @@ private:
 
 void TForm1::Bt2_mainClick() {
     if (!PageControl1->isEnabled()) return;  // a chart is being made
-    if (model_.source.empty()) {
+    if (!document_.hasPicture()) {
         ShowMessageBox(QStringLiteral("原画がありません。原画を貼付てください。"), Bt2_main->text());
         return;
     }
@@ -89,27 +87,28 @@ void TForm1::Bt2_mainClick() {
     {
         ChartRun run(*this);
         view::PicturePanel* panel = pictureArea->panel();
-        const view::CellSize cells = rulers->cellSize();
-        model_.displayWidth = panel->width() - panel->frame();
-        model_.displayHeight = panel->height() - panel->frame();
-        model_.cellWidth = cells.width;
-        model_.cellHeight = cells.height;
-        const chart::ChartChoices choices{cubeItem_, Sp_Ed1->value(), Ck_Bx1->isChecked(), Ck_Bx2->isChecked()};
-        outcome = chart::makeChart(model_, system_, choices, [&run](chart::ChartStage stage) { run.show(stage); });
+        chart::ChartChoices choices = document_.choices();
+        choices.maxColours = Sp_Ed1->value();
+        choices.smoothing = Ck_Bx1->isChecked();
+        choices.boundary = Ck_Bx2->isChecked();
+        const document::ChartRequest request{{panel->width() - panel->frame(), panel->height() - panel->frame()},
+                                             rulers->cellSize(), choices};
+        outcome = document_.makeChart(request, [&run](chart::ChartStage stage) { run.show(stage); });
         if (outcome.message.empty()) {
-            // The area shrinks to whole cells, as the chart was sampled.
-            panel->setAreaSize(QSize(model_.displayWidth + panel->frame(), model_.displayHeight + panel->frame()));
+            const view::AreaSize chartPanel = *document_.chartPanel();
+            panel->setAreaSize(QSize(chartPanel.width, chartPanel.height));
             showChart();
             pictureArea->recordChartSize();
-            chartCodeSystem_ = Comb_code->currentText().toStdString();
             resetPen();
-            Ed_cnt1->setText(QString::number(outcome.reduction.colours));
+            Ed_cnt1->setText(QString::number(document_.resultColours()));
+        } else {
+            hideChart();
         }
         Bt2_Excel->setEnabled(outcome.message.empty() && outcome.reduction.success);
         StatusBar1->setPanelText(StatusLine::hintPanel, QStringLiteral(">>> 図案作成完 <<<"));
     }
     showGreetingTitle();
-    setWindowTitle(QStringLiteral("図案作成ツールTessaly(テサリー) ") + QString::fromStdString(system_.settings.title));
+    showCaption();
     if (!outcome.message.empty()) {
         ShowMessageBox(QString::fromStdString(outcome.message), Bt2_main->text());
     } else if (!outcome.reduction.success) {
@@ -121,8 +120,14 @@ void TForm1::Bt2_mainClick() {
 // The chart image shows the chart picture stretched over the picture area, over the source picture.
 void TForm1::showChart() {
     view::ChartLayer* chartImage = pictureArea->panel()->chartLayer();
-    chartImage->setPixmap(QPixmap::fromImage(platform::imageFromBitmap(chart::chartBitmap(model_))));
+    chartImage->setPixmap(QPixmap::fromImage(platform::imageFromBitmap(chart::chartBitmap(document_.model()))));
     chartImage->show();
+}
+
+void TForm1::hideChart() {
+    view::ChartLayer* chartImage = pictureArea->panel()->chartLayer();
+    chartImage->clear();
+    chartImage->hide();
 }
 
 }  // namespace app

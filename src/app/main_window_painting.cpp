@@ -5,10 +5,7 @@
 
 #include "app/message_boxes.h"
 #include "app/page_control.h"
-#include "edit/cell_edits.h"
 #include "edit/chart_hit.h"
-#include "edit/painting_visit.h"
-#include "edit/pen.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 #include "view/widget_hint.h"
@@ -38,7 +35,7 @@ void TForm1::Panel1MouseDown(const QMouseEvent& event) {
     const QPoint at = event.position().toPoint();
     const edit::ShownChart shown{chartImage->width(), chartImage->height(), chartImage->pixmap().width(),
                                  chartImage->pixmap().height()};
-    const std::optional<edit::CellPosition> cell = edit::cellAtPoint(model_, shown, at.x(), at.y());
+    const std::optional<edit::CellPosition> cell = edit::cellAtPoint(document_.model(), shown, at.x(), at.y());
     if (!cell || event.type() == QEvent::MouseButtonDblClick) return;
 
     const Qt::KeyboardModifiers keys = event.modifiers();
@@ -53,13 +50,12 @@ void TForm1::Panel1MouseDown(const QMouseEvent& event) {
     } else if (alt) {
         BitBtn4Click();
     } else {
-        showEdit(edit::paintCell(model_, editSession_, *cell));
+        showEdit(document_.paint(*cell));
     }
 }
 
 void TForm1::pickPen(edit::CellPosition cell) {
-    const std::optional<edit::PenDisplay> pen = edit::pickPen(model_, system_.table, editSession_, cell);
-    if (pen) {
+    if (const std::optional<edit::PenDisplay> pen = document_.pickPen(cell)) {
         QPalette palette = Memo3->palette();
         palette.setColor(QPalette::Base, qColour(pen->colour));
         palette.setColor(QPalette::Text, qColour(pen->textColour));
@@ -74,18 +70,19 @@ void TForm1::pickPen(edit::CellPosition cell) {
 // Undo and redo act on the history itself, not through a click at the chart's first cell, which
 // made the buttons do nothing whenever that cell was empty.
 void TForm1::BitBtn3Click() {
-    if (paintingOnChart()) showEdit(edit::undoEdit(model_, system_.table, editSession_));
+    if (paintingOnChart()) showEdit(document_.undo());
 }
 
 void TForm1::BitBtn4Click() {
-    if (paintingOnChart()) showEdit(edit::redoEdit(model_, system_.table, editSession_));
+    if (paintingOnChart()) showEdit(document_.redo());
 }
 
 void TForm1::showEdit(std::optional<edit::CellPosition> changed) {
     if (!changed) return;
-    const QRect cell(changed->column * model_.cellWidth, changed->row * model_.cellHeight, model_.cellWidth,
-                     model_.cellHeight);
-    pictureArea->panel()->chartLayer()->fillCell(cell, qColour(model_.cellColour(changed->column, changed->row)));
+    const chart::ChartModel& model = document_.model();
+    const QRect cell(changed->column * model.cellWidth, changed->row * model.cellHeight, model.cellWidth,
+                     model.cellHeight);
+    pictureArea->panel()->chartLayer()->fillCell(cell, qColour(model.cellColour(changed->column, changed->row)));
     refreshControls();
 }
 
@@ -107,23 +104,15 @@ void TForm1::PageControl1Change(int index) {
 
 bool TForm1::enterPaintingTab() {
     const QString word = QStringLiteral("色塗り");
-    if (pictureArea->panel()->chartLayer()->pixmap().isNull()) {
-        ShowMessageBox(QStringLiteral("図案がまだ作成されていません。"), word);
+    const document::PaintingEntry entry = document_.enterPainting();
+    if (!entry.refusal.empty()) {
+        ShowMessageBox(QString::fromStdString(entry.refusal), word);
         return false;
     }
-    if (model_.cube.rebuildCodes) {
+    if (entry.systemRestored) {
         ShowMessageBox(QStringLiteral("色コードを元にもどします。"), word);
-        const int chartSystem = Comb_code->findText(QString::fromStdString(chartCodeSystem_));
-        if (chartSystem >= 0) {
-            Comb_code->setCurrentIndex(chartSystem);
-            Comb_codeChange();
-        }
-        Ck_Bx1->setChecked(model_.options.smoothing);
-        Ck_Bx2->setChecked(model_.options.boundary);
-        Ck_Bx1Click();
-        Ck_Bx2Click();
+        showSystem();
     }
-    edit::beginPaintingVisit(editSession_);
     savedTitle_ = windowTitle();
     pictureArea->panel()->sourceLayer()->hide();
     return true;
@@ -133,9 +122,7 @@ void TForm1::leavePaintingTab() {
     setWindowTitle(savedTitle_);
     savedTitle_.clear();
     pictureArea->panel()->sourceLayer()->show();
-    if (const std::optional<int> colours = edit::settlePaintingVisit(model_, system_.table, editSession_)) {
-        Ed_cnt1->setText(QString::number(*colours));
-    }
+    if (const std::optional<int> colours = document_.leavePainting()) Ed_cnt1->setText(QString::number(*colours));
     if (pictureArea->canRestoreSize()) pictureArea->restoreSize();
 }
 

@@ -7,7 +7,6 @@
 #include "view/dialogs.h"
 #include "app/message_boxes.h"
 #include "app/page_control.h"
-#include "app/pen_reset.h"
 #include "app/picture_messages.h"
 #include "chart/chart_limits.h"
 #include "chart/code_painting.h"
@@ -136,18 +135,17 @@ void TForm1::pop1openClick() {
 }
 
 void TForm1::showSourcePicture(platform::Bitmap picture) {
+    document_.takePicture(std::move(picture));
     resetPen();
     pictureArea->forgetChartSize();
     view::PicturePanel* panel = pictureArea->panel();
     const QSize previous = panel->size();
-    view::ChartLayer* chartImage = panel->chartLayer();
-    chartImage->clear();
-    chartImage->hide();
-    model_.source = std::move(picture);
+    hideChart();
+    const platform::Bitmap& source = document_.model().source;
     const view::CellSize cells = rulers->cellSize();
-    panel->sourceLayer()->setPixmap(sourceView(model_.source, cells));
+    panel->sourceLayer()->setPixmap(sourceView(source, cells));
 
-    const view::AreaSize own = view::pasteAreaSize(model_.source.width(), model_.source.height(), cells.width, cells.height);
+    const view::AreaSize own = view::pasteAreaSize(source.width(), source.height(), cells.width, cells.height);
     panel->setAreaSize(Ck_BxP->isChecked() ? previous : QSize(own.width + panel->frame(), own.height + panel->frame()));
     panel->sourceLayer()->show();
     pictureArea->refreshSizeTexts();
@@ -161,19 +159,15 @@ void TForm1::showSourcePicture(platform::Bitmap picture) {
 
 void TForm1::Bt_ClrClick() {
     view::PicturePanel* panel = pictureArea->panel();
-    QLabel* source = panel->sourceLayer();
-    view::ChartLayer* chartImage = panel->chartLayer();
-    if (!chartImage->pixmap().isNull()) {
-        source->show();
-        chartImage->clear();
-        chartImage->hide();
+    if (document_.clear()) {
+        panel->sourceLayer()->show();
+        hideChart();
         view::setHint(Bt_Clr, kClearSource);
         refreshControls();
         pictureArea->forgetChartSize();
     } else {
-        source->clear();
-        source->hide();
-        model_.source = platform::Bitmap();
+        panel->sourceLayer()->clear();
+        panel->sourceLayer()->hide();
         paintPanel(panel, Qt::white);
         view::setHint(Bt_Clr, kClearAnything);
         refreshControls();
@@ -182,13 +176,13 @@ void TForm1::Bt_ClrClick() {
 }
 
 void TForm1::Bt_copyClick() {
-    const view::ChartLayer* chartImage = pictureArea->panel()->chartLayer();
-    if (chartImage->pixmap().isNull()) {
+    if (!document_.hasChart()) {
         ShowMessageBox(QStringLiteral("図案がまだ作成されていません。"), QStringLiteral("コピー"));
         return;
     }
-    QGuiApplication::clipboard()->setImage(
-        Ck_BxC->isChecked() ? platform::imageFromBitmap(chart::iconBitmap(model_)) : chartImage->pixmap().toImage());
+    QGuiApplication::clipboard()->setImage(Ck_BxC->isChecked()
+                                               ? platform::imageFromBitmap(chart::iconBitmap(document_.model()))
+                                               : pictureArea->panel()->chartLayer()->pixmap().toImage());
     refreshControls();
 }
 

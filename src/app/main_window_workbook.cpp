@@ -8,13 +8,8 @@
 #include "app/message_boxes.h"
 #include "app/page_control.h"
 #include "app/progress_dialog.h"
-#include "chart/colour_count.h"
-#include "chart/cube_size.h"
 #include "excel/chart_workbook.h"
-#include "excel/export_parameters.h"
-#include "excel/imported_chart.h"
 #include "platform/atomic_file.h"
-#include "platform/text_codec.h"
 #include "view/picture_area_view.h"
 #include "view/picture_panel.h"
 
@@ -99,7 +94,8 @@ private:
 // Where workbooks go and come from, unless the user chose another folder: a data folder beside the
 // program, or, where that cannot be made (an installed program), the user's documents.
 QString TForm1::workbookFolder() {
-    if (!dataFolder_.empty() && QFileInfo(text(dataFolder_)).isDir()) return text(dataFolder_);
+    const QString chosen = text(document_.savedOptions().dataFolder);
+    if (!chosen.isEmpty() && QFileInfo(chosen).isDir()) return chosen;
     const QString besideProgram = QFileInfo(text(cfgFolder_)).dir().filePath(QStringLiteral("data"));
     if (QDir().mkpath(besideProgram)) return besideProgram;
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -108,19 +104,15 @@ QString TForm1::workbookFolder() {
 void TForm1::Bt2_ExcelClick() {
     if (pictureArea->canRestoreSize()) pictureArea->restoreSize();
     if (!PageControl1->isEnabled()) return;
-    if (pictureArea->panel()->chartLayer()->pixmap().isNull()) {
+    if (!document_.hasChart()) {
         ShowMessageBox(QStringLiteral("図案がまだ作成されていません。"), Bt2_Excel->text());
         return;
     }
-    if (model_.cube.rebuildCodes && Comb_code->findText(text(chartCodeSystem_)) >= 0) {
-        Comb_code->setCurrentIndex(Comb_code->findText(text(chartCodeSystem_)));
-        Comb_codeChange();
-        model_.cube.rebuildCodes = false;
+    if (document_.prepareExport()) {
+        showSystem();
+    } else {
+        showOptionBoxes();
     }
-    Ck_Bx1->setChecked(model_.options.smoothing);
-    Ck_Bx2->setChecked(model_.options.boundary);
-    Ck_Bx1Click();
-    Ck_Bx2Click();
 
     const WorkbookRun run(*this);
     Form2->ProgressFinish(outcome([this] { return ExportChartToExcel(); }, QStringLiteral("Excel出力終了")));
@@ -135,13 +127,13 @@ std::string TForm1::ExportChartToExcel() {
     DialogProgress progress(*Form2, kExportCaption);
     const view::CellCounts area = pictureArea->cellCounts();
     excel::beginChartExport(area.across, area.down, progress);
-    if (pictureArea->panel()->chartLayer()->pixmap().isNull()) return "図案画像がありません";
+    if (!document_.hasChart()) return "図案画像がありません";
     progress.step(excel::kFileCheckStep);
     if (std::string problem = startFolderProblem(); !problem.empty()) return problem;
     progress.step(excel::kFileCheckStep);
     const QString folder = workbookFolder();
     if (folder.isEmpty()) return "出力用フォルダを作成できません";
-    dataFolder_ = folder.toStdString();
+    document_.setDataFolder(folder.toStdString());
     progress.step(excel::kFileCheckStep);
 
     QString path = view::dialogs().saveFileName(view::FileRequest{
@@ -152,7 +144,7 @@ std::string TForm1::ExportChartToExcel() {
     if (!QDir().mkpath(target.absolutePath())) {
         return "出力用フォルダ(" + target.absolutePath().toStdString() + ")を作成できません";
     }
-    dataFolder_ = target.absolutePath().toStdString();
+    document_.setDataFolder(target.absolutePath().toStdString());
     progress.step(excel::kFileCheckStep);
     // The file is replaced only once the new workbook is whole, so a failed export leaves it as it was.
     if (target.exists()
@@ -167,18 +159,11 @@ std::string TForm1::ExportChartToExcel() {
     }
     progress.step(excel::kFileCheckStep);
 
-    // Another system chosen and back empties the symbols: count again, so the key is written whole.
-    chart::countColoursInUse(model_, system_.table);
-    const QSize chartPanel = pictureArea->chartPanelSize();
-    const excel::WorkbookParameters parameters = excel::exportParameters(
-        model_, fabric_.fabric, chart::cubeSizeItemIndex(cubeItem_), Ed_cnt1->text().toInt(),
-        chartPanel.isEmpty() ? std::nullopt : std::optional(view::AreaSize{chartPanel.width(), chartPanel.height()}));
-    return excel::writeChartWorkbook(target.absoluteFilePath().toStdString(), model_, system_, parameters, progress);
+    return document_.exportWorkbook(target.absoluteFilePath().toStdString(), progress);
 }
 
 void TForm1::Bt2_Excel_inClick() {
     if (!PageControl1->isEnabled()) return;
-    resetPen();
     const WorkbookRun run(*this);
     Form2->ProgressFinish(outcome([this] { return ImportChartFromExcel(); }, QStringLiteral("Excel読込終了")));
 }
@@ -194,57 +179,28 @@ std::string TForm1::ImportChartFromExcel() {
         QStringLiteral("図案Excelファイルを指定してください (Tessaly <図案Excel読込> )"), folder, kOpenFilter});
     if (path.isEmpty()) return "Excel読込(ファイル選択)をキャンセルしました";
     progress.step(excel::kFileCheckStep);
-    dataFolder_ = QFileInfo(path).absolutePath().toStdString();
+    document_.setDataFolder(QFileInfo(path).absolutePath().toStdString());
     progress.step(excel::kFileCheckStep);
 
-    excel::WorkbookRead read = excel::readChartWorkbook(path.toStdString(), progress);
+    const document::ImportOutcome read = document_.importWorkbook(path.toStdString(), progress);
     if (!read.message.empty()) return read.message;
-    takeWorkbookSystem(read.model.options.codeSystem);
-    const excel::SettledChart settled = excel::settleImportedChart(read.model, system_);
-    if (!settled.message.empty()) return settled.message;
-
     Form2->ProgressStage(QStringLiteral("データ表示処理中"));
-    model_ = std::move(read.model);
-    model_.options.codeSystem = currentCodeSystem_;
-    chartCodeSystem_ = currentCodeSystem_;
-    model_.cube.rebuildCodes = false;
-    showWorkbookChart(read.parameters, settled.colours);
+    showWorkbookChart();
     return {};
 }
 
-// The workbook's colour-code system becomes the current one when the window offers it; its cube
-// codes are then worked out for that system's table when the chart is settled.
-void TForm1::takeWorkbookSystem(const std::string& named) {
-    const int offered = Comb_code->findText(text(named));
-    if (named.empty() || offered < 0) return;
-    if (named != currentCodeSystem_ || model_.cube.rebuildCodes) {
-        Comb_code->setCurrentIndex(offered);
-        Comb_codeChange();
-    }
-}
-
-void TForm1::showWorkbookChart(const excel::WorkbookParameters& parameters, int colours) {
+void TForm1::showWorkbookChart() {
     view::PicturePanel* panel = pictureArea->panel();
-    cubeItem_ = std::string(chart::kCubeSizeItems[static_cast<std::size_t>(parameters.cubeItem)].text);
-    Ck_Bx1->setChecked(model_.options.smoothing);
-    Ck_Bx2->setChecked(model_.options.boundary);
-    Ck_Bx1Click();
-    Ck_Bx2Click();
-    Sp_Ed1->setValue(model_.options.maxColours);
-    Ed_cnt1->setText(QString::number(colours));
-    // The workbook's size is matched as the saved options keep it, in hundredths.
-    fabric_ = palette::chooseFabric(settings_.fabrics, fabric_.index,
-                                    platform::parseRealNumber(palette::formatCountSize(parameters.countSize)), parameters.fabricUnit);
-    pictureArea->setFabric(fabric_.fabric);
+    resetPen();
+    showSystem();
+    Ed_cnt1->setText(QString::number(document_.resultColours()));
+    pictureArea->setFabric(document_.fabric());
 
     showChart();
     panel->sourceLayer()->setPixmap(panel->chartLayer()->pixmap());
     panel->sourceLayer()->show();
-    const QSize area = parameters.panelWidth > 0 && parameters.panelHeight > 0
-                           ? QSize(parameters.panelWidth, parameters.panelHeight)
-                           : QSize(model_.columns * model_.cellWidth + panel->frame(),
-                                   model_.rows * model_.cellHeight + panel->frame());
-    panel->setAreaSize(area);
+    const view::AreaSize area = *document_.chartPanel();
+    panel->setAreaSize(QSize(area.width, area.height));
     pictureArea->recordChartSize();
     Ck_BxP->setEnabled(true);
     Ck_BxPClick();

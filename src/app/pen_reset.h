@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class QAbstractButton;
 class QPlainTextEdit;
 
@@ -14,10 +12,8 @@ inline const QString noPenSwatchHint = "ペンの色|準備として、図案か
 inline const QString noPenPaintHint =
     "|<塗る> クリックすると図案に色を塗ります。準備として、図案から「SHIFT+クリック」で色取得してください。";
 
-// Forgets the pen colour and the painting history, as before a new picture or chart: the swatch
-// Memo3 reads "ペンの色" on the plain text background, the pen colour index becomes -1 and
-// emptyHistory clears the undo history.
-void resetPenAndHistory(QPlainTextEdit* Memo3, QAbstractButton* BitBtn1, int& penColourIndex,
-                        const std::function<void()>& emptyHistory);
+// The swatch once no pen colour is picked, as after a new picture or chart: Memo3 reads "ペンの色"
+// on the plain text background, and both tell how to pick one.
+void showNoPen(QPlainTextEdit* Memo3, QAbstractButton* BitBtn1);
 
 }  // namespace app

@@ -1,15 +1,10 @@
 #include "cli/chart_command.h"
 
-#include "chart/chart_choices.h"
-#include "chart/cube_size.h"
 #include "cli/chart_outputs.h"
 #include "cli/chart_summary.h"
 #include "cli/error_line.h"
 #include "cli/exit_codes.h"
-#include "cli/settings_fabric.h"
-#include "excel/export_parameters.h"
-#include "palette/catalogue.h"
-#include "palette/code_system.h"
+#include "document/chart_document.h"
 #include "platform/picture_decoder.h"
 #include "view/picture_area.h"
 
@@ -37,9 +32,8 @@ view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitm
     return view::pictureArea(picture.width(), picture.height(), cellWidth, cellHeight);
 }
 
-// The user's choices: the system's settings, overridden by the options given.
-chart::ChartChoices choicesOf(const ChartArguments& arguments, const palette::CodeSystemSettings& settings) {
-    chart::ChartChoices choices = chart::defaultChoices(settings);
+// The user's choices: the system's own, overridden by the options given.
+chart::ChartChoices choicesOf(const ChartArguments& arguments, chart::ChartChoices choices) {
     if (arguments.cube) choices.cubeItem = *arguments.cube;
     choices.maxColours = arguments.maxColours.value_or(choices.maxColours);
     choices.smoothing = arguments.smoothing.value_or(choices.smoothing);
@@ -49,13 +43,12 @@ chart::ChartChoices choicesOf(const ChartArguments& arguments, const palette::Co
 
 std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::string& defaultCfgDir,
                                     std::ostream& out) {
-    const std::string cfgDir = arguments.cfgDir.value_or(defaultCfgDir);
-    const palette::ShippedSettings settings = palette::loadShippedSettings(cfgDir);
-    palette::LoadResult loaded = palette::chooseCodeSystem(cfgDir, settings, arguments.system);
-    if (!loaded.message.empty()) return Failure{kExitBadInput, loaded.message};
-    palette::LoadedCodeSystem& system = loaded.system;
+    document::ChartDocument document(arguments.cfgDir.value_or(defaultCfgDir));
+    const document::SystemLoad load = document.start({}, arguments.system);
+    if (!load.loaded()) return Failure{kExitBadInput, load.located()};
+    const palette::LoadedCodeSystem& system = document.system();
 
-    const chart::ChartChoices choices = choicesOf(arguments, system.settings);
+    const chart::ChartChoices choices = choicesOf(arguments, document.choices());
     if (choices.maxColours < 1 || choices.maxColours > system.settings.maxColours) {
         return Failure{kExitBadInput, "--max must be from 1 to " + std::to_string(system.settings.maxColours) +
                                           " for " + system.name};
@@ -71,24 +64,16 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
                                           std::to_string(kMaxDisplayPixels) + "; choose a smaller --cell-size"};
     }
 
-    chart::ChartModel model;
-    model.source = std::move(picture.bitmap);
-    model.displayWidth = display.width;
-    model.displayHeight = display.height;
-    model.cellWidth = arguments.cellSize.first;
-    model.cellHeight = arguments.cellSize.second;
-
-    const chart::ChartOutcome outcome = chart::makeChart(model, system, choices);
+    document.takePicture(std::move(picture.bitmap));
+    const view::CellSize cells{arguments.cellSize.first, arguments.cellSize.second};
+    const chart::ChartOutcome outcome = document.makeChart(document::ChartRequest{display, cells, choices});
     if (!outcome.message.empty()) return Failure{kExitBadInput, outcome.message};
     if (!outcome.reduction.success) return Failure{kExitReductionFailed, kReductionFailed};
 
-    const excel::WorkbookParameters parameters =
-        excel::exportParameters(model, settingsFabric(settings), chart::cubeSizeItemIndex(choices.cubeItem),
-                                outcome.reduction.colours);
-    const std::string error = writeChartOutputs(arguments, model, system, parameters);
+    const std::string error = writeChartOutputs(arguments, document.model(), system, document.workbookParameters());
     if (!error.empty()) return Failure{kExitBadInput, error};
     if (arguments.json) {
-        out << chartSummaryJson(model, outcome.reduction, choices.cubeItem) << std::flush;
+        out << chartSummaryJson(document.model(), outcome.reduction, choices.cubeItem) << std::flush;
         if (!out) return Failure{kExitBadInput, "cannot write the summary to standard output"};
     }
     return std::nullopt;

@@ -15,10 +15,20 @@ LoadResult failure(std::string message) { return platform::failure<LoadResult>(s
 
 LoadResult chooseCodeSystem(const std::string& cfgDir, const ShippedSettings& settings,
                             const std::optional<std::string>& systemName) {
-    if (!settings.message.empty()) return failure(settings.message + " (" + cfgDir + ")");
+    if (!settings.message.empty()) {
+        LoadResult refused = failure(settings.message);
+        refused.unreadable = settings.unreadable;
+        refused.where = cfgDir;
+        return refused;
+    }
 
     const CodeSystemList& list = settings.systems;
-    if (list.names.empty()) return failure(cfgDir + "/" + kSettingsFileName + " lists no colour-code systems");
+    // Settings that list no system name no colour table either.
+    if (list.names.empty()) {
+        LoadResult refused = failure("カラーコードファイルなし");
+        refused.where = cfgDir + "/" + kSettingsFileName + " lists no colour-code systems";
+        return refused;
+    }
     const std::string name = systemName.value_or(list.names[static_cast<std::size_t>(list.defaultIndex)]);
     if (std::find(list.names.begin(), list.names.end(), name) == list.names.end()) {
         return failure("unknown colour-code system: " + name);
@@ -27,10 +37,8 @@ LoadResult chooseCodeSystem(const std::string& cfgDir, const ShippedSettings& se
     LoadResult loaded = loadCodeSystem(cfgDir, settings.ini, name);
     if (!loaded.message.empty() && !loaded.unreadable) {
         const std::string& tableFile = loaded.system.settings.tableFile;
-        const std::string where = tableFile.empty()
-                                      ? std::string(kSettingsFileName) + " names no colour table file for " + name
-                                      : cfgDir + "/" + tableFile;
-        loaded.message += " (" + where + ")";
+        loaded.where = tableFile.empty() ? std::string(kSettingsFileName) + " names no colour table file for " + name
+                                         : cfgDir + "/" + tableFile;
     }
     return loaded;
 }

@@ -22,7 +22,12 @@ struct LoadedCodeSystem {
 struct LoadResult {
     std::string message;  // empty on success, otherwise the text to show the user
     std::optional<platform::FileProblem> unreadable;
+    // The folder or file a failure is about, for a reader without a window to see it in.
+    std::string where;
     LoadedCodeSystem system;
+
+    // The message with the place it is about, as the command line tells it.
+    std::string located() const { return where.empty() ? message : message + " (" + where + ")"; }
 };
 
 // Reads the system's settings from the settings file and loads its colour table from cfgDir. Fails

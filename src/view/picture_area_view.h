@@ -44,8 +44,6 @@ public:
     void recordChartSize();
     void forgetChartSize();
     bool canRestoreSize() const;
-    // The area's size when the chart was made, empty when there is none to bring back.
-    QSize chartPanelSize() const { return chartPanelSize_; }
 
 public slots:
     // Brings back the size the chart was made at.

@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, FirstRunStartsFromTheSettingsAndCreatesTheUsageRecord) {
     // Nothing to chart yet; a workbook can always be read. Pasting and charting bring the rest.
     EXPECT_TRUE(app::isCaptionFaded(window->Bt2_main));
     EXPECT_FALSE(app::isCaptionFaded(window->Bt2_Excel_in));
-    EXPECT_EQ(window->fabric().fabric.name, "1センチ11目");
+    EXPECT_EQ(window->document().fabric().name, "1センチ11目");
 
     const platform::IniFile written = record();
     EXPECT_EQ(written.readString("user00", "times_all", ""), "1");
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, SavedOptionsAreRestoredAndKeptWhenNoChartWasMade) {
     EXPECT_TRUE(window->Ck_Bx2->isChecked());
     EXPECT_EQ(window->Sp_Ed1->maximum(), 16);
     EXPECT_EQ(window->Sp_Ed1->value(), 12);
-    EXPECT_EQ(window->fabric().fabric.name, "14カウント");
+    EXPECT_EQ(window->document().fabric().name, "14カウント");
     EXPECT_EQ(window->pictureArea->cellCounts(), (view::CellCounts{200, 20}));
     EXPECT_TRUE(window->Ck_BxP->isChecked());
 

@@ -52,8 +52,8 @@ TEST_F(SizeDialogWindowTest, OpeningFromTheCellsDownFocusesTheirSpinEdit) {
 // fabric from before.
 TEST_F(SizeDialogWindowTest, WhatIsCancelledDoesNotComeBackWithTheNextOk) {
     const auto window = start();
-    const int index = window->fabric().index;
-    const palette::Fabric before = window->fabric().fabric;
+    const int index = window->document().fabricIndex();
+    const palette::Fabric before = window->document().fabric();
     const QSize area = window->pictureArea->panel()->size();
     const QString text = sizeText(*window);
     dialogs_.answerChoiceDialog<app::TF_size>([](app::TF_size& dialog) {
@@ -68,9 +68,9 @@ TEST_F(SizeDialogWindowTest, WhatIsCancelledDoesNotComeBackWithTheNextOk) {
     dialogs_.answerChoiceDialog<app::TF_size>(
         [](app::TF_size& dialog) { QTest::mouseClick(dialog.OK, Qt::LeftButton); });
     openFromMenu(*window);
-    EXPECT_EQ(window->fabric().index, index);
-    EXPECT_EQ(window->fabric().fabric.name, before.name);
-    EXPECT_EQ(window->fabric().fabric.countSize, before.countSize);
+    EXPECT_EQ(window->document().fabricIndex(), index);
+    EXPECT_EQ(window->document().fabric().name, before.name);
+    EXPECT_EQ(window->document().fabric().countSize, before.countSize);
 }
 
 }  // namespace

@@ -61,10 +61,10 @@ TEST_F(PictureIntakeTest, AFailedPasteSaysSoAndKeepsTheChartThePenAndTheHistory)
     window_->PageControl1->setCurrentIndex(app::paintingTab);
     pressCell(*window_, 0, 0, Qt::ShiftModifier);
     const std::string pen = codeAt(*window_, 0, 0);
-    const int column = window_->model().columns - 1;
+    const int column = window_->document().model().columns - 1;
     int row = 0;
     while (codeAt(*window_, column, row) == pen) ++row;
-    ASSERT_LT(row, window_->model().rows);
+    ASSERT_LT(row, window_->document().model().rows);
     pressCell(*window_, column, row);
     ASSERT_EQ(codeAt(*window_, column, row), pen);
     window_->PageControl1->setCurrentIndex(app::chartTab);
@@ -90,14 +90,14 @@ TEST_F(PictureIntakeTest, TheClipboardTakesWhatTheCommandLineTakesAndSaysWhyNotT
     offer(encoded(plain(6000, 6000), "PNG"));
     window_->Bt_PutClick();
     EXPECT_TRUE(dialogs_.messages().empty());
-    EXPECT_EQ(window_->model().source.width(), 6000);
+    EXPECT_EQ(window_->document().model().source.width(), 6000);
     EXPECT_EQ(cells(), (CellCounts{200, 200}));
 
     offer(encoded(plain(6400, 6400), "PNG"));
     window_->Bt_PutClick();
     EXPECT_EQ(messages(), QStringList{app::clipboardRefusal(PictureProblem::TooManyPixels)});
     EXPECT_TRUE(messages()[0].contains(QStringLiteral("4000万画素")));
-    EXPECT_EQ(window_->model().source.width(), 6000);
+    EXPECT_EQ(window_->document().model().source.width(), 6000);
 }
 
 TEST_F(PictureIntakeTest, TransparentPicturesShowOnWhiteAsTheyAreCharted) {

@@ -27,7 +27,7 @@ protected:
     QString finalMessage() const { return window_->Form2->Label2->text(); }
 
     std::vector<std::string> codes() const {
-        const chart::ChartModel& model = window_->model();
+        const chart::ChartModel& model = window_->document().model();
         std::vector<std::string> all;
         for (int column = 0; column < model.columns; ++column) {
             for (int row = 0; row < model.rows; ++row) all.push_back(codeAt(*window_, column, row));
@@ -126,10 +126,10 @@ TEST_F(WorkbookButtonsTest, AnUnreadableFileIsShownAndTheWindowUnlocked) {
 // the chart's own cells: its panel size has the panel's frame.
 TEST_F(WorkbookButtonsTest, AChartWrittenWithoutTheWindowComesBackAtItsOwnCells) {
     makeChart();
-    const chart::ChartModel& made = window_->model();
+    const chart::ChartModel& made = window_->document().model();
     const std::pair<int, int> cells{made.columns, made.rows};
     excel::WorkbookProgress quiet;
-    ASSERT_EQ(excel::writeChartWorkbook(folder("written.xlsx"), made, window_->codeSystem(),
+    ASSERT_EQ(excel::writeChartWorkbook(folder("written.xlsx"), made, window_->document().system(),
                                         excel::exportParameters(made, palette::Fabric{}, 0, 10), quiet),
               "");
     window_->Bt_ClrClick();

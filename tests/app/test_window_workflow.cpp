@@ -74,7 +74,7 @@ TEST_F(WorkflowTest, TheWindowsChartHasTheCommandLinesCells) {
     QFile file(QString::fromStdString(codes));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList rows = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    const chart::ChartModel& model = window_->model();
+    const chart::ChartModel& model = window_->document().model();
     ASSERT_EQ(rows.size(), model.rows);
     for (int row = 0; row < model.rows; ++row) {
         const QStringList fields = rows[row].split(',');
@@ -123,7 +123,7 @@ TEST_F(WorkflowTest, AnEnlargedOrShrunkChartShowsEachCellAsOneSolidBlockOfItsCol
 TEST_F(WorkflowTest, CopyAtScreenSizeOrOnePixelPerCellAndClearInTwoStages) {
     paste(picture(480, 400));
     window_->Bt2_mainClick();
-    const chart::ChartModel& model = window_->model();
+    const chart::ChartModel& model = window_->document().model();
 
     window_->Bt_copyClick();
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(model.columns * 3, model.rows * 3));
@@ -150,7 +150,7 @@ TEST_F(WorkflowTest, PaintingTabNeedsAChart) {
 
 TEST_F(WorkflowTest, PickAndPaintThenLeavingRecountsTheColours) {
     makeChart();
-    const chart::ChartModel& model = window_->model();
+    const chart::ChartModel& model = window_->document().model();
     const int coloursBefore = window_->Ed_cnt1->text().toInt();
 
     // The rarest colour of the chart, painted over with the colour of the first cell.
@@ -197,7 +197,7 @@ TEST_F(WorkflowTest, EditsRepaintTheirCellAndKeepTheChartPictureWhole) {
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     window_->PageControl1->setCurrentIndex(app::paintingTab);
-    const chart::ChartModel& model = window_->model();
+    const chart::ChartModel& model = window_->document().model();
     view::ChartLayer* layer = panel()->chartLayer();
     const auto fullDrawing = [&] {
         return QPixmap::fromImage(platform::imageFromBitmap(chart::chartBitmap(model))).toImage();

@@ -90,7 +90,7 @@ TEST_F(CatalogueFolder, WhatIsNoFileIsRefusedForWhatItIs) {
         EXPECT_EQ(settings.message, std::string("cannot read Tessaly.ini: ") + reason);
         ASSERT_TRUE(settings.unreadable) << reason;
         EXPECT_EQ(settings.unreadable->path, folder + "/Tessaly.ini");
-        EXPECT_EQ(palette::chooseCodeSystem(folder, settings, "S").message, settings.message + " (" + folder + ")");
+        EXPECT_EQ(palette::chooseCodeSystem(folder, settings, "S").located(), settings.message + " (" + folder + ")");
     }
     for (const auto& [reason, make] : standIns) {
         std::filesystem::remove_all(dir / "Tessaly.ini");

@@ -1,4 +1,4 @@
-#include "app/saved_choices.h"
+#include "document/saved_options.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@ namespace {
 
 TEST(SavedChoices, SavedSystemOnlyWhenItIsInTheList) {
     const palette::CodeSystemList list{{"DMC", "アイコン"}, 1};
-    EXPECT_EQ(app::chosenSystemIndex(list, "0"), 0);
-    EXPECT_EQ(app::chosenSystemIndex(list, "5"), 1);
-    EXPECT_EQ(app::chosenSystemIndex(list, "-1"), 1);
-    EXPECT_EQ(app::chosenSystemIndex(list, ""), 1);
+    EXPECT_EQ(document::chosenSystemIndex(list, 0), 0);
+    EXPECT_EQ(document::chosenSystemIndex(list, 5), 1);
+    EXPECT_EQ(document::chosenSystemIndex(list, -1), 1);
+    EXPECT_EQ(document::chosenSystemIndex(list, std::nullopt), 1);
 }
 
 TEST(SavedChoices, OptionsFallBackToTheSystemsOwn) {
@@ -19,19 +19,19 @@ TEST(SavedChoices, OptionsFallBackToTheSystemsOwn) {
     system.maxColours = 56;
     system.defaultColours = 45;
 
-    const app::OptionChoices first = app::optionChoices(system, "", "", "");
+    const chart::ChartChoices first = document::savedChoices(system, {});
     EXPECT_TRUE(first.smoothing);
     EXPECT_FALSE(first.boundary);
     EXPECT_EQ(first.maxColours, 45);
 
-    const app::OptionChoices saved = app::optionChoices(system, "0", "1", "30");
+    const chart::ChartChoices saved = document::savedChoices(system, {.smoothing = 0, .boundary = 1, .maxColours = 30});
     EXPECT_FALSE(saved.smoothing);
     EXPECT_TRUE(saved.boundary);
     EXPECT_EQ(saved.maxColours, 30);
 
     // A number that is no switch is off, whatever the system says; a count beyond the system's most
     // keeps the system's default.
-    const app::OptionChoices odd = app::optionChoices(system, "2", "x", "60");
+    const chart::ChartChoices odd = document::savedChoices(system, {.smoothing = 2, .maxColours = 60});
     EXPECT_FALSE(odd.smoothing);
     EXPECT_FALSE(odd.boundary);
     EXPECT_EQ(odd.maxColours, 45);
