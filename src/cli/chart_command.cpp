@@ -70,7 +70,7 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
     if (!outcome.message.empty()) return Failure{kExitBadInput, outcome.message};
     if (!outcome.reduction.success) return Failure{kExitReductionFailed, kReductionFailed};
 
-    const std::string error = writeChartOutputs(arguments, document.model(), system, document.workbookParameters());
+    const std::string error = writeChartOutputs(arguments, document);
     if (!error.empty()) return Failure{kExitBadInput, error};
     if (arguments.json) {
         out << chartSummaryJson(document.model(), outcome.reduction, choices.cubeItem) << std::flush;

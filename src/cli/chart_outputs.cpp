@@ -19,10 +19,9 @@ std::string addPng(OutputBatch& batch, const char* option, const std::string& pa
 
 // The workbook's bytes join the batch like any other output, so that the workbook appears together
 // with the rest or not at all, and may go to standard output.
-std::string addWorkbook(OutputBatch& batch, const std::string& path, const chart::ChartModel& model,
-                        const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters) {
+std::string addWorkbook(OutputBatch& batch, const std::string& path, document::ChartDocument& document) {
     excel::WorkbookProgress quiet;
-    excel::WorkbookBytes workbook = excel::chartWorkbookBytes(model, system, parameters, quiet);
+    excel::WorkbookBytes workbook = document.workbookBytes(quiet);
     if (!workbook.message.empty()) return "cannot write " + path + ": " + workbook.message;
     batch.add("--xlsx", path, std::move(workbook.bytes));
     return {};
@@ -30,17 +29,17 @@ std::string addWorkbook(OutputBatch& batch, const std::string& path, const chart
 
 }  // namespace
 
-std::string writeChartOutputs(const ChartArguments& arguments, const chart::ChartModel& model,
-                              const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters) {
+std::string writeChartOutputs(const ChartArguments& arguments, document::ChartDocument& document) {
+    const chart::ChartModel& model = document.model();
     OutputBatch batch;
-    if (arguments.codesPath) batch.add("--codes", *arguments.codesPath, codesCsv(model, system.table));
+    if (arguments.codesPath) batch.add("--codes", *arguments.codesPath, codesCsv(model, document.system().table));
     if (arguments.keyPath) batch.add("--key", *arguments.keyPath, keyCsv(model));
     std::string error;
     if (arguments.pngPath) error = addPng(batch, "--png", *arguments.pngPath, chart::chartBitmap(model));
     if (error.empty() && arguments.iconPath) {
         error = addPng(batch, "--icon", *arguments.iconPath, chart::iconBitmap(model));
     }
-    if (error.empty() && arguments.xlsxPath) error = addWorkbook(batch, *arguments.xlsxPath, model, system, parameters);
+    if (error.empty() && arguments.xlsxPath) error = addWorkbook(batch, *arguments.xlsxPath, document);
     if (!error.empty()) return error;
     return batch.commit();
 }

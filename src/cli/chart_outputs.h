@@ -1,9 +1,7 @@
 #pragma once
 
-#include "chart/chart_model.h"
 #include "cli/chart_arguments.h"
-#include "excel/chart_workbook.h"
-#include "palette/catalogue.h"
+#include "document/chart_document.h"
 
 #include <string>
 
@@ -11,7 +9,6 @@ namespace cli {
 
 // Writes every output the arguments ask for, all or nothing: the codes and key CSVs, the two
 // pictures and the chart workbook. Returns an error text, empty on success.
-std::string writeChartOutputs(const ChartArguments& arguments, const chart::ChartModel& model,
-                              const palette::LoadedCodeSystem& system, const excel::WorkbookParameters& parameters);
+std::string writeChartOutputs(const ChartArguments& arguments, document::ChartDocument& document);
 
 }  // namespace cli

@@ -25,7 +25,7 @@ std::string readAndWrite(const ChartArguments& arguments, const std::string& def
     case document::ImportStep::System: return read.message;
     }
 
-    const std::string error = writeChartOutputs(arguments, document.model(), document.system(), document.workbookParameters());
+    const std::string error = writeChartOutputs(arguments, document);
     if (!error.empty()) return error;
     if (arguments.json) {
         chart::ReductionResult counted;

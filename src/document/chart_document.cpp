@@ -159,11 +159,17 @@ excel::WorkbookParameters ChartDocument::workbookParameters() const {
                                    chartPanel_);
 }
 
+// Another system chosen and back empties the symbols: the colours are counted again before either,
+// so that the key is written whole.
 std::string ChartDocument::exportWorkbook(const std::string& path, excel::WorkbookProgress& progress) {
     if (!hasChart()) return "図案画像がありません";
-    // Another system chosen and back empties the symbols: count again, so the key is written whole.
     chart::countColoursInUse(model_, system_.table);
     return excel::writeChartWorkbook(path, model_, system_, workbookParameters(), progress);
+}
+
+excel::WorkbookBytes ChartDocument::workbookBytes(excel::WorkbookProgress& progress) {
+    chart::countColoursInUse(model_, system_.table);
+    return excel::chartWorkbookBytes(model_, system_, workbookParameters(), progress);
 }
 
 ImportOutcome ChartDocument::importWorkbook(const std::string& path, excel::WorkbookProgress& progress) {

@@ -115,6 +115,8 @@ public:
     excel::WorkbookParameters workbookParameters() const;
     // Writes the chart workbook; an empty text, or the user's message.
     std::string exportWorkbook(const std::string& path, excel::WorkbookProgress& progress);
+    // The chart workbook's bytes, for a caller that writes it together with other files.
+    excel::WorkbookBytes workbookBytes(excel::WorkbookProgress& progress);
     // Reads a chart workbook in place of the chart. The system the workbook names becomes current
     // when the settings list it; otherwise the current system stays (the settings' own at the start
     // of a run).
