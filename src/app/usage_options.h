@@ -3,8 +3,7 @@
 #include "companion/usage_record.h"
 #include "document/saved_options.h"
 
-// The document's saved options as the usage record keeps them: texts under their keys, in the
-// order the record file has always listed them.
+// The document's saved options as the usage record keeps them: texts under their keys.
 namespace app {
 
 // Names the option keys of a record before it is loaded.

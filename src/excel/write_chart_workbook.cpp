@@ -204,8 +204,8 @@ std::string cannotSave(const std::string& path) {
 }  // namespace
 
 void beginChartExport(int areaColumns, int areaRows, WorkbookProgress& progress) {
-    // An estimate from the picture area the chart is shown in, as the bar has always been sized: it
-    // may fill before the last step, and the dialog's finish fills it in any case.
+    // An estimate from the picture area the chart is shown in, not an exact count: the bar may fill
+    // before the last step, and the dialog's finish fills it in any case.
     progress.begin(areaColumns + 56 + areaColumns / 5 + areaRows / 5);
 }
 
