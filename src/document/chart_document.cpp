@@ -94,12 +94,22 @@ chart::ChartOutcome ChartDocument::makeChart(const ChartRequest& request, const 
     return outcome;
 }
 
+std::optional<int> ChartDocument::listIndex(const std::string& system) const {
+    const std::vector<std::string>& names = settings_.systems.names;
+    const auto listed = std::find(names.begin(), names.end(), system);
+    if (listed == names.end()) return std::nullopt;
+    return static_cast<int>(listed - names.begin());
+}
+
+void ChartDocument::takeChartOptions() {
+    choices_.smoothing = model_.options.smoothing;
+    choices_.boundary = model_.options.boundary;
+}
+
 SavedOptions ChartDocument::savedOptions() const {
     SavedOptions saved = saved_;
     if (!chartMade_) return saved;
-    const std::vector<std::string>& names = settings_.systems.names;
-    const auto listed = std::find(names.begin(), names.end(), chartSystem_);
-    saved.systemIndex = listed == names.end() ? 0 : static_cast<int>(listed - names.begin());
+    saved.systemIndex = listIndex(chartSystem_).value_or(0);
     saved.smoothing = model_.options.smoothing ? 1 : 0;
     saved.boundary = model_.options.boundary ? 1 : 0;
     saved.maxColours = model_.options.maxColours;
@@ -126,10 +136,8 @@ std::optional<edit::CellPosition> ChartDocument::redo() { return edit::redoEdit(
 // back with the chart's options. True when it had to.
 bool ChartDocument::restoreChartSystem() {
     if (!model_.cube.rebuildCodes) return false;
-    const std::vector<std::string>& names = settings_.systems.names;
-    if (std::find(names.begin(), names.end(), chartSystem_) != names.end()) chooseSystem(chartSystem_);
-    choices_.smoothing = model_.options.smoothing;
-    choices_.boundary = model_.options.boundary;
+    if (listIndex(chartSystem_)) chooseSystem(chartSystem_);
+    takeChartOptions();
     return true;
 }
 
@@ -149,8 +157,7 @@ std::optional<int> ChartDocument::leavePainting() {
 bool ChartDocument::prepareExport() {
     const bool restored = restoreChartSystem();
     model_.cube.rebuildCodes = false;
-    choices_.smoothing = model_.options.smoothing;
-    choices_.boundary = model_.options.boundary;
+    takeChartOptions();
     return restored;
 }
 
@@ -172,16 +179,20 @@ excel::WorkbookBytes ChartDocument::workbookBytes(excel::WorkbookProgress& progr
     return excel::chartWorkbookBytes(model_, system_, workbookParameters(), progress);
 }
 
+// The system the workbook names when the settings list it; otherwise the current one, or the
+// settings' own where none is current yet.
+std::string ChartDocument::systemForWorkbook(const std::string& named) const {
+    if (listIndex(named)) return named;
+    const palette::CodeSystemList& list = settings_.systems;
+    if (!currentSystem_.empty() || list.names.empty()) return currentSystem_;
+    return list.names[static_cast<std::size_t>(list.defaultIndex)];
+}
+
 ImportOutcome ChartDocument::importWorkbook(const std::string& path, excel::WorkbookProgress& progress) {
     excel::WorkbookRead read = excel::readChartWorkbook(path, progress);
     if (!read.message.empty()) return ImportOutcome{read.message, read.unreadable ? ImportStep::Opening : ImportStep::Reading};
 
-    const std::string& named = read.model.options.codeSystem;
-    const std::vector<std::string>& names = settings_.systems.names;
-    const bool listed = !named.empty() && std::find(names.begin(), names.end(), named) != names.end();
-    const std::string wanted = listed ? named : currentSystem_.empty() && !names.empty()
-                                                    ? names[static_cast<std::size_t>(settings_.systems.defaultIndex)]
-                                                    : currentSystem_;
+    const std::string wanted = systemForWorkbook(read.model.options.codeSystem);
     if (wanted != currentSystem_ || model_.cube.rebuildCodes) {
         if (const SystemLoad load = chooseSystem(wanted); !load.loaded()) return ImportOutcome{load.located(), ImportStep::System};
     }
@@ -194,8 +205,7 @@ ImportOutcome ChartDocument::importWorkbook(const std::string& path, excel::Work
     chartSystem_ = currentSystem_;
     const excel::WorkbookParameters& parameters = read.parameters;
     choices_.cubeItem = std::string(chart::kCubeSizeItems[static_cast<std::size_t>(parameters.cubeItem)].text);
-    choices_.smoothing = model_.options.smoothing;
-    choices_.boundary = model_.options.boundary;
+    takeChartOptions();
     choices_.maxColours = model_.options.maxColours;
     resultColours_ = settled.colours;
     fabric_ = palette::chooseFabric(settings_.fabrics, fabric_.index, parameters.countSize, parameters.fabricUnit);

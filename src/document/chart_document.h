@@ -134,6 +134,9 @@ private:
     void forgetChart();
     void resetPen();
     bool restoreChartSystem();
+    void takeChartOptions();
+    std::optional<int> listIndex(const std::string& system) const;
+    std::string systemForWorkbook(const std::string& named) const;
 
     std::string cfgFolder_;
     palette::ShippedSettings settings_;
