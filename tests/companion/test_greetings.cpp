@@ -19,9 +19,10 @@ const LocalDateTime kNow = local_days{2026y / 12 / 6} + 10h;
 constexpr const char* kFirstMeeting =
     "はじめまして、\r\n図案作成ツールTessalyでございます。\r\nこれからのお付き合い、よろしくお願いいたします。";
 constexpr const char* kMorning = "おはようございます。\r\n調子はいかがですか？";
+constexpr const char* kCelebration =
+    "200回目のご利用、誠にありがとうございます。\r\nさらにすばらしい図案ができることを、期待いたします。";
 
-// A returning user on an unchanged computer and version, whose last run was short and ended well,
-// and whose last greeting is long past.
+// A returning user on the same computer and version, after a short run that ended well.
 UsageRecord returningUser() {
     UsageRecord record;
     record.Machine = record.StoredMachine = "pc1";
@@ -79,12 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"NewMachineAtAnyCall", [](UsageRecord& r) { r.StoredMachine = "old"; r.UseCount = 200; }, 8,
                  "マシンが変わりましたか？\r\n新しいマシンでもよろしくお願いいたします。", "ご挨拶"},
         RuleCase{"BlankStoredMachineIsNoChange", [](UsageRecord& r) { r.StoredMachine = ""; }, 0, kMorning, "ヘルプ"},
-        RuleCase{"HundredthUse", celebrated, 0,
-                 "200回目のご利用、誠にありがとうございます。\r\nさらにすばらしい図案ができることを、期待いたします。",
-                 "お祝い！"},
-        RuleCase{"HundredthUseAgainAtEveryThirdCall", celebrated, 5,
-                 "200回目のご利用、誠にありがとうございます。\r\nさらにすばらしい図案ができることを、期待いたします。",
-                 "ヘルプ"},
+        RuleCase{"HundredthUse", celebrated, 0, kCelebration, "お祝い！"},
+        RuleCase{"HundredthUseAgainAtEveryThirdCall", celebrated, 5, kCelebration, "ヘルプ"},
         RuleCase{"HundredthUseQuietBetween", celebrated, 4, kMorning, "ヘルプ"},
         RuleCase{"NewVersion", [](UsageRecord& r) { r.StoredVersion = 90; }, 0,
                  "バージョンが新しくなりました！ これからも、よろしくお願いします。", "ご挨拶"},

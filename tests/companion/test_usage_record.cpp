@@ -1,11 +1,9 @@
 #include "companion/usage_record.h"
 
 #include "platform/ini_file.h"
+#include "platform/scratch_files.h"
 
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <sstream>
+#include <array>
 
 using namespace std::chrono;
 using companion::loadUsageRecord;
@@ -22,12 +20,8 @@ const LocalDateTime kNow = local_days{2026y / 12 / 6} + 10h;
 
 class UsageRecordTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // Tests run side by side: each has a folder of its own.
-        folder_ = ::testing::TempDir() + "/usage_record_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
+    // Tests run side by side: each has a folder of its own.
+    void SetUp() override { folder_ = scratchFolder(::testing::UnitTest::GetInstance()->current_test_info()->name()); }
 
     // As the main window prepares it before loading.
     UsageRecord freshRecord() const {
@@ -48,12 +42,8 @@ protected:
     }
 
     std::string path() const { return folder_ + "/tessaly_oha.ini"; }
-    void writeFile(const std::string& text) const { std::ofstream(path(), std::ios::binary) << text; }
-    std::string fileText() const {
-        std::ostringstream text;
-        text << std::ifstream(path(), std::ios::binary).rdbuf();
-        return text.str();
-    }
+    void writeFile(const std::string& text) const { writeBytes(path(), text); }
+    std::string fileText() const { return readBytes(path()); }
     platform::IniFile file() const { return platform::IniFile::load(path()).value(); }
 
     // Twenty users, each last seen on the given day of November 2026 unless its end is given.
@@ -81,10 +71,8 @@ TEST_F(UsageRecordTest, FirstRunTakesSlotZeroAndWritesExactlyTheListedKeys) {
     EXPECT_EQ(record.UseCount, 1);
     EXPECT_EQ(record.StoredVersion, 0);
     EXPECT_EQ(record.StoredMachine, "");
-    EXPECT_EQ(record.FirstUse, kNow);
-    EXPECT_EQ(record.PreviousStart, kNow);
-    EXPECT_EQ(record.PreviousEnd, kNow);
-    EXPECT_EQ(record.ThisStart, kNow);
+    EXPECT_EQ((std::array{record.FirstUse, record.PreviousStart, record.PreviousEnd, record.ThisStart}),
+              (std::array{kNow, kNow, kNow, kNow}));
     EXPECT_EQ(record.GreetingTitle, "ご挨拶");  // the first meeting
 }
 
@@ -96,10 +84,8 @@ TEST_F(UsageRecordTest, ReturningUserFindsSlotAndHistoryAndAnotherUserTakesTheNe
     const UsageRecord again = loaded("alice", kNow + 24h);
     EXPECT_EQ(again.UserSection, "user00");
     EXPECT_EQ(again.UseCount, 2);
-    EXPECT_EQ(again.FirstUse, kNow);
-    EXPECT_EQ(again.PreviousStart, kNow);
-    EXPECT_EQ(again.PreviousEnd, kNow + 1h);
-    EXPECT_EQ(again.ThisStart, kNow + 24h);
+    EXPECT_EQ((std::array{again.FirstUse, again.PreviousStart, again.PreviousEnd, again.ThisStart}),
+              (std::array{kNow, kNow, kNow + 1h, kNow + 24h}));
     EXPECT_EQ(again.StoredUser, "bob");
     EXPECT_EQ(file().readString("user01", "name", ""), "bob");
     EXPECT_EQ(file().readString("machine", "user", ""), "alice");
@@ -118,8 +104,7 @@ TEST_F(UsageRecordTest, TwentyFirstUserReplacesTheOneWhoLeftEarliest) {
     EXPECT_EQ(ini.readString("user06", "name", ""), "u06");
 }
 
-// With every end unreadable (so taken as now) or later than now, no slot ended before now: the
-// newcomer takes slot 0 rather than none.
+// Every end unreadable (so now) or later than now: the newcomer takes slot 0 rather than none.
 TEST_F(UsageRecordTest, NoSlotEndedBeforeNowGivesSlotZero) {
     for (const char* end : {"garbage", "20301231000000"}) {
         writeTwentyUsers(end);
