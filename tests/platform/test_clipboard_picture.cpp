@@ -1,13 +1,9 @@
-// The clipboard's pictures are read by the rules of picture files: the same forms and the same
-// limits, whoever put them there.
+// The clipboard's pictures are read by the rules of picture files, whoever put them there.
 
 #include "platform/clipboard_picture.h"
 #include "platform/encoded_picture.h"
 
-#include <QImage>
 #include <QMimeData>
-
-#include <gtest/gtest.h>
 
 namespace {
 

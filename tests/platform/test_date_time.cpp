@@ -13,9 +13,7 @@ TEST(DateStamp, FormatsAndReadsBackFourteenDigits) {
     EXPECT_EQ(formatDateStamp(moment), "20261206090507");
     EXPECT_EQ(parseDateStamp("20261206090507"), moment);
     EXPECT_EQ(formatDateStamp(local_days{1y / 1 / 1}), "00010101000000");
-}
-
-TEST(DateStamp, ReadsOnlyRealDatesAndTimes) {
+    // Only real dates and times are read.
     const struct {
         const char* text;
         std::optional<LocalDateTime> moment;

@@ -1,15 +1,11 @@
-// The one way files are read (regular files of bounded size) and replaced (whole, through links,
-// keeping their permission bits), met with what may stand in a file's place.
+// How files are read and replaced, met with what may stand in a file's place.
 
 #include "platform/atomic_file.h"
 #include "platform/regular_file.h"
 #include "platform/scratch_files.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include <sys/mount.h>
 #include <sys/stat.h>

@@ -3,8 +3,6 @@
 #include "platform/text_codec.h"
 
 #include <csignal>
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 using platform::IniFile;
@@ -23,8 +21,6 @@ std::string rewritten(const std::string& path, const std::string& before, Change
 
 }  // namespace
 
-// Names compare without case, values are trimmed text after the first '=' that lose one pair of
-// quotes, the first section and key of a name win, and comments and stray lines are skipped.
 TEST(IniFile, ReadsTheFirstValueOfANameWhateverItsCase) {
     const IniFile ini = IniFile::parse(
         "k=before any section\n[Code]\r\nname0 =  DMC(刺繍糸)  \r\nIni_No=1\r\n; k=comment\nno equals sign\n"
@@ -123,8 +119,7 @@ TEST(IniFileWriting, EraseSectionRemovesEverySectionOfTheNameAndNothingElse) {
     EXPECT_FALSE(IniFile::load(path)->value("option", "op1").has_value());
 }
 
-// CP932 stays CP932 and unchanged lines keep their very bytes, an undecodable byte included; a
-// character CP932 has no code for turns the file into UTF-8 instead of being lost.
+// Unchanged lines keep their bytes; a character CP932 lacks turns the file into UTF-8, not into loss.
 TEST(IniFileWriting, FileKeepsItsEncodingAndLineEnds) {
     // [machine] / ; 利用記録 (with a stray 0x80) / user=アイコン, in CP932 with CR LF.
     const std::string cp932 = "[machine]\r\n; \x97\x98\x97\x70\x8B\x4C\x98\x5E\x80\r\nuser=\x83\x41\x83\x43\x83\x52\x83\x93\r\n";

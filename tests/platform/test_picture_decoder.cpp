@@ -2,7 +2,6 @@
 #include "platform/qimage_bitmap.h"
 
 #include <QBuffer>
-#include <QByteArray>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -11,8 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -62,7 +59,7 @@ platform::Bitmap decodeOk(const std::string& bytes) {
     return picture.bitmap;
 }
 
-TEST(PictureDecoder, SixteenBitSamplesKeepTheirHighByte) {
+TEST(PictureDecoder, SixteenBitSamplesKeepTheirHighByteAlsoBeforeLayingOntoWhite) {
     // Qt would round 0x80FF up to 129 when narrowing; the high byte is 128.
     QImage grey(2, 1, QImage::Format_Grayscale16);
     reinterpret_cast<quint16*>(grey.scanLine(0))[0] = 0x80FF;
@@ -77,16 +74,14 @@ TEST(PictureDecoder, SixteenBitSamplesKeepTheirHighByte) {
     bitmap = decodeOk(encode(colour, "PNG"));
     EXPECT_EQ(bitmap.at(0, 0), (platform::Rgb{0x80, 0x12, 0xFE}));
     EXPECT_EQ(bitmap.at(1, 0), (platform::Rgb{0xFF, 0x00, 0x7F}));
-}
 
-TEST(PictureDecoder, SixteenBitAlphaUsesHighBytesBeforeLayingOntoWhite) {
     QImage image(1, 1, QImage::Format_RGBA64);
     reinterpret_cast<QRgba64*>(image.scanLine(0))[0] = QRgba64::fromRgba64(0x80FF, 0x12FF, 0xFFFF, 0x7FFF);
     // a = 127: (128 * 127 + 255 * 128 + 127) / 255 = 192, (18 * 127 + 255 * 128 + 127) / 255 = 137.
     EXPECT_EQ(decodeOk(encode(image, "PNG")).at(0, 0), (platform::Rgb{192, 137, 255}));
 }
 
-TEST(PictureDecoder, TransparencyIsLaidOntoWhite) {
+TEST(PictureDecoder, TransparencyIsLaidOntoWhiteAndPaletteAndBmpPicturesDecodeExactly) {
     QImage image(3, 1, QImage::Format_ARGB32);
     image.setPixel(0, 0, qRgba(200, 100, 0, 128));
     image.setPixel(1, 0, qRgba(10, 20, 30, 0));
@@ -96,14 +91,12 @@ TEST(PictureDecoder, TransparencyIsLaidOntoWhite) {
     EXPECT_EQ(bitmap.at(0, 0), (platform::Rgb{227, 177, 127}));
     EXPECT_EQ(bitmap.at(1, 0), platform::kWhite);
     EXPECT_EQ(bitmap.at(2, 0), (platform::Rgb{10, 20, 30}));
-}
 
-TEST(PictureDecoder, TransparentPaletteAndBmpPicturesDecodeExactly) {
     QImage palette(2, 2, QImage::Format_Indexed8);
     palette.setColorTable({qRgb(12, 34, 56), qRgba(255, 0, 0, 0)});
     palette.fill(0);
     palette.setPixel(1, 1, 1);
-    platform::Bitmap bitmap = decodeOk(encode(palette, "PNG"));
+    bitmap = decodeOk(encode(palette, "PNG"));
     EXPECT_EQ(bitmap.at(0, 0), (platform::Rgb{12, 34, 56}));
     EXPECT_EQ(bitmap.at(1, 1), platform::kWhite);
 
@@ -111,8 +104,7 @@ TEST(PictureDecoder, TransparentPaletteAndBmpPicturesDecodeExactly) {
     rgb.fill(qRgb(1, 2, 3));
     rgb.setPixel(4, 2, qRgb(250, 251, 252));
     bitmap = decodeOk(encode(rgb, "BMP"));
-    ASSERT_EQ(bitmap.width(), 5);
-    ASSERT_EQ(bitmap.height(), 3);
+    ASSERT_EQ(std::make_pair(bitmap.width(), bitmap.height()), std::make_pair(5, 3));
     EXPECT_EQ(bitmap.at(0, 0), (platform::Rgb{1, 2, 3}));
     EXPECT_EQ(bitmap.at(4, 2), (platform::Rgb{250, 251, 252}));
 }
