@@ -57,8 +57,7 @@ protected:
     std::filesystem::path dir;
 };
 
-// A missing settings file or table, and a system the settings do not name, are told as the command
-// line tells them (tests/cli/test_chart_refusals.cpp).
+// Missing files and unnamed systems are met in tests/cli/test_chart_refusals.cpp.
 TEST_F(CatalogueFolder, LoadsTheSystemsSettingsAndTable) {
     write("Tessaly.ini", "[code]\nName0=S\n[S]\nName=Title\nFile=t.txt\nC_max=20\n");
     write("t.txt", "1\tone\t200\t200\t200\t\n2\ttwo\t0\t0\t0\t\n");

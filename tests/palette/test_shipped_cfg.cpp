@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-// The nearest-code search stops at the first entry darker than its window, so every shipped table
-// must keep its entries brightest first, with sums that are the channel totals.
+// The nearest-code search stops at the first entry darker than its window.
 TEST(ShippedCfg, EverySystemLoadsWithItsTableBrightestFirst) {
     const std::string cfg = std::string(TESSALY_SOURCE_DIR) + "/cfg";
     const auto settings = palette::loadShippedSettings(cfg);
