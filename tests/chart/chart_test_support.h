@@ -19,6 +19,15 @@ inline palette::ColourTable cornerTable() {
             entry("R", 255, 0, 0),     entry("G", 0, 255, 0),   entry("B", 0, 0, 255),   entry("K", 0, 0, 0)};
 }
 
+// A model whose cube has these level counts, every cell uncounted and without a code.
+inline chart::ChartModel modelWithCube(chart::LevelCounts levels) {
+    chart::ChartModel model;
+    model.cube.levels = levels;
+    model.cube.counts = chart::CubeArray<std::int32_t>(levels, 0);
+    model.cube.codes = chart::CubeArray<std::int16_t>(levels, chart::kNoCode);
+    return model;
+}
+
 // A model showing the bitmap at its own size.
 inline chart::ChartModel modelFor(const platform::Bitmap& picture, int cellWidth, int cellHeight) {
     chart::ChartModel model;

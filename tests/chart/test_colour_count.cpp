@@ -11,10 +11,7 @@ namespace {
 
 // A model whose 2-level cube holds the given count and code per cell.
 ChartModel cubeModel(const std::vector<std::tuple<CubeCell, int, int>>& cells) {
-    ChartModel model;
-    model.cube.levels = LevelCounts{2, 2, 2};
-    model.cube.counts = CubeArray<std::int32_t>(model.cube.levels, 0);
-    model.cube.codes = CubeArray<std::int16_t>(model.cube.levels, kNoCode);
+    ChartModel model = chart_test::modelWithCube(LevelCounts{2, 2, 2});
     for (const auto& [cell, count, code] : cells) {
         model.cube.counts.at(cell) = count;
         model.cube.codes.at(cell) = static_cast<std::int16_t>(code);
@@ -29,8 +26,7 @@ std::tuple<std::string, std::string, int, int, int, int> rowOf(const ChartModel&
 
 }  // namespace
 
-// Rows follow the cube cells red-green-blue. A cube cell without a code colour shows white, without
-// code or name; white takes a row but no symbol, and that row's symbol goes unused.
+// A cube cell without a code colour shows as white; white takes a row but no symbol.
 TEST(ColourCount, RowsInCubeOrderAndWhiteUsesUpItsSymbol) {
     auto table = chart_test::cornerTable();  // 0 W, 4 R, 6 B
     table[0].symbol = "stale";

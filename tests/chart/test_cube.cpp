@@ -72,8 +72,7 @@ TEST(Cube, CodesAreKeptUntilAskedForAgain) {
     EXPECT_FALSE(recomputed(table, 12, 3));
 }
 
-// The carry is seen through the cells that follow: with two levels a value goes to level 1 only above
-// 128, since the half goes to the even level 0.
+// Seen in the next cell: with two levels a value goes to level 1 only above 128.
 TEST(Cube, DiffusionCarriesTheErrorOfThePreviousCellOnly) {
     struct Case {
         const char* what;
@@ -104,15 +103,12 @@ TEST(Cube, DiffusionCarriesTheErrorOfThePreviousCellOnly) {
     EXPECT_EQ(quantiseWithDiffusion(cube, table, Rgb{121, 121, 121}), (CubeCell{0, 0, 0}));
 }
 
-// Only the cells of the chart count: not the empty ones, not the grid left over beyond it, and not
-// the merge marks of the reduction.
+// Not the empty cells, not the grid beyond the chart, and not the reduction's merge marks.
 TEST(Cube, RecountCountsTheFilledCellsOfTheChart) {
     constexpr std::int32_t red = pack(1, 0, 0), green = pack(0, 1, 0), blue = pack(0, 0, 1);
-    ChartModel model;
+    ChartModel model = chart_test::modelWithCube(LevelCounts{2, 2, 2});
     model.columns = 3;
     model.rows = 2;
-    model.cube.levels = LevelCounts{2, 2, 2};
-    model.cube.counts = CubeArray<std::int32_t>(model.cube.levels, 0);
     const std::int32_t cells[2][3] = {{red, red, kEmptyCell}, {green, red, blue}};
     for (int row = 0; row < model.rows; ++row) {
         for (int column = 0; column < model.columns; ++column) model.cell(column, row) = cells[row][column];

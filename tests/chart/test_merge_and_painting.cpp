@@ -15,10 +15,7 @@ constexpr Rgb kMarked{1, 2, 3};
 
 // A 2-level cube with level values 0 and 255, a 3 x 2 chart and one untouched cell beyond it.
 ChartModel smallChart() {
-    ChartModel model;
-    model.cube.levels = LevelCounts{2, 2, 2};
-    model.cube.counts = CubeArray<std::int32_t>(model.cube.levels, 0);
-    model.cube.codes = CubeArray<std::int16_t>(model.cube.levels, kNoCode);
+    ChartModel model = chart_test::modelWithCube(LevelCounts{2, 2, 2});
     for (auto& channel : model.cube.levelValues) channel[1] = 255;
     model.columns = 3;
     model.rows = 2;

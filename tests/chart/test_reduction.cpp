@@ -13,14 +13,9 @@ struct CountedCell {
     int count;
 };
 
-// An 18-level cube in which each listed cell is counted as given and has its own code colour (entry i
-// for cell i). The reduction reads only the counts, the codes and the cells' level numbers.
+// An 18-level cube in which listed cell i is counted as given and has code colour entry i.
 struct ReductionFixture {
     explicit ReductionFixture(const std::vector<CountedCell>& cells) {
-        const LevelCounts levels{18, 18, 18};
-        model.cube.levels = levels;
-        model.cube.counts = CubeArray<std::int32_t>(levels, 0);
-        model.cube.codes = CubeArray<std::int16_t>(levels, kNoCode);
         for (std::size_t i = 0; i < cells.size(); ++i) {
             table.push_back(chart_test::entry("c" + std::to_string(i), static_cast<int>(i) * 20, 100, 50));
             model.cube.counts.at(cells[i].cell) = cells[i].count;
@@ -31,7 +26,7 @@ struct ReductionFixture {
     ReductionResult reduce(int maxColours) { return reduceColours(model, table, ColourDistance(10), maxColours); }
     std::int32_t count(CubeCell c) const { return model.cube.counts.at(c); }
 
-    ChartModel model;
+    ChartModel model = chart_test::modelWithCube(LevelCounts{18, 18, 18});
     palette::ColourTable table;
 };
 
@@ -72,8 +67,7 @@ TEST(Reduction, NoPartnerInReachFailsWithTheCellsStillInUse) {
     EXPECT_FALSE(close.reduce(1).success);
 }
 
-// Two partners counted 100 at the same distance from a rare cell counted 1 (the far cell's 20 is the
-// pivot): the partner whose key "%.6d:r:g:b" sorts later is tried first and takes it.
+// Two equal partners at the same distance from a rare cell (pivot 20): the key "%.6d:r:g:b" decides.
 TEST(Reduction, EqualCountsTryThePartnerWhoseKeySortsLaterFirst) {
     struct Case {
         const char* what;

@@ -13,9 +13,7 @@ constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
 constexpr Rgb kBlue{0, 0, 255};
 
-// A chart has at least 8 cells each way, so a small picture is repeated 8 x 8 times with its display
-// size: each copy maps display points to pixels as the single picture would, and the cells of the
-// first copy are those under test.
+// A chart has at least 8 cells each way: the picture repeated 8 x 8 times, its first copy under test.
 ChartModel repeated(ChartModel model, int times = chart::kMinCells) {
     const Bitmap& one = model.source;
     Bitmap many(one.width() * times, one.height() * times);

@@ -3,6 +3,7 @@
 #include "chart/chart_model.h"
 #include "chart/code_painting.h"
 #include "chart/chart_test_support.h"
+#include "edit/pen.h"
 
 #include <string>
 #include <vector>
@@ -10,8 +11,7 @@
 // Small charts drawn as text for the editing tests.
 namespace edit_test {
 
-// The packed index of a corner colour's cube cell, by its letter in the eight-corner table; an
-// empty cell for any other character.
+// The packed cube cell of a corner colour's letter in the eight-corner table; empty for any other.
 inline std::int32_t packedOf(char letter) {
     for (const palette::ColourEntry& e : chart_test::cornerTable()) {
         if (e.code == std::string(1, letter)) return chart::pack(e.r > 0, e.g > 0, e.b > 0);
@@ -19,18 +19,13 @@ inline std::int32_t packedOf(char letter) {
     return chart::kEmptyCell;
 }
 
-// A chart over the eight-corner table and a 2-level cube, so that every letter of the table names
-// both a cube cell and its code colour. Each string is one row of cells; '.' is an empty cell. Cells
-// are 2 x 2 pixels and painted in their code colours, as a finished chart is.
+// A finished chart of 2 x 2 pixel cells over the corner table, one string a row, '.' an empty cell.
 inline chart::ChartModel chartOf(const std::vector<std::string>& rows, const palette::ColourTable& table) {
-    chart::ChartModel model;
+    chart::ChartModel model = chart_test::modelWithCube(chart::LevelCounts{2, 2, 2});
     model.cellWidth = 2;
     model.cellHeight = 2;
     model.rows = static_cast<int>(rows.size());
     model.columns = static_cast<int>(rows.front().size());
-    model.cube.levels = chart::LevelCounts{2, 2, 2};
-    model.cube.counts = chart::CubeArray<std::int32_t>(model.cube.levels, 0);
-    model.cube.codes = chart::CubeArray<std::int16_t>(model.cube.levels, chart::kNoCode);
     for (std::size_t i = 0; i < table.size(); ++i) {
         model.cube.codes.at(chart::unpack(packedOf(table[i].code[0]))) = static_cast<std::int16_t>(i);
     }
@@ -42,5 +37,15 @@ inline chart::ChartModel chartOf(const std::vector<std::string>& rows, const pal
     chart::paintCodeColours(model, table);
     return model;
 }
+
+// Such a chart in an editing session whose pen was picked from the cell `pen`.
+struct PaintingSession {
+    PaintingSession(const std::vector<std::string>& rows, edit::CellPosition pen) : model(chartOf(rows, table)) {
+        edit::pickPen(model, table, session, pen);
+    }
+    palette::ColourTable table = chart_test::cornerTable();
+    chart::ChartModel model;
+    edit::EditSession session;
+};
 
 }  // namespace edit_test

@@ -111,37 +111,28 @@ TEST(CellEdits, PaintUndoAndRedoChangeTheRecordedCellAndTheEditCount) {
 }
 
 TEST(CellEdits, PaintingTwiceWithTheSamePenIsOneStepButCountsTwice) {
-    const auto table = chart_test::cornerTable();
-    chart::ChartModel model = edit_test::chartOf({"RG"}, table);
-    edit::EditSession session;
-    edit::pickPen(model, table, session, CellPosition{1, 0});
-    edit::paintCell(model, session, CellPosition{1, 0});
-    edit::paintCell(model, session, CellPosition{1, 0});
-    EXPECT_EQ(session.editCount, 2);
-    EXPECT_TRUE(edit::undoEdit(model, table, session));
-    EXPECT_FALSE(session.history.canUndo());
+    edit_test::PaintingSession p({"RG"}, CellPosition{1, 0});
+    edit::paintCell(p.model, p.session, CellPosition{1, 0});
+    edit::paintCell(p.model, p.session, CellPosition{1, 0});
+    EXPECT_EQ(p.session.editCount, 2);
+    EXPECT_TRUE(edit::undoEdit(p.model, p.table, p.session));
+    EXPECT_FALSE(p.session.history.canUndo());
 }
 
 // The buttons once clicked at the first cell and were ignored when it was empty.
 TEST(CellEdits, UndoAndRedoWorkWhenTheFirstCellIsEmpty) {
-    const auto table = chart_test::cornerTable();
-    chart::ChartModel model = edit_test::chartOf({".RG"}, table);
-    edit::EditSession session;
-    edit::pickPen(model, table, session, CellPosition{2, 0});
-    edit::paintCell(model, session, CellPosition{1, 0});
-    EXPECT_EQ(edit::undoEdit(model, table, session), (CellPosition{1, 0}));
-    EXPECT_EQ(model.cellColour(1, 0), kRed);
-    EXPECT_EQ(edit::redoEdit(model, table, session), (CellPosition{1, 0}));
-    EXPECT_EQ(model.cellColour(1, 0), kGreen);
+    edit_test::PaintingSession p({".RG"}, CellPosition{2, 0});
+    edit::paintCell(p.model, p.session, CellPosition{1, 0});
+    EXPECT_EQ(edit::undoEdit(p.model, p.table, p.session), (CellPosition{1, 0}));
+    EXPECT_EQ(p.model.cellColour(1, 0), kRed);
+    EXPECT_EQ(edit::redoEdit(p.model, p.table, p.session), (CellPosition{1, 0}));
+    EXPECT_EQ(p.model.cellColour(1, 0), kGreen);
 }
 
 TEST(CellEdits, UndoToACubeCellWithoutCodeColourLeavesTheCellsColour) {
-    const auto table = chart_test::cornerTable();
-    chart::ChartModel model = edit_test::chartOf({"RG"}, table);
-    edit::EditSession session;
-    edit::pickPen(model, table, session, CellPosition{1, 0});
-    edit::paintCell(model, session, CellPosition{0, 0});
-    model.cube.codes.at(chart::unpack(packedOf('R'))) = chart::kNoCode;
-    edit::undoEdit(model, table, session);
-    EXPECT_EQ(std::make_pair(model.cell(0, 0), model.cellColour(0, 0)), std::make_pair(packedOf('R'), kGreen));
+    edit_test::PaintingSession p({"RG"}, CellPosition{1, 0});
+    edit::paintCell(p.model, p.session, CellPosition{0, 0});
+    p.model.cube.codes.at(chart::unpack(packedOf('R'))) = chart::kNoCode;
+    edit::undoEdit(p.model, p.table, p.session);
+    EXPECT_EQ(std::make_pair(p.model.cell(0, 0), p.model.cellColour(0, 0)), std::make_pair(packedOf('R'), kGreen));
 }

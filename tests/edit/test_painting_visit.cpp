@@ -10,11 +10,7 @@
 
 using edit::CellPosition;
 
-// What the recount gives the user, one colour fewer once a colour is painted out, is seen in the
-// window's own painting test (tests/app/test_window_workflow.cpp).
-
-// Whether leaving the tab recounts depends on whether the grid was touched during the visit, not
-// on the edit count, which the last case brings back to 0 with a changed grid.
+// Whether the grid was touched decides, not the edit count, which the last case brings back to 0.
 TEST(PaintingVisit, RecountsWhenAnythingWasAppliedDuringTheVisit) {
     using Visit = std::function<void(chart::ChartModel&, const palette::ColourTable&, edit::EditSession&)>;
     const auto paintFirst = [](chart::ChartModel& m, const palette::ColourTable&, edit::EditSession& s) {
@@ -41,18 +37,12 @@ TEST(PaintingVisit, RecountsWhenAnythingWasAppliedDuringTheVisit) {
          true},
     };
     for (const Case& c : cases) {
-        auto table = chart_test::cornerTable();
-        chart::ChartModel model = edit_test::chartOf({"RGB"}, table);
-        edit::EditSession session;
-        edit::pickPen(model, table, session, CellPosition{2, 0});
-        paintFirst(model, table, session);  // a step of an earlier visit
-
-        edit::beginPaintingVisit(session);
-        c.visit(model, table, session);
-        const std::optional<int> colours = edit::settlePaintingVisit(model, table, session);
+        edit_test::PaintingSession p({"RGB"}, CellPosition{2, 0});
+        paintFirst(p.model, p.table, p.session);  // a step of an earlier visit
+        edit::beginPaintingVisit(p.session);
+        c.visit(p.model, p.table, p.session);
+        const std::optional<int> colours = edit::settlePaintingVisit(p.model, p.table, p.session);
         EXPECT_EQ(colours.has_value(), c.recounted) << c.what;
-        if (colours) {
-            EXPECT_EQ(*colours, model.colourList.coloursInUse) << c.what;
-        }
+        if (colours) { EXPECT_EQ(*colours, p.model.colourList.coloursInUse) << c.what; }
     }
 }
