@@ -12,21 +12,13 @@ ScriptedDialogs::~ScriptedDialogs() {
     EXPECT_TRUE(choiceScripts_.empty()) << choiceScripts_.size() << " choice dialogs were never opened";
 }
 
-void ScriptedDialogs::answer(view::ModalResult result) {
-    answers_.push_back(result);
-}
-
-void ScriptedDialogs::chooseFile(const QString& path) {
-    files_.push_back(path);
-}
-
-void ScriptedDialogs::atWindow(std::function<void(QDialog&)> action) {
-    windowActions_.push_back(std::move(action));
-}
-
-void ScriptedDialogs::showMessage(const view::Message& message) {
-    messages_.push_back(message);
-}
+void ScriptedDialogs::answer(view::ModalResult result) { answers_.push_back(result); }
+void ScriptedDialogs::chooseFile(const QString& path) { files_.push_back(path); }
+void ScriptedDialogs::atWindow(std::function<void(QDialog&)> action) { windowActions_.push_back(std::move(action)); }
+void ScriptedDialogs::showMessage(const view::Message& message) { messages_.push_back(message); }
+void ScriptedDialogs::openInBrowser(const QUrl& address) { browsed_.push_back(address); }
+QString ScriptedDialogs::openFileName(const view::FileRequest& request) { return nextFile(request); }
+QString ScriptedDialogs::saveFileName(const view::FileRequest& request) { return nextFile(request); }
 
 view::ModalResult ScriptedDialogs::ask(const view::Question& question) {
     questions_.push_back(question);
@@ -37,14 +29,6 @@ view::ModalResult ScriptedDialogs::ask(const view::Question& question) {
     const view::ModalResult result = answers_.front();
     answers_.pop_front();
     return result;
-}
-
-QString ScriptedDialogs::openFileName(const view::FileRequest& request) {
-    return nextFile(request);
-}
-
-QString ScriptedDialogs::saveFileName(const view::FileRequest& request) {
-    return nextFile(request);
 }
 
 QString ScriptedDialogs::nextFile(const view::FileRequest& request) {
@@ -70,10 +54,6 @@ void ScriptedDialogs::showWindow(QDialog& window, view::WindowModality modality)
         action(window);
     }
     if (window.isVisible()) window.close();
-}
-
-void ScriptedDialogs::openInBrowser(const QUrl& address) {
-    browsed_.push_back(address);
 }
 
 view::ModalResult ScriptedDialogs::showChoiceDialog(QDialog& dialog) {

@@ -9,12 +9,9 @@
 #include <functional>
 #include <vector>
 
-// Stands in for the user at every message box and dialog while it lives: answers come from a queue
-// the test fills beforehand, and every box and dialog is recorded. A question or dialog nobody
-// answered, or an answer left over at the end, fails the test instead of waiting. The program's own
-// windows are shown for real; a modal one meets the next action the test gave for it and is then
-// closed, as the user would close it. A choice dialog (the size dialog) is shown without a modal loop
-// and answered by a script that works its controls and presses OK or キャンセル.
+// Stands in for the user at every message box and dialog while it lives: answers come from queues the
+// test fills beforehand and everything shown is recorded; whatever nobody answered, or an answer left
+// over, fails the test instead of waiting. Modal windows meet the test's next action and then close.
 class ScriptedDialogs final : public view::Dialogs {
 public:
     ScriptedDialogs();

@@ -35,7 +35,7 @@ TEST(EdgeDrag, EdgesAreFivePixelsInsideTheBorderAndTheCornerWins) {
     EXPECT_EQ(edgeAt(456, 396, panel), EdgeHit::None);
 }
 
-TEST(EdgeDrag, DraggedEdgesFollowTheMouseAndSnapToTheLargestSizeWhenDroppedNearIt) {
+TEST(EdgeDrag, DraggedEdgesFollowTheMouseAtMostEvery200MillisecondsAndSnapToTheLargestSizeNearIt) {
     const AreaSize panel{458, 398};
     const AreaSize largest{608, 608};
     EXPECT_EQ(dragToward(EdgeHit::Right, 700, 10, panel), (AreaSize{706, 398}));
@@ -44,9 +44,6 @@ TEST(EdgeDrag, DraggedEdgesFollowTheMouseAndSnapToTheLargestSizeWhenDroppedNearI
     EXPECT_EQ(dropAt(EdgeHit::Right, 600, 10, panel, largest), (AreaSize{608, 398}));
     EXPECT_EQ(dropAt(EdgeHit::Right, 599, 10, panel, largest), (AreaSize{605, 398}));
     EXPECT_EQ(dropAt(EdgeHit::Corner, 590, 600, panel, largest), (AreaSize{596, 608}));
-}
-
-TEST(EdgeDrag, AtMostOneStepEvery200Milliseconds) {
     const std::chrono::steady_clock::time_point start{};
     EXPECT_FALSE(dragPaceAllows(start, start + std::chrono::milliseconds(199)));
     EXPECT_TRUE(dragPaceAllows(start, start + std::chrono::milliseconds(200)));
@@ -70,9 +67,8 @@ TEST(SizeText, StitchedSizeOnTheFabricInTheLargerUnit) {
 
     const palette::Fabric huge{"大", 1234.5, "mm"};
     EXPECT_EQ(sizeText(huge, CellCounts{8, 8}), "大(#1,234.50mm) ＜横:987.6cm (8) × 縦:987.6cm (8)＞");
-}
 
-TEST(SizeText, FreeSizeFabricWithoutAUserSizeCountsOneUnit) {
+    // A free size fabric without a size of the user's counts one unit.
     const palette::Fabric free{"フリーサイズ", -1.0, "cm"};
     EXPECT_EQ(sizeText(free, CellCounts{150, 130}), "フリーサイズ(#1.00cm) ＜横:1.50m (150) × 縦:1.30m (130)＞");
 }

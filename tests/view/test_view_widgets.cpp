@@ -35,15 +35,12 @@ protected:
     RulerReading reading;
 };
 
-TEST_F(PictureAreaWidgets, TheRulersShowTheCellCountsAndCountZeroMeetsTheChartsCorner) {
+TEST_F(PictureAreaWidgets, TheRulersShowTheCellCountsKeptWithin8To200AndCountZeroMeetsTheChartsCorner) {
     EXPECT_TRUE(reading.refusal.empty());
     EXPECT_EQ(text("La_mx"), "150");
     EXPECT_EQ(text("La_my"), "130");
     // The chart's client corner sits on count 0 of both rulers.
     EXPECT_EQ(area->panel()->mapTo(&box, area->panel()->contentsRect().topLeft()), rulers->zeroMark());
-}
-
-TEST_F(PictureAreaWidgets, CellCountsAreKeptWithin8To200) {
     area->showCells(CellCounts{300, 5});
     EXPECT_EQ(area->cellCounts(), (CellCounts{200, 8}));
     EXPECT_EQ(area->panel()->size(), QSize(608, 32));
