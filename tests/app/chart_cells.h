@@ -1,7 +1,6 @@
 #pragma once
 
-// The chart's cells as a person meets them in the window: a mouse press on one, and the colour code
-// it shows.
+// The chart's cells as a person meets them in the window: a mouse press on one, and its code.
 
 #include "app/main_window.h"
 #include "chart/code_painting.h"

@@ -1,12 +1,8 @@
-// The main window started as the program starts it, on a copy of the shipped data and a usage record
-// of its own, driven through its real controls.
+// The main window as the program starts it, driven through its real controls.
 
 #include "app/faded_caption.h"
-#include "app/main_window.h"
 #include "app/page_control.h"
 #include "app/window_fixture.h"
-#include "view/picture_area_view.h"
-#include "view/picture_panel.h"
 #include "view/rulers.h"
 
 #include <QAccessible>
@@ -20,11 +16,6 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QWindow>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
 
 namespace {
 
@@ -170,8 +161,7 @@ TEST_F(MainWindowTest, ChoosingAnotherSystemBringsItsSettings) {
     fs::remove(folder("cfg") + "/DMC.txt");
     window->Comb_code->setCurrentIndex(0);
     emit window->Comb_code->activated(0);
-    ASSERT_EQ(dialogs_.messages().size(), 1u);
-    EXPECT_EQ(dialogs_.messages()[0].text, QStringLiteral("カラーコードファイルなし"));
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("カラーコードファイルなし")});
     EXPECT_EQ(window->windowTitle(), QStringLiteral("図案作成ツールTessaly(テサリー) アイコン16色"));
 }
 

@@ -1,10 +1,7 @@
 // The size and count dialog opened from the main window, answered by a script in the user's place.
 
-#include "app/main_window.h"
 #include "app/size_dialog_driver.h"
 #include "app/window_fixture.h"
-#include "view/picture_area_view.h"
-#include "view/picture_panel.h"
 #include "view/rulers.h"
 
 #include <QAccessible>
@@ -12,8 +9,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -48,8 +43,7 @@ TEST_F(SizeDialogWindowTest, OpeningFromTheCellsDownFocusesTheirSpinEdit) {
     EXPECT_EQ(focused->objectName(), QStringLiteral("SEdit2"));
 }
 
-// Cancel changes nothing, and forgets the fabric chosen in that opening: the next OK keeps the
-// fabric from before.
+// Cancel changes nothing, and the next OK keeps the fabric from before the cancelled opening.
 TEST_F(SizeDialogWindowTest, WhatIsCancelledDoesNotComeBackWithTheNextOk) {
     const auto window = start();
     const int index = window->document().fabricIndex();

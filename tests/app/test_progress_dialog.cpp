@@ -40,10 +40,9 @@ protected:
     app::TForm2 dialog{&mainWindow};
 };
 
-TEST_F(ProgressDialogTest, OpeningShowsTheOperationAtItsFirstStageAboveTheMainWindow) {
+TEST_F(ProgressDialogTest, OpeningShowsTheOperationAboveTheMainWindowAndStepsMoveTheBarUpToItsEnd) {
     EXPECT_FALSE(dialog.isVisible());
-
-    dialog.ProgressOpen(kExportCaption, 300);
+    dialog.ProgressOpen(kExportCaption, 10);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.parentWidget(), &mainWindow);
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
@@ -51,14 +50,10 @@ TEST_F(ProgressDialogTest, OpeningShowsTheOperationAtItsFirstStageAboveTheMainWi
     EXPECT_EQ(dialogs_.windows()[0].caption, kExportCaption);
     EXPECT_EQ(dialogs_.windows()[0].modality, view::WindowModality::Modeless);
 
-    EXPECT_EQ(dialog.ProgressBar1->maximum(), 300);
     EXPECT_EQ(dialog.ProgressBar1->value(), 0);
     EXPECT_EQ(dialog.ProgressBar1->cursor().shape(), Qt::WaitCursor);
     EXPECT_FALSE(dialog.Bt_OK->isVisible());
-}
 
-TEST_F(ProgressDialogTest, StepsMoveTheBarAndLetTheWindowsWorkButStopAtTheEnd) {
-    dialog.ProgressOpen(kImportCaption, 10);
     bool ranMeanwhile = false;
     QTimer::singleShot(0, &dialog, [&] { ranMeanwhile = true; });
     dialog.ProgressStage(QStringLiteral("Excel起動中"));
@@ -68,7 +63,7 @@ TEST_F(ProgressDialogTest, StepsMoveTheBarAndLetTheWindowsWorkButStopAtTheEnd) {
     EXPECT_EQ(dialog.ProgressBar1->value(), 2);
     dialog.ProgressStep(3);
     EXPECT_EQ(dialog.ProgressBar1->value(), 5);
-    dialog.ProgressStep(20);
+    dialog.ProgressStep(20);  // the maximum is the total given
     EXPECT_EQ(dialog.ProgressBar1->value(), 10);
 
     dialog.ProgressReset(4);
@@ -90,8 +85,7 @@ TEST_F(ProgressDialogTest, EndedAndCancelledMessagesCloseByThemselves) {
     }
 }
 
-// An import started within six seconds of a finished export: the export's timer must neither hide
-// the import's window half-way nor take its final message, an error above all, out of sight.
+// An export's timer must neither hide an import started soon after nor take its final message away.
 TEST_F(ProgressDialogTest, TheNextOperationStopsThePreviousMessagesTimer) {
     dialog.Timer1->setInterval(6000);
     dialog.ProgressOpen(kExportCaption, 50);

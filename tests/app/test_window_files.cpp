@@ -1,9 +1,6 @@
-// The files the window reads and writes, met with what may stand in their place: folders, FIFOs,
-// devices, links, files nobody may write and a full disk. The window keeps running and says in its
-// own words what is wrong.
+// The window's files met with what may stand in their place: it keeps running and says what is wrong.
 
 #include "app/file_messages.h"
-#include "app/main_window.h"
 #include "app/page_control.h"
 #include "app/progress_dialog.h"
 #include "app/window_fixture.h"
@@ -13,11 +10,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <new>

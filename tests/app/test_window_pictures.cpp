@@ -1,6 +1,4 @@
-// Pictures coming into the window: from the clipboard (the forms other programs put there are read in
-// tests/platform/test_clipboard_picture.cpp), and from files dropped on the window or opened from the
-// pop-up menu. The rules are those of the command line; whatever is refused is said, and refusing
+// Pictures pasted, dropped or opened into the window: the command line's rules; a refusal is said and
 // takes nothing away.
 
 #include "app/chart_cells.h"
@@ -12,8 +10,6 @@
 #include "platform/encoded_picture.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>

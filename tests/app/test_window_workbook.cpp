@@ -1,5 +1,4 @@
-// "Excel出力" and "Excel読込" through the real buttons, with the file dialogs and the overwrite
-// question answered through the seam.
+// "Excel出力" and "Excel読込" through the real buttons, the file dialogs and questions answered by the test.
 
 #include "app/chart_cells.h"
 #include "app/page_control.h"
@@ -16,7 +15,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -122,8 +120,7 @@ TEST_F(WorkbookButtonsTest, AnUnreadableFileIsShownAndTheWindowUnlocked) {
     EXPECT_TRUE(std::filesystem::is_directory(folder("taken.xlsx")));
 }
 
-// A workbook written without a window, as the command line writes it, comes back in the window at
-// the chart's own cells: its panel size has the panel's frame.
+// A workbook written as the command line writes it comes back at the chart's own cells.
 TEST_F(WorkbookButtonsTest, AChartWrittenWithoutTheWindowComesBackAtItsOwnCells) {
     makeChart();
     const chart::ChartModel& made = window_->document().model();

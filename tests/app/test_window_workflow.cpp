@@ -1,5 +1,4 @@
-// A working day in the window through its real controls and the real (in-process) clipboard: paste,
-// make the chart, copy it, correct it on the painting tab, clear.
+// A working day in the window through its real controls and clipboard: paste, chart, copy, paint, clear.
 
 #include "app/faded_caption.h"
 #include "app/page_control.h"
@@ -26,34 +25,25 @@ namespace {
 
 using view::CellCounts;
 
-QImage picture(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, 90));
-    }
-    return image;
-}
-
 using WorkflowTest = StartedWindowTest;
 
 TEST_F(WorkflowTest, PasteSizesTheAreaFromThePictureOrKeepsItWhenAskedTo) {
     QGuiApplication::clipboard()->clear();
     QApplication::processEvents();
     window_->Bt_PutClick();
-    ASSERT_EQ(dialogs_.messages().size(), 1u);
-    EXPECT_EQ(dialogs_.messages()[0].text,
-              QStringLiteral("クリップボードは空です。原画をグラフィックソフトからコピーして下さい。"));
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("クリップボードは空です。原画をグラフィックソフトからコピーして下さい。")});
 
-    paste(picture(20, 20));
+    const QImage garden(QStringLiteral(TESSALY_SOURCE_DIR "/samples/garden.png"));
+    paste(garden.scaled(20, 20));
     EXPECT_EQ(cells(), (CellCounts{8, 8}));
     const QString file = QString::fromStdString(folder("dropped.png"));
-    ASSERT_TRUE(picture(640, 480).save(file));
+    ASSERT_TRUE(garden.scaled(640, 480).save(file));
     dropFile(*window_, file);
     EXPECT_EQ(cells(), (CellCounts{200, 150}));
     EXPECT_FALSE(panel()->sourceLayer()->isHidden());
 
     window_->Ck_BxP->click();
-    paste(picture(20, 20));
+    paste(garden.scaled(20, 20));
     EXPECT_EQ(cells(), (CellCounts{200, 150}));
     EXPECT_EQ(dialogs_.messages().size(), 1u);
 }
@@ -121,8 +111,7 @@ TEST_F(WorkflowTest, AnEnlargedOrShrunkChartShowsEachCellAsOneSolidBlockOfItsCol
 }
 
 TEST_F(WorkflowTest, CopyAtScreenSizeOrOnePixelPerCellAndClearInTwoStages) {
-    paste(picture(480, 400));
-    window_->Bt2_mainClick();
+    makeChart();
     const chart::ChartModel& model = window_->document().model();
 
     window_->Bt_copyClick();
@@ -144,8 +133,7 @@ TEST_F(WorkflowTest, CopyAtScreenSizeOrOnePixelPerCellAndClearInTwoStages) {
 TEST_F(WorkflowTest, PaintingTabNeedsAChart) {
     window_->PageControl1->setCurrentIndex(1);
     EXPECT_EQ(window_->PageControl1->currentIndex(), 0);
-    ASSERT_EQ(dialogs_.messages().size(), 1u);
-    EXPECT_EQ(dialogs_.messages()[0].text, QStringLiteral("図案がまだ作成されていません。"));
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("図案がまだ作成されていません。")});
 }
 
 TEST_F(WorkflowTest, PickAndPaintThenLeavingRecountsTheColours) {
@@ -190,8 +178,7 @@ protected:
     }
 };
 
-// Each edit repaints the one cell it changed, and the chart picture that the copy button and the
-// export take stays what drawing the whole chart from its cells gives.
+// Each edit repaints its one cell, and the chart picture stays what a full drawing gives.
 TEST_F(WorkflowTest, EditsRepaintTheirCellAndKeepTheChartPictureWhole) {
     makeChart();
     window_->show();

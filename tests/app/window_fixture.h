@@ -1,7 +1,6 @@
 #pragma once
 
-// Starts the main window as the program does, on a copy of the shipped data and a usage record of
-// its own, with every message box answered by the test.
+// The main window started as the program does, on a copy of the shipped data, answered by the test.
 
 #include "app/main_window.h"
 #include "view/picture_area_view.h"
