@@ -1,7 +1,6 @@
 #pragma once
 
-// Runs the built tessaly-cli as a user would, on pictures and configuration folders made in a
-// temporary folder.
+// Runs the built tessaly-cli as a user would, on pictures and cfg folders made in a temporary folder.
 
 #include <QDir>
 #include <QImage>
@@ -45,14 +44,15 @@ private:
 
 // 30 x 30 pixels, black above white: a 10 x 10 chart of two exact thread colours.
 QImage blackOverWhite();
+// Colours changing along both sides, as in a photograph: many threads, reduced at small maximums.
+QImage gradient(int width, int height);
 
 std::string readFile(const std::string& path);
 std::vector<std::string> lines(const std::string& text);
 std::vector<std::string> fields(const std::string& csvLine);  // plain split on ','
 QJsonObject parseJson(const std::string& text);
 
-// The run made nothing: it ended with this exit code, printed nothing on standard output and one
-// line on standard error that starts with the program's name and mentions `mention`.
+// The run ended with this exit code, no output and one line of error naming the program and `mention`.
 void expectRefused(const RunResult& run, int exitCode, const std::string& mention, const std::string& context);
 
 }  // namespace cli_test

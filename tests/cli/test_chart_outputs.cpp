@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 namespace cli_test {
 namespace {
 
@@ -24,14 +22,6 @@ QImage blackRedWhite(int side) {
     QImage image = flat(side, side, Qt::white);
     for (int y = 0; y < side; ++y) {
         for (int x = 0; x < side / 2; ++x) image.setPixel(x, y, y < side / 2 ? qRgb(0, 0, 0) : qRgb(255, 0, 0));
-    }
-    return image;
-}
-
-QImage gradient(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x + y) % 256));
     }
     return image;
 }

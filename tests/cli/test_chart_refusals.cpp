@@ -1,5 +1,4 @@
-// Runs that must not make a chart: each ends with its exit code and one line naming the problem,
-// and leaves no file behind.
+// Runs that must not make a chart: an exit code, one line naming the problem, no file left behind.
 
 #include "cli_harness.h"
 

@@ -1,5 +1,4 @@
-// Where the outputs may go (through links, into devices and FIFOs, to standard output) and the
-// names refused before any old file is replaced.
+// Where the outputs may go, and the names refused before any old file is replaced.
 
 #include "cli_harness.h"
 

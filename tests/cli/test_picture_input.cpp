@@ -1,16 +1,10 @@
-// PICTURE files that must be refused without hanging, running out of memory or charting damage, and
-// forms of BMP that must be charted the right way up.
+// Picture files refused without hanging, running out of memory or charting damage; BMPs the right way up.
 
 #include "cli_harness.h"
 #include "platform/encoded_picture.h"
 #include "platform/picture_decoder.h"
 
-#include <QImage>
-
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <filesystem>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,14 +12,6 @@
 
 namespace cli_test {
 namespace {
-
-QImage photoLike(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x * y) % 256));
-    }
-    return image;
-}
 
 std::string encodedBytes(const QImage& image, const char* format) { return encoded(image, format).toStdString(); }
 
@@ -74,7 +60,7 @@ TEST(CliPictureInput, RefusesWhatIsNoRegularFileBeforeReadingIt) {
 
 TEST(CliPictureInput, RefusesAFileTooLargeForAnyPictureBeforeReadingIt) {
     Workspace ws;
-    const std::string path = ws.writeFile("padded.png", encodedBytes(photoLike(100, 100), "PNG"));
+    const std::string path = ws.writeFile("padded.png", encodedBytes(gradient(100, 100), "PNG"));
     // Sparse: the size is there without the disk space.
     const int fd = ::open(path.c_str(), O_WRONLY);
     ASSERT_GE(fd, 0);
@@ -85,8 +71,8 @@ TEST(CliPictureInput, RefusesAFileTooLargeForAnyPictureBeforeReadingIt) {
 
 TEST(CliPictureInput, RefusesDamagedOrIncompletePicturesOnOneLine) {
     Workspace ws;
-    const std::string jpeg = encodedBytes(photoLike(64, 64), "JPEG");
-    const std::string bmp = encodedBytes(photoLike(64, 64), "BMP");
+    const std::string jpeg = encodedBytes(gradient(64, 64), "JPEG");
+    const std::string bmp = encodedBytes(gradient(64, 64), "BMP");
     std::string pixelsPastTheEnd = bmp;
     put32(pixelsPastTheEnd, 10, static_cast<qint32>(bmp.size()) - 100);
     const std::string cases[][2] = {
@@ -104,11 +90,11 @@ TEST(CliPictureInput, RefusesDamagedOrIncompletePicturesOnOneLine) {
 
 TEST(CliPictureInput, SaysTooLargeForHeadersThatDeclareTooManyPixels) {
     Workspace ws;
-    std::string jpeg = encodedBytes(photoLike(16, 16), "JPEG");
+    std::string jpeg = encodedBytes(gradient(16, 16), "JPEG");
     const std::size_t frame = jpeg.find("\xFF\xC0");
     ASSERT_NE(frame, std::string::npos);
     jpeg.replace(frame + 5, 4, "\xFF\xFF\xFF\xFF");  // height and width of 65535
-    std::string bmp = encodedBytes(photoLike(4, 4), "BMP");
+    std::string bmp = encodedBytes(gradient(4, 4), "BMP");
     put32(bmp, 18, 100000);
     put32(bmp, 22, 100000);
     for (const auto& [name, contents] : {std::pair{"huge.jpg", jpeg}, std::pair{"huge.bmp", bmp}}) {

@@ -5,21 +5,10 @@
 #include "excel/test_workbooks.h"
 #include "excel/workbook_layout.h"
 
-#include <QImage>
-
 #include <gtest/gtest.h>
-
 
 namespace cli_test {
 namespace {
-
-QImage stripes(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x * 5) % 256));
-    }
-    return image;
-}
 
 QJsonObject withoutPictureSize(QJsonObject json) {
     // The source picture of a chart read back is the chart itself, not the photograph.
@@ -29,7 +18,7 @@ QJsonObject withoutPictureSize(QJsonObject json) {
 
 TEST(CliWorkbook, ReadGivesBackWhatChartWrote) {
     Workspace ws;
-    const std::string picture = ws.savePicture("stripes.png", stripes(60, 45));
+    const std::string picture = ws.savePicture("stripes.png", gradient(60, 45));
     for (const char* system : {"DMC(刺繍糸)", "アイコン"}) {
         const RunResult made = ws.run({"chart", picture, "--system", system, "--max", "10", "--smooth", "--no-boundary",
                                        "--cube", "125", "--cells", "20x15", "--xlsx", ws.path("chart.xlsx"), "--codes",
@@ -45,12 +34,10 @@ TEST(CliWorkbook, ReadGivesBackWhatChartWrote) {
     }
 }
 
-// The parameter block is the window's: the chart panel with its 8-pixel frame, and the settings'
-// default fabric (0.91 mm in the shipped settings) with its size text; the window reads the
-// workbook back at the chart's own 30 × 20 cells.
+// The window's parameter block: the panel with its 8-pixel frame and the settings' default fabric.
 TEST(CliWorkbook, WritesTheParametersTheWindowWrites) {
     Workspace ws;
-    const std::string picture = ws.savePicture("stripes.png", stripes(60, 45));
+    const std::string picture = ws.savePicture("stripes.png", gradient(60, 45));
     const RunResult made = ws.run({"chart", picture, "--cells", "30x20", "--xlsx", ws.path("chart.xlsx")});
     ASSERT_EQ(made.exitCode, 0) << made.err;
     const WorkbookCells book(ws.path("chart.xlsx"));
