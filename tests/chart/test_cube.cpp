@@ -20,15 +20,13 @@ QuantisationCube builtCube(int levels, const palette::ColourTable& table) {
 
 }  // namespace
 
-TEST(CubeSize, SmallestItemAtLeastTheSystemsSizeElseTheLast) {
+TEST(CubeSize, SmallestItemAtLeastTheSystemsSizeElseTheLastAndTextsThatNameNone) {
     // A size of 0 is no size: the default's item.
     for (const auto& [size, item] : {std::pair<int, std::string_view>{512, "512"}, {0, "512"}, {8, "8"}, {300, "323"},
                                      {513, "729"}, {6000, "5832"}}) {
         EXPECT_EQ(selectCubeSizeItem(size), item) << size;
     }
-}
-
-TEST(CubeSize, TextsThatNameNoItem) {
+    // Texts that name no item.
     EXPECT_EQ(levelsForCubeSize("8000"), kMostLevels);  // only ever the product of edited level counts
     EXPECT_FALSE(levelsForCubeSize("343").has_value());
     EXPECT_FALSE(levelsForCubeSize(" 512").has_value());

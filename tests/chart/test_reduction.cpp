@@ -36,9 +36,7 @@ TEST(Reduction, RareCellMergesIntoACloseFrequentOne) {
     // Pivot 40 (the smaller of the two most used): rare below 60, partners from 60 up.
     ReductionFixture f({{{5, 5, 5}, 100}, {{5, 5, 6}, 1}, {{0, 17, 0}, 40}});
     const auto result = f.reduce(2);
-    EXPECT_TRUE(result.success);
-    EXPECT_TRUE(result.merged);
-    EXPECT_EQ(result.colours, 2);
+    EXPECT_EQ(std::make_tuple(result.success, result.merged, result.colours), std::make_tuple(true, true, 2));
     EXPECT_EQ(f.count({5, 5, 5}), 101);
     EXPECT_LT(f.count({5, 5, 6}), 0);
     EXPECT_EQ(f.count({0, 17, 0}), 40);  // too far from everything
@@ -51,17 +49,14 @@ TEST(Reduction, ThresholdsRiseFromOneAndAHalfToThreeTimesThePivot) {
     // joins its close neighbour counted 200; the others are far from every partner.
     ReductionFixture f({{{0, 0, 17}, 10}, {{17, 0, 0}, 37}, {{17, 17, 16}, 95}, {{17, 17, 17}, 200}, {{0, 17, 0}, 500}});
     const auto result = f.reduce(4);
-    EXPECT_TRUE(result.success);
-    EXPECT_EQ(result.colours, 4);
+    EXPECT_EQ(std::make_pair(result.success, result.colours), std::make_pair(true, 4));
     EXPECT_EQ(f.count({17, 17, 17}), 295);
 }
 
 TEST(Reduction, NoPartnerInReachFailsWithTheCellsStillInUse) {
     ReductionFixture f({{{0, 0, 17}, 10}, {{17, 0, 0}, 37}, {{0, 17, 0}, 500}});
     const auto result = f.reduce(2);
-    EXPECT_FALSE(result.success);
-    EXPECT_TRUE(result.merged);
-    EXPECT_EQ(result.colours, 3);
+    EXPECT_EQ(std::make_tuple(result.success, result.merged, result.colours), std::make_tuple(false, true, 3));
     // A single colour can never be reached: partners would need one and a half times the top count.
     ReductionFixture close({{{5, 5, 5}, 100}, {{5, 5, 6}, 1}});
     EXPECT_FALSE(close.reduce(1).success);

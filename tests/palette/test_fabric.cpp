@@ -54,8 +54,8 @@ TEST(FabricList, SavedSizeAndUnitChooseTheFabric) {
 TEST(FabricList, AnUnsetFreeSizeOrABadDefaultStillGivesAUsableFabric) {
     const auto fabrics = palette::readFabricList(kSettings);
     // A free size with nothing saved would measure the chart in negative lengths.
-    EXPECT_EQ(chooseFabric(fabrics, 3, std::nullopt, "").fabric.countSize, 1.0);
-    EXPECT_EQ(chooseFabric(fabrics, 3, std::nullopt, "").fabric.unit, "cm");
+    const palette::Fabric unset = chooseFabric(fabrics, 3, std::nullopt, "").fabric;
+    EXPECT_EQ(std::make_pair(unset.countSize, unset.unit), std::make_pair(1.0, std::string("cm")));
     EXPECT_EQ(chooseFabric(fabrics, 17, std::nullopt, "").index, 0);
     EXPECT_EQ(chooseFabric({}, 0, 0.91, "mm").fabric.countSize, 1.0);
 }
