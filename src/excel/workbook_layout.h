@@ -81,5 +81,11 @@ inline constexpr int kNoValue = 255;
 // Print settings of every sheet: landscape, narrow margins (inches), numbers repeated on each page.
 inline constexpr double kSideMargin = 0.25;
 inline constexpr double kTopMargin = 0.75;
+// A printed chart page holds whole tens of cells, so that a stitcher counts on from its numbers.
+// Landscape A4 leaves some 1074 by 650 pixels within the margins: past the numbers column (19
+// pixels) and row (20 pixels), 87 columns and 52 rows of 12-pixel cells, and so 8 and 5 tens.
+inline constexpr int kPageColumns = 80;
+inline constexpr int kPageRows = 50;
+inline constexpr std::string_view kPageFooter = "&P / &N";  // this page / all pages
 
 }  // namespace excel

@@ -192,6 +192,35 @@ void WorkbookWriter::blank(Sheet sheet, int row, int column, const CellLook& loo
     }
 }
 
+void WorkbookWriter::printArea(Sheet sheet, int lastRow, int lastColumn) {
+    if (lxw_worksheet* s = parts_->sheet(sheet)) {
+        parts_->note(worksheet_print_area(s, 0, 0, static_cast<lxw_row_t>(lastRow - 1), static_cast<lxw_col_t>(lastColumn - 1)));
+    }
+}
+
+void WorkbookWriter::pageBreaks(Sheet sheet, const std::vector<int>& rows, const std::vector<int>& columns) {
+    lxw_worksheet* s = parts_->sheet(sheet);
+    if (!s) return;
+    // The library takes each break as the first row or column of the new page, counted from 0, in
+    // a list that a 0 ends.
+    std::vector<lxw_row_t> rowBreaks;
+    for (int row : rows) rowBreaks.push_back(static_cast<lxw_row_t>(row - 1));
+    rowBreaks.push_back(0);
+    std::vector<lxw_col_t> columnBreaks;
+    for (int column : columns) columnBreaks.push_back(static_cast<lxw_col_t>(column - 1));
+    columnBreaks.push_back(0);
+    if (rowBreaks.size() > 1) parts_->note(worksheet_set_h_pagebreaks(s, rowBreaks.data()));
+    if (columnBreaks.size() > 1) parts_->note(worksheet_set_v_pagebreaks(s, columnBreaks.data()));
+}
+
+void WorkbookWriter::footer(Sheet sheet, std::string_view text) {
+    if (lxw_worksheet* s = parts_->sheet(sheet)) parts_->note(worksheet_set_footer(s, std::string(text).c_str()));
+}
+
+void WorkbookWriter::hide(Sheet sheet) {
+    if (lxw_worksheet* s = parts_->sheet(sheet)) worksheet_hide(s);
+}
+
 WorkbookBytes WorkbookWriter::finish() {
     if (!parts_->workbook) return {{}, kNoScratchFile};
     const lxw_error closed = workbook_close(parts_->workbook);

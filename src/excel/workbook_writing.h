@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace excel {
 
@@ -39,6 +41,15 @@ public:
     void number(Sheet sheet, int row, int column, double value, const CellLook& look = {});
     void text(Sheet sheet, int row, int column, const std::string& value, const CellLook& look = {});
     void blank(Sheet sheet, int row, int column, const CellLook& look);
+
+    // Only rows 1 to lastRow and columns 1 to lastColumn print.
+    void printArea(Sheet sheet, int lastRow, int lastColumn);
+    // A new printed page begins at each of these rows and at each of these columns.
+    void pageBreaks(Sheet sheet, const std::vector<int>& rows, const std::vector<int>& columns);
+    // The footer of every printed page, in the spreadsheet's codes ("&P" the page number).
+    void footer(Sheet sheet, std::string_view text);
+    // The workbook keeps the sheet, but neither shows nor prints it.
+    void hide(Sheet sheet);
 
     // The workbook's bytes, or the reason it could not be made.
     WorkbookBytes finish();

@@ -19,7 +19,7 @@ constexpr int kHairlineSteps = 2;
 constexpr int kBlockWriteSteps = 10;  // before the writes, and after the red and the green ones
 constexpr int kColouringSteps = 2;
 
-// The printed description under the key: the canvas size and the kind of colours.
+// The description beside the parameters: the canvas size and the kind of colours.
 std::string description(const std::string& sizeCaption, const std::string& systemTitle) {
     std::string text = " (ｷｬﾝﾊﾞｽ)" + sizeCaption;
     if (!systemTitle.empty()) {
@@ -115,6 +115,18 @@ void writeChartRow(WorkbookWriter& book, Sheet sheet, const ChartCells& cells, i
     }
 }
 
+// The chart prints with its numbers and nothing past them, in pages of whole tens of cells that
+// each repeat the numbers and tell which page of how many they are.
+void setUpChartPrinting(WorkbookWriter& book, Sheet sheet, const ChartCells& cells) {
+    book.printArea(sheet, cells.rows() + 1, cells.columns() + 1);
+    std::vector<int> rows;
+    for (int y = kPageRows; y < cells.rows(); y += kPageRows) rows.push_back(y + 2);
+    std::vector<int> columns;
+    for (int x = kPageColumns; x < cells.columns(); x += kPageColumns) columns.push_back(x + 2);
+    book.pageBreaks(sheet, rows, columns);
+    book.footer(sheet, kPageFooter);
+}
+
 void writeChartSheet(WorkbookWriter& book, Sheet sheet, const ChartCells& cells, WorkbookProgress* progress) {
     const int w = cells.columns();
     const int h = cells.rows();
@@ -136,6 +148,7 @@ void writeChartSheet(WorkbookWriter& book, Sheet sheet, const ChartCells& cells,
         if (row <= h + 1) marks(row - 1);
         writeChartRow(book, sheet, cells, row);
     }
+    setUpChartPrinting(book, sheet, cells);
 }
 
 // The upper block holds each cell's colour from row 1, an empty row follows, then the lower block
@@ -148,6 +161,9 @@ void writeValueSheet(WorkbookWriter& book, const ChartCells& cells, int channel)
             book.number(sheet, cells.rows() + 2 + y, x + 1, cells.level(x, y, channel));
         }
     }
+    // The values are for reading the chart back, not for a person: printed, they would take hundreds
+    // of pages.
+    book.hide(sheet);
 }
 
 int optionValue(bool on) { return on ? kOptionOn : kOptionOff; }
@@ -195,6 +211,9 @@ void writeKey(WorkbookWriter& book, const chart::ChartModel& model, const palett
     book.text(Sheet::Key, kCodeSystemRow, kTextColumn, model.options.codeSystem);
     book.text(Sheet::Key, kFabricUnitRow, kTextColumn, parameters.fabricUnit);
     book.text(Sheet::Key, kDescriptionRow, kTextColumn, description(parameters.sizeCaption, system.settings.title));
+    // The key prints its header and the colours in use; the parameters are for reading back.
+    const int shown = std::min(model.colourList.coloursInUse, chart::kColourListRows);
+    book.printArea(Sheet::Key, kKeyFirstRow + shown - 1, kKeyHeader.back().column);
 }
 
 std::string cannotSave(const std::string& path) {

@@ -1,5 +1,5 @@
 // Charts written to a workbook and read back: cells, options and key survive, and the sheets show
-// the chart as a spreadsheet program would open it.
+// the chart as a spreadsheet program would open and print it.
 
 #include "chart/chart_choices.h"
 #include "chart/code_painting.h"
@@ -9,10 +9,12 @@
 #include "excel/workbook_layout.h"
 #include "platform/picture_decoder.h"
 #include "test_workbooks.h"
+#include "zip_parts.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 
 namespace {
 
@@ -57,6 +59,18 @@ struct StepCount : excel::WorkbookProgress {
     int done;
 };
 
+// The sheets a workbook keeps but neither shows nor prints.
+std::vector<std::string> hiddenSheets(const std::string& path) {
+    ZipParts parts = readZipParts(path);
+    const std::string& workbook = zipPart(parts, "xl/workbook.xml");
+    const std::regex hidden("<sheet name=\"([^\"]+)\"[^>]*state=\"hidden\"");
+    std::vector<std::string> names;
+    for (auto m = std::sregex_iterator(workbook.begin(), workbook.end(), hidden); m != std::sregex_iterator(); ++m) {
+        names.push_back((*m)[1]);
+    }
+    return names;
+}
+
 class ChartWorkbookRoundTrip : public testing::TestWithParam<Case> {};
 
 TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
@@ -95,6 +109,8 @@ TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
     const std::string path = scratchPath(std::to_string(c.columns) + "x" + std::to_string(c.rows) + ".xlsx");
     excel::WorkbookProgress quiet;
     ASSERT_EQ(excel::writeChartWorkbook(path, written, system, parameters, quiet), "");
+    // The value sheets are for reading back, not for a person: hidden, and read all the same.
+    EXPECT_EQ(hiddenSheets(path), (std::vector<std::string>{"R", "G", "B"}));
 
     StepCount reading(excel::kImportFileChecks);
     excel::beginChartImport(reading);
@@ -204,6 +220,52 @@ TEST(ChartWorkbookSheets, ShowTheChartInColoursSymbolsAndKey) {
     EXPECT_TRUE(excel::isEmpty(book.value(Sheet::Red, 11, 1)));
     EXPECT_EQ(book.value(Sheet::Red, 21, 10), excel::Variant(255.0));
     EXPECT_TRUE(excel::isEmpty(book.value(Sheet::Red, 22, 1)));
+    std::filesystem::remove(path);
+}
+
+// The chart cells, counted from 0, that begin a printed page after the first, as a chart sheet's
+// part lists them ("rowBreaks" or "colBreaks"); the sheet counts the numbers row and column first.
+std::vector<int> pageStarts(const std::string& sheet, const std::string& kind) {
+    const std::size_t begin = sheet.find("<" + kind);
+    const std::string breaks = begin == std::string::npos ? "" : sheet.substr(begin, sheet.find("</" + kind) - begin);
+    const std::regex id("<brk id=\"([0-9]+)\"");
+    std::vector<int> starts;
+    for (auto m = std::sregex_iterator(breaks.begin(), breaks.end(), id); m != std::sregex_iterator(); ++m) {
+        starts.push_back(std::stoi((*m)[1]) - 1);
+    }
+    return starts;
+}
+
+// Printed, the workbook gives each chart with its numbers in pages of 80 × 50 cells, and the key's
+// colours in use, not the parameters below them.
+TEST(ChartWorkbookPrinting, PrintsChartsInPagesOfTensAndTheKeysColours) {
+    palette::LoadResult loaded =
+        palette::chooseCodeSystem(TESSALY_SOURCE_CFG, palette::loadShippedSettings(TESSALY_SOURCE_CFG), "アイコン");
+    ASSERT_EQ(loaded.message, "");
+    chart::ChartModel model;
+    model.cellWidth = model.cellHeight = 1;
+    model.displayWidth = 170;
+    model.displayHeight = 101;
+    model.source = picture(170, 101);
+    ASSERT_TRUE(chart::makeChart(model, loaded.system, chart::defaultChoices(loaded.system.settings)).reduction.success);
+    ASSERT_GT(model.colourList.coloursInUse, 1);
+    const std::string path = scratchPath("printing.xlsx");
+    excel::WorkbookProgress quiet;
+    ASSERT_EQ(excel::writeChartWorkbook(path, model, loaded.system, {}, quiet), "");
+
+    ZipParts parts = readZipParts(path);
+    // 170 cells and the numbers column reach column FO; the key's header and colours end in column H.
+    const std::string& workbook = zipPart(parts, "xl/workbook.xml");
+    const std::string keyArea = "'色番号表'!$A$1:$H$" + std::to_string(1 + model.colourList.coloursInUse);
+    for (const std::string& area : {std::string("'カラー図案'!$A$1:$FO$102"), std::string("'記号図案'!$A$1:$FO$102"), keyArea}) {
+        EXPECT_NE(workbook.find(">" + area + "</definedName>"), std::string::npos) << area;
+    }
+    for (const char* chartSheet : {"xl/worksheets/sheet1.xml", "xl/worksheets/sheet2.xml"}) {
+        const std::string& part = zipPart(parts, chartSheet);
+        EXPECT_EQ(pageStarts(part, "rowBreaks"), (std::vector<int>{50, 100})) << chartSheet;
+        EXPECT_EQ(pageStarts(part, "colBreaks"), (std::vector<int>{80, 160})) << chartSheet;
+        EXPECT_NE(part.find("<oddFooter>&amp;P / &amp;N</oddFooter>"), std::string::npos) << chartSheet;
+    }
     std::filesystem::remove(path);
 }
 

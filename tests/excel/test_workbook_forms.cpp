@@ -93,17 +93,6 @@ TEST(WorkbookForms, InlineAndFormulaTextsAreTexts) {
     expectSmallChart(readParts(parts));
 }
 
-// A level that is no number empties its own cell only; the rest of its row stays.
-TEST(WorkbookForms, ALevelThatIsNoNumberEmptiesOnlyItsCell) {
-    ZipParts parts = smallChartParts();
-    replaceCell(zipPart(parts, kRedSheet), "B3", "<c r=\"B3\" t=\"inlineStr\"><is><t>two</t></is></c>");
-    const excel::WorkbookRead read = readParts(parts);
-    ASSERT_EQ(read.message, "");
-    EXPECT_EQ(read.model.cell(0, 0), chart::pack(1, 1, 1));
-    EXPECT_EQ(read.model.cell(1, 0), chart::kEmptyCell);
-    EXPECT_EQ(read.model.cell(2, 0), chart::pack(3, 3, 3));
-}
-
 // A value sheet whose part is missing, or whose relationship names another part, is damaged.
 TEST(WorkbookDamage, ValueSheetsThatAreNotThereAreRefused) {
     const std::string refusal = "選んだExcelファイル（chart.xlsx）は読込めません。色の値のシートがないか、壊れています。";
