@@ -79,9 +79,9 @@ void paintRow(PageCanvas& canvas, const KeyColour& colour, double y, double cell
     painter.drawLine(canvas.at(0, y + kRowMm), canvas.at(canvas.widthMm(), y + kRowMm));
 }
 
-QStringList notes(const PatternContent& content, int strands) {
+QStringList notes(const PatternContent& content, int strands, bool overlapping) {
     const double cellCm = cellCentimetres(content.fabric);
-    return {
+    QStringList lines{
         QStringLiteral("糸の見積もり: クロスステッチ 1 目の糸 = %1 × 1 目の大きさ (cm) × 本取り数 × 余裕分 %2")
             .arg(kThreadPerCell)
             .arg(kWasteAllowance),
@@ -92,14 +92,17 @@ QStringList notes(const PatternContent& content, int strands) {
         QStringLiteral("1 かせ: 6 本どりの糸 %1 cm (%2 strand-cm)。")
             .arg(kSkeinLengthCm, 0, 'f', 0)
             .arg(kSkeinLengthCm * kSkeinStrands, 0, 'f', 0),
-        QStringLiteral("色付きの重なり部分は次のページの最初の %1 列・%1 行の繰り返しです。二度刺さないでください。")
-            .arg(kOverlapCells),
     };
+    if (overlapping) {
+        lines << QStringLiteral("色付きの重なり部分は次のページの最初の %1 列・%1 行の繰り返しです。二度刺さないでください。")
+                     .arg(kOverlapCells);
+    }
+    return lines;
 }
 
 }  // namespace
 
-void paintKeyPages(PageCanvas& canvas, const PatternContent& content, int strands) {
+void paintKeyPages(PageCanvas& canvas, const PatternContent& content, int strands, bool overlapping) {
     const double cellCm = cellCentimetres(content.fabric);
     const double bottom = canvas.heightMm();
     std::size_t next = 0;
@@ -113,7 +116,7 @@ void paintKeyPages(PageCanvas& canvas, const PatternContent& content, int strand
         }
     } while (next < content.key.size());
 
-    const QStringList lines = notes(content, strands);
+    const QStringList lines = notes(content, strands, overlapping);
     if (y + kNoteMm * (lines.size() + 1) > bottom) {
         canvas.startPage(false);
         y = 0;

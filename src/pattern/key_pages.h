@@ -8,7 +8,8 @@
 
 namespace pattern {
 
-// Starts each page it paints.
-void paintKeyPages(PageCanvas& canvas, const PatternContent& content, int strands);
+// Starts each page it paints. The note on the pages' overlap is left out when the chart takes one
+// page.
+void paintKeyPages(PageCanvas& canvas, const PatternContent& content, int strands, bool overlapping);
 
 }  // namespace pattern

@@ -14,11 +14,10 @@ constexpr double kSymbolShare = 0.8;  // of the cell the symbol's size takes
 }  // namespace
 
 void paintPattern(PageCanvas& canvas, const PatternContent& content, const PatternOptions& options) {
+    const ChartSplit split = splitChart(content.columns, content.rows, options.paper);
     canvas.startPage(false);
     paintCover(canvas, content, options.date);
-    paintKeyPages(canvas, content, options.strands);
-
-    const ChartSplit split = splitChart(content.columns, content.rows, options.paper);
+    paintKeyPages(canvas, content, options.strands, split.pageCount() > 1);
     if (split.pageCount() > 1) {
         canvas.startPage(false);
         paintPageMap(canvas, split, content.columns, content.rows);
