@@ -21,6 +21,12 @@ std::optional<Pair> parsePair(const std::string& text, int smallest, int largest
     return Pair{*first, *second};
 }
 
+std::optional<pattern::Paper> paperNamed(const std::string& text) {
+    if (text == "A4") return pattern::Paper::A4;
+    if (text == "Letter") return pattern::Paper::Letter;
+    return std::nullopt;
+}
+
 bool isCubeItem(const std::string& text) {
     return std::any_of(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(),
                        [&](const chart::CubeSizeItem& item) { return item.text == text; });
@@ -64,6 +70,19 @@ public:
             a_.iconPath = value;
         } else if (option == "--xlsx") {
             a_.xlsxPath = value;
+        } else if (option == "--pdf") {
+            a_.pdfPath = value;
+        } else if (option == "--paper") {
+            const auto paper = paperNamed(value);
+            if (!paper) return badValue(option, value) + " (A4 or Letter)";
+            a_.paper = *paper;
+        } else if (option == "--strands") {
+            const auto number = platform::parseWholeNumber(value);
+            if (!number || *number < kFewestStrands || *number > kMostStrands) {
+                return badValue(option, value) + " (" + std::to_string(kFewestStrands) + " to " +
+                       std::to_string(kMostStrands) + ")";
+            }
+            a_.strands = *number;
         }
         return {};
     }
@@ -94,7 +113,7 @@ private:
         std::vector<std::string> users;
         const std::pair<const char*, const std::optional<std::string>&> outputs[] = {
             {"--codes", a_.codesPath}, {"--key", a_.keyPath}, {"--png", a_.pngPath}, {"--icon", a_.iconPath},
-            {"--xlsx", a_.xlsxPath}};
+            {"--xlsx", a_.xlsxPath}, {"--pdf", a_.pdfPath}};
         for (const auto& [option, path] : outputs) {
             if (path == "-") users.push_back(std::string(option) + " -");
         }
@@ -118,8 +137,8 @@ private:
 };
 
 bool isValuedOption(const std::string& word) {
-    static const char* const kValued[] = {"--cfg",  "--system", "--max",   "--cells", "--cell-size", "--cube",
-                                          "--codes", "--key",   "--png",   "--icon",      "--xlsx"};
+    static const char* const kValued[] = {"--cfg",  "--system", "--max",  "--cells", "--cell-size", "--cube",  "--codes",
+                                          "--key",  "--png",    "--icon", "--xlsx",  "--pdf",       "--paper", "--strands"};
     return std::any_of(std::begin(kValued), std::end(kValued), [&](const char* o) { return word == o; });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pattern/pattern_pdf.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +15,8 @@ struct Pair {
 };
 
 inline constexpr int kLargestCellSide = 10000;
+inline constexpr int kFewestStrands = 1;
+inline constexpr int kMostStrands = 6;  // a skein's thread is six strands
 
 // What `tessaly-cli chart` was asked to do. Options left out stay empty, and the colour-code
 // system's settings fill them in.
@@ -31,6 +35,9 @@ struct ChartArguments {
     std::optional<std::string> pngPath;
     std::optional<std::string> iconPath;
     std::optional<std::string> xlsxPath;
+    std::optional<std::string> pdfPath;
+    pattern::Paper paper = pattern::Paper::A4;  // of the PDF
+    int strands = 2;                            // stitched with, for the PDF's thread estimate
     bool json = false;
 };
 

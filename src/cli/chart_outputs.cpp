@@ -3,6 +3,7 @@
 #include "chart/code_painting.h"
 #include "cli/chart_files.h"
 #include "cli/output_batch.h"
+#include "cli/pattern_output.h"
 #include "platform/picture_encoder.h"
 
 #include <optional>
@@ -40,6 +41,8 @@ std::string writeChartOutputs(const ChartArguments& arguments, document::ChartDo
         error = addPng(batch, "--icon", *arguments.iconPath, chart::iconBitmap(model));
     }
     if (error.empty() && arguments.xlsxPath) error = addWorkbook(batch, *arguments.xlsxPath, document);
+    // The pattern comes last: the GUI its painting needs would change the pictures' PNG headers.
+    if (error.empty() && arguments.pdfPath) error = addPattern(batch, arguments, document);
     if (!error.empty()) return error;
     return batch.commit();
 }

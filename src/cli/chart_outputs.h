@@ -8,7 +8,7 @@
 namespace cli {
 
 // Writes every output the arguments ask for, all or nothing: the codes and key CSVs, the two
-// pictures and the chart workbook. Returns an error text, empty on success.
+// pictures, the chart workbook and the printable pattern. Returns an error text, empty on success.
 std::string writeChartOutputs(const ChartArguments& arguments, document::ChartDocument& document);
 
 }  // namespace cli

@@ -22,9 +22,10 @@ constexpr const char* kUsage =
     "                          [--smooth | --no-smooth] [--boundary | --no-boundary]\n"
     "                          [--cells COLSxROWS] [--cell-size WxH] [--cube N]\n"
     "                          [--codes FILE] [--key FILE] [--png FILE] [--icon FILE] [--xlsx FILE]\n"
-    "                          [--json]\n"
+    "                          [--pdf FILE [--paper A4|Letter] [--strands N]] [--json]\n"
     "       tessaly-cli read WORKBOOK [--cfg DIR]\n"
-    "                          [--codes FILE] [--key FILE] [--png FILE] [--icon FILE] [--json]\n";
+    "                          [--codes FILE] [--key FILE] [--png FILE] [--icon FILE]\n"
+    "                          [--pdf FILE [--paper A4|Letter] [--strands N]] [--json]\n";
 
 int showUsage() {
     std::cout << kUsage << std::flush;

@@ -7,7 +7,8 @@ namespace cli {
 namespace {
 
 bool isReadValuedOption(const std::string& word) {
-    static const char* const kValued[] = {"--cfg", "--codes", "--key", "--png", "--icon"};
+    static const char* const kValued[] = {"--cfg",  "--codes", "--key",    "--png",
+                                          "--icon", "--pdf",   "--paper", "--strands"};
     return std::any_of(std::begin(kValued), std::end(kValued), [&](const char* o) { return word == o; });
 }
 
