@@ -41,7 +41,7 @@ struct ControlStates {
     bool mainNormal = false;   // "図案作成"
     bool copyNormal = false;   // "コピー"
     bool clearNormal = false;  // "クリア"
-    bool excelNormal = false;  // "Excel出力"
+    bool excelNormal = false;  // "Excel出力" and "PDF出力"
     bool pasteItemEnabled = false;
     bool openItemEnabled = false;  // "画像ファイルを開く…"
     bool copyItemEnabled = false;

@@ -20,6 +20,7 @@ void refreshControls(const AvailabilityControls& controls, const AvailabilityFla
     setCaptionFaded(controls.Bt_copy, !states.copyNormal);
     setCaptionFaded(controls.Bt_Clr, !states.clearNormal);
     setCaptionFaded(controls.Bt2_Excel, !states.excelNormal);
+    setCaptionFaded(controls.Bt2_Pdf, !states.excelNormal);
     controls.pop1open->setEnabled(states.openItemEnabled);
     controls.pop1Copy->setEnabled(states.copyItemEnabled);
     controls.pop1clr->setEnabled(states.clearItemEnabled);

@@ -15,6 +15,7 @@ struct AvailabilityControls {
     QPushButton* Bt_copy = nullptr;
     QPushButton* Bt_Clr = nullptr;
     QPushButton* Bt2_Excel = nullptr;
+    QPushButton* Bt2_Pdf = nullptr;  // available whenever Bt2_Excel is
     QAction* pop1peast = nullptr;
     QAction* pop1open = nullptr;
     QAction* pop1Copy = nullptr;

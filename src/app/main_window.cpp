@@ -124,6 +124,7 @@ void TForm1::watchAvailability() {
                                                  .Bt_copy = Bt_copy,
                                                  .Bt_Clr = Bt_Clr,
                                                  .Bt2_Excel = Bt2_Excel,
+                                                 .Bt2_Pdf = Bt2_Pdf,
                                                  .pop1peast = item("pop1peast"),
                                                  .pop1open = item("pop1open"),
                                                  .pop1Copy = item("pop1Copy"),
@@ -294,6 +295,7 @@ void TForm1::connectActions() {
     connect(Bt2_main, &QPushButton::clicked, this, &TForm1::Bt2_mainClick);
     connect(Bt2_Excel, &QPushButton::clicked, this, &TForm1::Bt2_ExcelClick);
     connect(Bt2_Excel_in, &QPushButton::clicked, this, &TForm1::Bt2_Excel_inClick);
+    connect(Bt2_Pdf, &QPushButton::clicked, this, &TForm1::Bt2_PdfClick);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, [this] {

@@ -77,6 +77,7 @@ public:
     void BitBtn4Click();
     void Bt2_ExcelClick();
     void Bt2_Excel_inClick();
+    void Bt2_PdfClick();
     void Bt_OhaClick();
 
     QWidget* Panel2 = nullptr;
@@ -103,6 +104,7 @@ public:
     QPushButton* Bt_Clr = nullptr;
     QPushButton* Bt2_Excel = nullptr;
     QPushButton* Bt2_Excel_in = nullptr;
+    QPushButton* Bt2_Pdf = nullptr;
     QPlainTextEdit* Memo3 = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;

@@ -104,7 +104,9 @@ void TForm1::Bt2_mainClick() {
         } else {
             hideChart();
         }
-        Bt2_Excel->setEnabled(outcome.message.empty() && outcome.reduction.success);
+        const bool charted = outcome.message.empty() && outcome.reduction.success;
+        Bt2_Excel->setEnabled(charted);
+        Bt2_Pdf->setEnabled(charted);
         StatusBar1->setPanelText(StatusLine::hintPanel, QStringLiteral(">>> 図案作成完 <<<"));
     }
     showGreetingTitle();

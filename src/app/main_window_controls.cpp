@@ -105,6 +105,7 @@ void TForm1::createControls() {
     Bt_Clr = view::placeControl<QPushButton>(Panel4, "Bt_Clr", QStringLiteral("クリア"), QRect(2, 104, 76, 25));
     Bt2_Excel = view::placeControl<QPushButton>(TabSheet1, "Bt2_Excel", QStringLiteral("Excel出力"), QRect(2, 366, 80, 25));
     Bt2_Excel_in = view::placeControl<QPushButton>(TabSheet1, "Bt2_Excel_in", QStringLiteral("Excel読込"), QRect(2, 396, 80, 25));
+    Bt2_Pdf = view::placeControl<QPushButton>(TabSheet1, "Bt2_Pdf", QStringLiteral("PDF出力"), QRect(2, 426, 80, 25));
 
     Memo3 = view::placeControl<QPlainTextEdit>(TabSheet2, "Memo3", {}, QRect(2, 4, 81, 58));
     Memo3->setReadOnly(true);

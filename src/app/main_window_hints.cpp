@@ -46,6 +46,8 @@ void TForm1::setHints() {
                                             "図案を印刷するには、ここで作成したExcelを印刷してください。"));
     view::setHint(Bt2_Excel_in, QStringLiteral("図案をExcelから読込みます。|<Excel読込> Tessalyで作成したExcelから、図案を読込みます。"
                                                "「色塗り」で図案の修正が可能です。"));
+    view::setHint(Bt2_Pdf, QStringLiteral("図案をPDFに出力します。|<PDF出力> 表紙、色の一覧、記号図案、カラー図案をA4のPDFに出力します。"
+                                          "図案を印刷したり、タブレットで見たりできます。"));
     view::setHint(Bt_End, QStringLiteral("終了します。|<終了> 画面を閉じて、終了します。"));
     view::setHint(TabSheet2, QStringLiteral("|>>>>図案を手直しする場合は、図案を拡大すると便利です。<<<<"));
     view::setHint(Bt_c05, QStringLiteral("図案を元の大きさにもどします。|図案を元の大きさにもどします。"));

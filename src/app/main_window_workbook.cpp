@@ -208,6 +208,7 @@ void TForm1::showWorkbookChart() {
     palette.setColor(QPalette::Window, Qt::black);
     panel->setPalette(palette);
     Bt2_Excel->setEnabled(true);
+    Bt2_Pdf->setEnabled(true);
     pictureArea->refreshSizeTexts();
 }
 

@@ -78,7 +78,7 @@ TEST(Availability, RefreshFadesCaptionsToTheWindowColourAndBringsTheirOwnBack) {
     cream.setColor(QPalette::Window, view::cream);
     window.setPalette(cream);
     QPushButton put("貼付け", &window), main("図案作成", &window), copy("コピー", &window), clear("クリア", &window),
-        excel("Excel出力", &window);
+        excel("Excel出力", &window), pdf("PDF出力", &window);
     QFont underlined = main.font();
     underlined.setUnderline(true);
     main.setFont(underlined);
@@ -87,12 +87,12 @@ TEST(Availability, RefreshFadesCaptionsToTheWindowColourAndBringsTheirOwnBack) {
     main.setPalette(maroon);
     QAction paste("貼付け"), open("画像ファイルを開く…"), copyItem("コピー"), clearItem("クリア"), switchItem("画面切替");
     QToolButton paint, pick, undo, redo;
-    const app::AvailabilityControls controls{&put,      &main,      &copy,       &clear, &excel, &paste, &open,
-                                             &copyItem, &clearItem, &switchItem, &paint, &pick,  &undo,  &redo};
+    const app::AvailabilityControls controls{&put,      &main,      &copy,       &clear, &excel, &pdf,  &paste, &open,
+                                             &copyItem, &clearItem, &switchItem, &paint, &pick,  &undo, &redo};
     const QColor normalText = put.palette().color(QPalette::ButtonText);
 
     app::refreshControls(controls, {});
-    for (QPushButton* button : {&put, &main, &copy, &clear, &excel}) {
+    for (QPushButton* button : {&put, &main, &copy, &clear, &excel, &pdf}) {
         EXPECT_TRUE(app::isCaptionFaded(button)) << button->text().toStdString();
         EXPECT_EQ(button->palette().color(QPalette::ButtonText), view::cream) << button->text().toStdString();
     }
