@@ -31,17 +31,16 @@ PatternContent patternContent(const document::ChartDocument& document) {
     const int inUse = std::min(model.colourList.coloursInUse, chart::kColourListRows);
     for (int i = 0; i < inUse; ++i) {
         const chart::ColourListRow& row = model.colourList.rows[static_cast<std::size_t>(i)];
-        if (row.code.empty()) continue;
+        // White carries no symbol in the chart's list: its cells are cloth left bare, which no key
+        // row lists and every page leaves empty.
+        if (row.code.empty() || row.symbol.find_first_not_of(' ') == std::string::npos) continue;
         palette::ColourEntry entry;
         entry.code = row.code;
         entry.name = row.name;
         entry.r = row.r;
         entry.g = row.g;
         entry.b = row.b;
-        // White keeps no symbol in the chart's own list, though its row has one: on a printed chart
-        // a white stitch has to be told from cloth left bare, so it takes the symbol of its row.
-        entry.symbol = row.symbol.find_first_not_of(' ') == std::string::npos ? chart::kChartSymbols[static_cast<std::size_t>(i)]
-                                                                               : row.symbol;
+        entry.symbol = row.symbol;
         rowOfColour.emplace(chart::colourValue(row.r, row.g, row.b), static_cast<int>(content.key.size()));
         content.key.push_back(KeyColour{std::move(entry), row.count});
     }

@@ -31,8 +31,8 @@ struct PatternContent {
     int keyRow(int column, int row) const { return cells[static_cast<std::size_t>(row * columns + column)]; }
 };
 
-// The key lists the colour list's rows in use that have a code; a cell without a code colour is
-// listed by none and stays empty, as a cell the chart leaves empty does.
+// The key lists the colour list's rows in use that have a code and a symbol; a white cell, or one
+// without a code colour, is listed by none and stays empty, as a cell the chart leaves empty does.
 PatternContent patternContent(const document::ChartDocument& document);
 
 }  // namespace pattern
