@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     const chart::ChartModel prepared = preparedModel();
 
     for (const int cube : {512, 1728, 5832}) {
-        const int levels = *chart::levelsForCubeSize(std::to_string(cube));
+        const int levels = chart::findCubeSizeItem(std::to_string(cube))->levels;
         for (const int maxColours : {45, 10}) {
             for (const bool smoothing : {false, true}) {
                 chart::ChartRequest request;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/chart_model.h"
+#include "chart/cube_size.h"
 #include "chart/pipeline.h"
 #include "palette/catalogue.h"
 
@@ -11,7 +12,7 @@ namespace chart {
 // What the user chooses for a chart besides the picture and its size: in the window the cube size
 // box, the colour count and the two option boxes; on the command line their options.
 struct ChartChoices {
-    std::string cubeItem;  // one of kCubeSizeItems
+    CubeSizeItem cube = kDefaultCubeSizeItem;
     int maxColours = palette::kMostColours;
     bool smoothing = false;
     bool boundary = false;

@@ -1,6 +1,5 @@
 #include "chart/cube_size.h"
 
-#include "chart/chart_limits.h"
 #include "palette/code_system.h"
 
 #include <algorithm>
@@ -8,9 +7,6 @@
 
 namespace chart {
 namespace {
-
-// Not offered, but the product of the most levels a cube can have, as edited level counts give it.
-constexpr CubeSizeItem kLargestCube{"8000", kMostLevels};
 
 std::optional<int> numberOf(std::string_view text) {
     int value = 0;
@@ -21,26 +17,25 @@ std::optional<int> numberOf(std::string_view text) {
 
 }  // namespace
 
-std::string_view selectCubeSizeItem(int cubeSize) {
+CubeSizeItem selectCubeSizeItem(int cubeSize) {
     if (cubeSize == 0) cubeSize = palette::kDefaultCubeSize;
     for (const CubeSizeItem& item : kCubeSizeItems) {
-        if (numberOf(item.text).value_or(0) >= cubeSize) return item.text;
+        if (numberOf(item.text).value_or(0) >= cubeSize) return item;
     }
-    return kCubeSizeItems.back().text;
+    return kCubeSizeItems.back();
 }
 
-int cubeSizeItemIndex(std::string_view text) {
+int cubeSizeItemIndex(const CubeSizeItem& item) {
     const auto found = std::find_if(kCubeSizeItems.begin(), kCubeSizeItems.end(),
-                                    [&](const CubeSizeItem& item) { return item.text == text; });
+                                    [&](const CubeSizeItem& offered) { return offered.text == item.text; });
     return found == kCubeSizeItems.end() ? 0 : static_cast<int>(found - kCubeSizeItems.begin());
 }
 
-std::optional<int> levelsForCubeSize(std::string_view text) {
-    for (const CubeSizeItem& item : kCubeSizeItems) {
-        if (item.text == text) return item.levels;
-    }
-    if (text == kLargestCube.text) return kLargestCube.levels;
-    return std::nullopt;
+std::optional<CubeSizeItem> findCubeSizeItem(std::string_view text) {
+    const auto found = std::find_if(kCubeSizeItems.begin(), kCubeSizeItems.end(),
+                                    [&](const CubeSizeItem& item) { return item.text == text; });
+    if (found == kCubeSizeItems.end()) return std::nullopt;
+    return *found;
 }
 
 std::string cubeSizeItemList() {

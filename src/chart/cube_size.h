@@ -19,15 +19,16 @@ inline constexpr std::array<CubeSizeItem, 14> kCubeSizeItems{{
     {"729", 9}, {"1000", 10}, {"1728", 12}, {"2744", 14}, {"3375", 15}, {"4096", 16}, {"5832", 18},
 }};
 
+inline constexpr CubeSizeItem kDefaultCubeSizeItem = kCubeSizeItems[6];
+
 // The item chosen for a system's cube size: the first whose number is at least it, else the last.
-std::string_view selectCubeSizeItem(int cubeSize);
+CubeSizeItem selectCubeSizeItem(int cubeSize);
 
-// The place of a cube-size text among kCubeSizeItems, as a chart workbook stores it; the first item
-// for a text that names none.
-int cubeSizeItemIndex(std::string_view text);
+// The item's place among kCubeSizeItems, as a chart workbook stores it.
+int cubeSizeItemIndex(const CubeSizeItem& item);
 
-// Levels per channel for a cube-size text; nullopt for a text that names no cube (the counts stay).
-std::optional<int> levelsForCubeSize(std::string_view text);
+// The item of that text; nothing for a text that names none.
+std::optional<CubeSizeItem> findCubeSizeItem(std::string_view text);
 
 // Every item text, separated by blanks, for messages that list them.
 std::string cubeSizeItemList();

@@ -27,11 +27,6 @@ std::optional<pattern::Paper> paperNamed(const std::string& text) {
     return std::nullopt;
 }
 
-bool isCubeItem(const std::string& text) {
-    return std::any_of(chart::kCubeSizeItems.begin(), chart::kCubeSizeItems.end(),
-                       [&](const chart::CubeSizeItem& item) { return item.text == text; });
-}
-
 class Parser {
 public:
     explicit Parser(ChartArguments& arguments) : a_(arguments) {}
@@ -58,8 +53,8 @@ public:
             if (!size) return badValue(option, value) + " (WxH, 1 to 10000 each)";
             a_.cellSize = *size;
         } else if (option == "--cube") {
-            if (!isCubeItem(value)) return badValue(option, value) + " (one of " + chart::cubeSizeItemList() + ")";
-            a_.cube = value;
+            a_.cube = chart::findCubeSizeItem(value);
+            if (!a_.cube) return badValue(option, value) + " (one of " + chart::cubeSizeItemList() + ")";
         } else if (option == "--codes") {
             a_.codesPath = value;
         } else if (option == "--key") {

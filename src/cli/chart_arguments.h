@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/cube_size.h"
 #include "pattern/pattern_pdf.h"
 
 #include <optional>
@@ -29,7 +30,7 @@ struct ChartArguments {
     std::optional<bool> boundary;
     std::optional<Pair> cells;  // columns x rows
     Pair cellSize{3, 3};        // width x height in display pixels
-    std::optional<std::string> cube;
+    std::optional<chart::CubeSizeItem> cube;
     std::optional<std::string> codesPath;
     std::optional<std::string> keyPath;
     std::optional<std::string> pngPath;

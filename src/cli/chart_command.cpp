@@ -34,7 +34,7 @@ view::AreaSize displaySize(const ChartArguments& arguments, const platform::Bitm
 
 // The user's choices: the system's own, overridden by the options given.
 chart::ChartChoices choicesOf(const ChartArguments& arguments, chart::ChartChoices choices) {
-    if (arguments.cube) choices.cubeItem = *arguments.cube;
+    if (arguments.cube) choices.cube = *arguments.cube;
     choices.maxColours = arguments.maxColours.value_or(choices.maxColours);
     choices.smoothing = arguments.smoothing.value_or(choices.smoothing);
     choices.boundary = arguments.boundary.value_or(choices.boundary);
@@ -73,7 +73,7 @@ std::optional<Failure> makeAndWrite(const ChartArguments& arguments, const std::
     const std::string error = writeChartOutputs(arguments, document);
     if (!error.empty()) return Failure{kExitBadInput, error};
     if (arguments.json) {
-        out << chartSummaryJson(document.model(), outcome.reduction, choices.cubeItem) << std::flush;
+        out << chartSummaryJson(document.model(), outcome.reduction, choices.cube.text) << std::flush;
         if (!out) return Failure{kExitBadInput, "cannot write the summary to standard output"};
     }
     return std::nullopt;

@@ -31,7 +31,7 @@ std::string readAndWrite(const ChartArguments& arguments, const std::string& def
         chart::ReductionResult counted;
         counted.success = true;
         counted.colours = document.resultColours();
-        out << chartSummaryJson(document.model(), counted, document.choices().cubeItem) << std::flush;
+        out << chartSummaryJson(document.model(), counted, document.choices().cube.text) << std::flush;
         if (!out) return "cannot write the summary to standard output";
     }
     return {};

@@ -162,7 +162,7 @@ bool ChartDocument::prepareExport() {
 }
 
 excel::WorkbookParameters ChartDocument::workbookParameters() const {
-    return excel::exportParameters(model_, fabric_.fabric, chart::cubeSizeItemIndex(choices_.cubeItem), resultColours_,
+    return excel::exportParameters(model_, fabric_.fabric, chart::cubeSizeItemIndex(choices_.cube), resultColours_,
                                    chartPanel_);
 }
 
@@ -204,7 +204,7 @@ ImportOutcome ChartDocument::importWorkbook(const std::string& path, excel::Work
     model_.cube.rebuildCodes = false;
     chartSystem_ = currentSystem_;
     const excel::WorkbookParameters& parameters = read.parameters;
-    choices_.cubeItem = std::string(chart::kCubeSizeItems[static_cast<std::size_t>(parameters.cubeItem)].text);
+    choices_.cube = chart::kCubeSizeItems[static_cast<std::size_t>(parameters.cubeItem)];
     takeChartOptions();
     choices_.maxColours = model_.options.maxColours;
     resultColours_ = settled.colours;

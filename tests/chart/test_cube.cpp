@@ -24,12 +24,12 @@ TEST(CubeSize, SmallestItemAtLeastTheSystemsSizeElseTheLastAndTextsThatNameNone)
     // A size of 0 is no size: the default's item.
     for (const auto& [size, item] : {std::pair<int, std::string_view>{512, "512"}, {0, "512"}, {8, "8"}, {300, "323"},
                                      {513, "729"}, {6000, "5832"}}) {
-        EXPECT_EQ(selectCubeSizeItem(size), item) << size;
+        EXPECT_EQ(selectCubeSizeItem(size).text, item) << size;
     }
+    EXPECT_EQ(findCubeSizeItem("323")->levels, 7);
     // Texts that name no item.
-    EXPECT_EQ(levelsForCubeSize("8000"), kMostLevels);  // only ever the product of edited level counts
-    EXPECT_FALSE(levelsForCubeSize("343").has_value());
-    EXPECT_FALSE(levelsForCubeSize(" 512").has_value());
+    EXPECT_FALSE(findCubeSizeItem("343").has_value());
+    EXPECT_FALSE(findCubeSizeItem(" 512").has_value());
 }
 
 TEST(Cube, PlainQuantiserRoundsHalvesToEven) {

@@ -147,7 +147,7 @@ TEST_F(ChartDocumentTest, AChartReadBackIsTheChartWritten) {
         for (int y = 0; y < kRows; ++y) ASSERT_EQ(reader.model().cell(x, y), document.model().cell(x, y)) << x << "," << y;
     }
     EXPECT_EQ(reader.resultColours(), document.resultColours());
-    EXPECT_EQ(reader.choices().cubeItem, document.choices().cubeItem);
+    EXPECT_EQ(reader.choices().cube.text, document.choices().cube.text);
     EXPECT_EQ(reader.choices().maxColours, 12);
     EXPECT_EQ(reader.fabricIndex(), document.fabricIndex());
     EXPECT_EQ(reader.chartSystem(), kDmc);
