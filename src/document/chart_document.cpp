@@ -36,7 +36,7 @@ SystemLoad ChartDocument::chooseSystem(const std::string& name) {
     palette::LoadResult loaded = palette::chooseCodeSystem(cfgFolder_, settings_, name);
     if (!loaded.message.empty()) {
         currentSystem_.clear();
-        return SystemLoad{loaded.message, loaded.unreadable, loaded.where};
+        return loaded;
     }
     system_ = std::move(loaded.system);
     currentSystem_ = name;

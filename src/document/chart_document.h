@@ -19,14 +19,8 @@
 
 namespace document {
 
-// Why a colour-code system cannot be used, as palette::LoadResult tells it; empty when it can.
-struct SystemLoad {
-    std::string message;
-    std::optional<platform::FileProblem> unreadable;
-    std::string where;
-    bool loaded() const { return message.empty(); }
-    std::string located() const { return where.empty() ? message : message + " (" + where + ")"; }
-};
+// Why a colour-code system cannot be used; empty when it can.
+using SystemLoad = palette::LoadProblem;
 
 // What a window shows after entering the painting tab.
 struct PaintingEntry {

@@ -17,17 +17,21 @@ struct LoadedCodeSystem {
     ColourTable table;
 };
 
-// A file that is there but cannot be read is told in the command line's frame by `message`, and by
-// `unreadable` for the window to word in its own.
-struct LoadResult {
+// Why a colour-code system cannot be used. A file that is there but cannot be read is told in the
+// command line's frame by `message`, and by `unreadable` for the window to word in its own.
+struct LoadProblem {
     std::string message;  // empty on success, otherwise the text to show the user
     std::optional<platform::FileProblem> unreadable;
     // The folder or file a failure is about, for a reader without a window to see it in.
     std::string where;
-    LoadedCodeSystem system;
 
+    bool loaded() const { return message.empty(); }
     // The message with the place it is about, as the command line tells it.
     std::string located() const { return where.empty() ? message : message + " (" + where + ")"; }
+};
+
+struct LoadResult : LoadProblem {
+    LoadedCodeSystem system;
 };
 
 // Reads the system's settings from the settings file and loads its colour table from cfgDir. Fails
