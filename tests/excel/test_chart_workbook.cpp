@@ -49,6 +49,24 @@ platform::Bitmap picture(int width, int height) {
     return bitmap;
 }
 
+// A chart of one-pixel cells in the icon system, whose reduction of the band picture succeeds.
+struct IconChart {
+    palette::LoadResult loaded;
+    chart::ChartModel model;
+};
+
+IconChart iconChart(int width, int height) {
+    IconChart chart{palette::chooseCodeSystem(TESSALY_SOURCE_CFG, palette::loadShippedSettings(TESSALY_SOURCE_CFG), "アイコン"), {}};
+    EXPECT_EQ(chart.loaded.message, "");
+    chart.model.cellWidth = chart.model.cellHeight = 1;
+    chart.model.displayWidth = width;
+    chart.model.displayHeight = height;
+    chart.model.source = picture(width, height);
+    EXPECT_TRUE(chart::makeChart(chart.model, chart.loaded.system, chart::defaultChoices(chart.loaded.system.settings))
+                    .reduction.success);
+    return chart;
+}
+
 // The steps an import reports, the caller's file checks included, against the total it told first:
 // a progress bar sized by that total ends full with the last step, neither before nor after.
 struct StepCount : excel::WorkbookProgress {
@@ -162,14 +180,8 @@ INSTANTIATE_TEST_SUITE_P(SizesSystemsAndOptions, ChartWorkbookRoundTrip,
                                          Case{200, 200, "アイコン", true, false}));
 
 TEST(ChartWorkbookSheets, ShowTheChartInColoursSymbolsAndKey) {
-    palette::LoadResult loaded =
-        palette::chooseCodeSystem(TESSALY_SOURCE_CFG, palette::loadShippedSettings(TESSALY_SOURCE_CFG), "アイコン");
-    ASSERT_EQ(loaded.message, "");
-    chart::ChartModel model;
-    model.cellWidth = model.cellHeight = 1;
-    model.displayWidth = model.displayHeight = 10;
-    model.source = picture(10, 10);
-    ASSERT_TRUE(chart::makeChart(model, loaded.system, chart::defaultChoices(loaded.system.settings)).reduction.success);
+    auto [loaded, model] = iconChart(10, 10);
+    ASSERT_FALSE(HasFailure());
     model.cell(9, 9) = chart::kEmptyCell;
     const std::string path = scratchPath("sheets.xlsx");
     excel::WorkbookProgress quiet;
@@ -239,15 +251,8 @@ std::vector<int> pageStarts(const std::string& sheet, const std::string& kind) {
 // Printed, the workbook gives each chart with its numbers in pages of 80 × 50 cells, and the key's
 // colours in use, not the parameters below them.
 TEST(ChartWorkbookPrinting, PrintsChartsInPagesOfTensAndTheKeysColours) {
-    palette::LoadResult loaded =
-        palette::chooseCodeSystem(TESSALY_SOURCE_CFG, palette::loadShippedSettings(TESSALY_SOURCE_CFG), "アイコン");
-    ASSERT_EQ(loaded.message, "");
-    chart::ChartModel model;
-    model.cellWidth = model.cellHeight = 1;
-    model.displayWidth = 170;
-    model.displayHeight = 101;
-    model.source = picture(170, 101);
-    ASSERT_TRUE(chart::makeChart(model, loaded.system, chart::defaultChoices(loaded.system.settings)).reduction.success);
+    const auto [loaded, model] = iconChart(170, 101);
+    ASSERT_FALSE(HasFailure());
     ASSERT_GT(model.colourList.coloursInUse, 1);
     const std::string path = scratchPath("printing.xlsx");
     excel::WorkbookProgress quiet;
