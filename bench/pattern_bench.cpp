@@ -37,7 +37,7 @@ void patternPdf(benchmark::State& state) {
     const pattern::PatternOptions options{pattern::Paper::A4, 2, "2026-12-07"};
     std::string bytes;
     for (auto _ : state) {
-        pattern::PatternPdf pdf = pattern::patternPdf(document, options);
+        pattern::PatternPdf pdf = pattern::patternPdf(pattern::patternContent(document), options);
         if (!pdf.message.empty()) state.SkipWithError(pdf.message.c_str());
         bytes = std::move(pdf.bytes);
     }

@@ -8,9 +8,9 @@
 #include "app/status_line.h"
 #include "pattern/pattern_pdf.h"
 #include "platform/atomic_file.h"
+#include "platform/date_time.h"
 #include "view/dialogs.h"
 
-#include <QDate>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -32,9 +32,8 @@ std::string cannotSave(const QFileInfo& target) {
 
 // The pattern on A4 for the two strands most charts are stitched with, dated today on the cover.
 std::string writePattern(const document::ChartDocument& document, const QFileInfo& target) {
-    const pattern::PatternOptions options{pattern::Paper::A4, 2,
-                                          QDate::currentDate().toString(Qt::ISODate).toStdString()};
-    const pattern::PatternPdf pdf = pattern::patternPdf(document, options);
+    const pattern::PatternOptions options{pattern::Paper::A4, 2, platform::formatIsoDate(platform::localNow())};
+    const pattern::PatternPdf pdf = pattern::patternPdf(pattern::patternContent(document), options);
     if (!pdf.message.empty()) return cannotSave(target) + pdf.message;
     if (const auto problem = platform::replaceFileAtomically(target.absoluteFilePath().toStdString(), pdf.bytes)) {
         return cannotSave(target) + platform::japaneseReason(*problem);

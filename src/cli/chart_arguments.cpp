@@ -73,9 +73,9 @@ public:
             a_.paper = *paper;
         } else if (option == "--strands") {
             const auto number = platform::parseWholeNumber(value);
-            if (!number || *number < kFewestStrands || *number > kMostStrands) {
-                return badValue(option, value) + " (" + std::to_string(kFewestStrands) + " to " +
-                       std::to_string(kMostStrands) + ")";
+            if (!number || *number < pattern::kFewestStrands || *number > pattern::kMostStrands) {
+                return badValue(option, value) + " (" + std::to_string(pattern::kFewestStrands) + " to " +
+                       std::to_string(pattern::kMostStrands) + ")";
             }
             a_.strands = *number;
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart/cube_size.h"
-#include "pattern/pattern_pdf.h"
+#include "pattern/pattern_options.h"
 
 #include <optional>
 #include <string>
@@ -16,8 +16,6 @@ struct Pair {
 };
 
 inline constexpr int kLargestCellSide = 10000;
-inline constexpr int kFewestStrands = 1;
-inline constexpr int kMostStrands = 6;  // a skein's thread is six strands
 
 // What `tessaly-cli chart` was asked to do. Options left out stay empty, and the colour-code
 // system's settings fill them in.

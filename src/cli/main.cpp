@@ -8,8 +8,6 @@
 #include "cli/read_command.h"
 #include "platform/program_folder.h"
 
-#include <QtGlobal>
-
 #include <exception>
 #include <iostream>
 #include <string>
@@ -38,14 +36,9 @@ int refuseCommand(const std::string& problem) {
     return cli::kExitBadInput;
 }
 
-// Qt's image plugins report oddities of a file (an unusual colour profile, say) as warnings on
-// standard error; a failure reaches the user through our own message instead, on one line.
-void dropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qInstallMessageHandler(dropQtMessages);
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (!words.empty() && (words[0] == "--help" || words[0] == "-h")) return showUsage();
     if (words.empty()) return refuseCommand("no command given");

@@ -1,30 +1,41 @@
 #include "cli/pattern_output.h"
 
-#include "pattern/pattern_pdf.h"
-
-#include <QDate>
-#include <QGuiApplication>
-
-#include <optional>
+#include "pattern/pattern_content.h"
+#include "pattern/pattern_wire.h"
+#include "platform/child_program.h"
+#include "platform/date_time.h"
+#include "platform/program_folder.h"
 
 namespace cli {
+namespace {
+
+constexpr const char* kPatternProgram = "tessaly-pattern";
+// A 200 x 200 chart takes well under a second; the limit only keeps a hung painter from holding the run.
+constexpr int kPatternSeconds = 120;
+
+// What the pattern program says went wrong, or what became of it when it said nothing.
+std::string patternFailure(const platform::ChildRun& run) {
+    if (!run.errors.empty()) return run.errors;
+    if (!run.finished) return std::string(kPatternProgram) + " did not finish";
+    return std::string(kPatternProgram) + " failed";
+}
+
+}  // namespace
 
 std::string addPattern(OutputBatch& batch, const ChartArguments& arguments, const document::ChartDocument& document) {
-    // The painter finds its fonts through a GUI application, which lives only while the pattern is
-    // painted: while one exists, Qt writes the screen's resolution into every PNG it encodes, and
-    // the pictures must stay what a run without --pdf makes. A screenless platform needs no display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "tessaly-cli";
-    char* argv[] = {name, nullptr};
-    std::optional<QGuiApplication> gui;
-    if (!QCoreApplication::instance()) gui.emplace(argc, argv);
-
-    const pattern::PatternOptions options{arguments.paper, arguments.strands,
-                                          QDate::currentDate().toString(Qt::ISODate).toStdString()};
-    pattern::PatternPdf pdf = pattern::patternPdf(document, options);
-    if (!pdf.message.empty()) return "cannot write " + *arguments.pdfPath + ": " + pdf.message;
-    batch.add("--pdf", *arguments.pdfPath, std::move(pdf.bytes));
+    const std::string cannotWrite = "cannot write " + *arguments.pdfPath + ": ";
+    const std::string program = platform::helperProgram(platform::programFile(nullptr), kPatternProgram);
+    if (program.empty()) {
+        return cannotWrite + "the printable pattern needs " + kPatternProgram +
+               ", which the tessaly package installs (not found beside tessaly-cli)";
+    }
+    const pattern::PatternJob job{pattern::patternContent(document),
+                                  pattern::PatternOptions{arguments.paper, arguments.strands,
+                                                          platform::formatIsoDate(platform::localNow())}};
+    platform::ChildRun run = platform::runChildProgram(program, {}, pattern::packPatternJob(job), kPatternSeconds);
+    if (!run.started) return cannotWrite + kPatternProgram + " cannot be run";
+    if (!run.finished || run.exitCode != 0) return cannotWrite + patternFailure(run);
+    batch.add("--pdf", *arguments.pdfPath, std::move(run.output));
     return {};
 }
 

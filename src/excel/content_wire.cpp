@@ -1,61 +1,14 @@
 #include "excel/content_wire.h"
 
 #include "chart/chart_limits.h"
+#include "platform/byte_wire.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 namespace excel {
-namespace {
-
-class Writer {
-public:
-    void number(std::int32_t n) { bytes_.append(reinterpret_cast<const char*>(&n), sizeof n); }
-    void text(const std::string& t) {
-        number(static_cast<std::int32_t>(t.size()));
-        bytes_ += t;
-    }
-    std::string take() { return std::move(bytes_); }
-
-private:
-    std::string bytes_;
-};
-
-class Reader {
-public:
-    explicit Reader(std::string_view bytes) : rest_(bytes) {}
-    bool number(std::int32_t& n) {
-        if (rest_.size() < sizeof n) return false;
-        std::memcpy(&n, rest_.data(), sizeof n);
-        rest_.remove_prefix(sizeof n);
-        return true;
-    }
-    // A count of things that follow, none beyond the limit.
-    bool count(std::int32_t& n, std::int32_t limit) { return number(n) && n >= 0 && n <= limit; }
-    bool flag(bool& b) {
-        std::int32_t n = 0;
-        if (!number(n) || (n != 0 && n != 1)) return false;
-        b = n == 1;
-        return true;
-    }
-    bool text(std::string& t) {
-        std::int32_t size = 0;
-        if (!count(size, static_cast<std::int32_t>(rest_.size()))) return false;
-        t.assign(rest_.substr(0, static_cast<std::size_t>(size)));
-        rest_.remove_prefix(static_cast<std::size_t>(size));
-        return true;
-    }
-    bool done() const { return rest_.empty(); }
-
-private:
-    std::string_view rest_;
-};
-
-}  // namespace
 
 std::string packValues(const WorkbookValues& values) {
-    Writer out;
+    platform::ByteWriter out;
     out.number(values.sheets);
     out.number(values.marked);
     for (int parameter : values.parameters) out.number(parameter);
@@ -73,7 +26,7 @@ std::string packValues(const WorkbookValues& values) {
 }
 
 std::optional<WorkbookValues> unpackValues(std::string_view bytes) {
-    Reader in(bytes);
+    platform::ByteReader in(bytes);
     WorkbookValues values;
     if (!in.number(values.sheets) || !in.flag(values.marked)) return std::nullopt;
     for (int& parameter : values.parameters) {

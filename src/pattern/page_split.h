@@ -3,7 +3,7 @@
 // How a chart is cut into printed pages, in millimetres and cells, free of any painting: the same
 // rules decide the page count, each page's cells and where its grid sits.
 
-#include "pattern/pattern_pdf.h"
+#include "pattern/pattern_options.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 
 #include "pattern/page_canvas.h"
 #include "pattern/pattern_content.h"
-#include "pattern/pattern_pdf.h"
+#include "pattern/pattern_options.h"
 
 namespace pattern {
 

@@ -1,7 +1,6 @@
 #include "pattern/pattern_pdf.h"
 
 #include "pattern/page_canvas.h"
-#include "pattern/pattern_content.h"
 #include "pattern/pattern_font.h"
 #include "pattern/pattern_pages.h"
 
@@ -15,12 +14,11 @@ constexpr int kResolution = 1200;  // device units per inch: fine enough for hai
 
 }  // namespace
 
-PatternPdf patternPdf(const document::ChartDocument& document, const PatternOptions& options) {
-    if (!document.hasChart()) return PatternPdf{{}, "図案画像がありません"};
+PatternPdf patternPdf(const PatternContent& content, const PatternOptions& options) {
+    if (content.cells.empty()) return PatternPdf{{}, "図案画像がありません"};
     const std::optional<QString> family = patternFontFamily();
     if (!family) return PatternPdf{{}, "PDFの文字に使うフォント IPAGothic が見つかりません"};
 
-    const PatternContent content = patternContent(document);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

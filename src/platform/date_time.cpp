@@ -31,6 +31,14 @@ std::string formatDateStamp(LocalDateTime moment) {
     return text;
 }
 
+std::string formatIsoDate(LocalDateTime moment) {
+    const year_month_day date{floor<days>(moment)};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()));
+    return text;
+}
+
 std::optional<LocalDateTime> parseDateStamp(std::string_view text) {
     text = trimBlanks(text);
     if (text.size() < 14) return std::nullopt;

@@ -16,6 +16,9 @@ LocalDateTime localNow();
 // The 14 digits "yyyymmddhhnnss" (year, month, day, hour, minute, second).
 std::string formatDateStamp(LocalDateTime moment);
 
+// The day alone as "yyyy-mm-dd", as a printed page is dated.
+std::string formatIsoDate(LocalDateTime moment);
+
 // Reads such a stamp back after trimming: the first 14 characters count, each field must be a
 // decimal number and together they must make a real date and time (20260230… is none); anything
 // else is nullopt.

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace platform {
 
 std::string programFile(const char* argv0) {
@@ -21,6 +23,14 @@ std::string shippedConfigFolder(const std::string& programFile) {
         return installed.string();
     }
     return beside.string();
+}
+
+std::string helperProgram(const std::string& programFile, const std::string& name) {
+    const std::filesystem::path folder = std::filesystem::path(programFile).parent_path();
+    for (const std::filesystem::path& candidate : {folder / name, folder.parent_path() / "libexec" / "tessaly" / name}) {
+        if (::access(candidate.c_str(), X_OK) == 0 && !std::filesystem::is_directory(candidate)) return candidate.string();
+    }
+    return {};
 }
 
 }  // namespace platform

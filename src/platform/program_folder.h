@@ -13,4 +13,8 @@ std::string programFile(const char* argv0);
 // (<prefix>/share/tessaly/cfg beside <prefix>/bin).
 std::string shippedConfigFolder(const std::string& programFile);
 
+// Where one of our helper programs lies: beside the program while it runs from its build folder, or
+// in the installation's <prefix>/libexec/tessaly beside <prefix>/bin. Empty when it is in neither.
+std::string helperProgram(const std::string& programFile, const std::string& name);
+
 }  // namespace platform

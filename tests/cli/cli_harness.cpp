@@ -44,7 +44,7 @@ QStringList Workspace::leftovers() const {
 }
 
 RunResult Workspace::run(std::vector<std::string> arguments, bool withCfg, int stdoutFd) const {
-    arguments.insert(arguments.begin(), TESSALY_CLI);
+    arguments.insert(arguments.begin(), program_);
     if (withCfg) {
         arguments.push_back("--cfg");
         arguments.push_back(cfg());

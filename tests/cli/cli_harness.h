@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cli_test {
@@ -37,9 +38,12 @@ public:
     // Runs tessaly-cli in the workspace folder with these arguments and, unless one is given, --cfg pointing at the copy.
     // Its standard output is caught in `out`, or is `stdoutFd` when one is given.
     RunResult run(std::vector<std::string> arguments, bool withCfg = true, int stdoutFd = -1) const;
+    // Runs this program instead of the built tessaly-cli from now on.
+    void useProgram(std::string program) { program_ = std::move(program); }
 
 private:
     QTemporaryDir dir_;
+    std::string program_ = TESSALY_CLI;
 };
 
 // 30 x 30 pixels, black above white: a 10 x 10 chart of two exact thread colours.

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace cli_test {
 namespace {
 
@@ -81,6 +83,19 @@ TEST(CliPdf, RefusesBadPaperAndStrandsWritingNothing) {
         }
     }
     EXPECT_EQ(ws.leftovers(), QStringList{"p.png"});
+}
+
+// A server may have the command line without the window's package, which brings the pattern program.
+TEST(CliPdf, WithoutThePatternProgramThePdfIsRefusedAndNothingWritten) {
+    Workspace ws;
+    const std::string picture = ws.savePicture("p.png", blackOverWhite());
+    const std::string alone = ws.path("alone/tessaly-cli");
+    std::filesystem::create_directories(ws.path("alone"));
+    std::filesystem::copy_file(TESSALY_CLI, alone);
+    ws.useProgram(alone);
+    expectRefused(ws.run({"chart", picture, "--pdf", ws.path("pattern.pdf"), "--codes", ws.path("codes.csv")}), 2,
+                  "needs tessaly-pattern", "no pattern program");
+    EXPECT_EQ(ws.leftovers(), (QStringList{"alone", "p.png"}));
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ std::vector<pattern_test::Word> symbolWords(const std::vector<pattern_test::Word
 }
 
 pattern::PatternPdf makePattern(const document::ChartDocument& document, pattern::Paper paper) {
-    pattern::PatternPdf pdf = pattern::patternPdf(document, {paper, 2, "2026-12-07"});
+    pattern::PatternPdf pdf = pattern::patternPdf(pattern::patternContent(document), {paper, 2, "2026-12-07"});
     EXPECT_EQ(pdf.message, "");
     return pdf;
 }
@@ -91,7 +91,7 @@ TEST(PatternPdf, WhiteCellsStayEmptyAndUnlisted) {
 TEST(PatternPdf, WithoutAChartThereIsNoPattern) {
     document::ChartDocument document(TESSALY_SOURCE_CFG);
     ASSERT_TRUE(document.start({}).loaded());
-    const pattern::PatternPdf pdf = pattern::patternPdf(document, {});
+    const pattern::PatternPdf pdf = pattern::patternPdf(pattern::patternContent(document), {});
     EXPECT_EQ(pdf.bytes, "");
     EXPECT_EQ(pdf.message, "図案画像がありません");
 }
