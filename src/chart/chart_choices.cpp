@@ -5,7 +5,7 @@ namespace chart {
 
 ChartChoices defaultChoices(const palette::CodeSystemSettings& settings) {
     return ChartChoices{selectCubeSizeItem(settings.cubeSize), settings.defaultColours, settings.smoothing,
-                        settings.boundary};
+                        settings.boundary, settings.appearance};
 }
 
 ChartOutcome makeChart(ChartModel& model, palette::LoadedCodeSystem& system, const ChartChoices& choices,
@@ -17,6 +17,7 @@ ChartOutcome makeChart(ChartModel& model, palette::LoadedCodeSystem& system, con
     request.maxColours = choices.maxColours;
     request.smoothing = choices.smoothing;
     request.boundary = choices.boundary;
+    request.appearance = choices.appearance;
     return makeChart(model, system.table, request, progress);
 }
 

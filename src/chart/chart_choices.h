@@ -16,6 +16,7 @@ struct ChartChoices {
     int maxColours = palette::kMostColours;
     bool smoothing = false;
     bool boundary = false;
+    bool appearance = false;  // threads chosen for the chart's look
 };
 
 // The choices a colour-code system's settings make when the user changes none.

@@ -133,6 +133,7 @@ struct ChartOptions {
     bool boundary = false;
     int maxColours = 0;
     std::string codeSystem;
+    bool appearance = false;  // threads chosen for the chart's look
 };
 
 // The one chart of the program: pictures, geometry, cube, grid, key.

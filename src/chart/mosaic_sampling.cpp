@@ -2,6 +2,7 @@
 
 #include "chart/cube.h"
 
+#include <array>
 #include <vector>
 
 namespace chart {
@@ -34,11 +35,12 @@ std::vector<std::vector<Run>> runsPerCell(int cells, int cellSize, int pixels) {
 
 class CellSampler {
 public:
-    CellSampler(ChartModel& model, const palette::ColourTable& table, SamplingMode mode, bool boundary)
-        : model_(model), cube_(model.cube), table_(table), mode_(mode), boundary_(boundary),
+    CellSampler(ChartModel& model, const palette::ColourTable& table, SamplingMode mode, bool boundary,
+                std::vector<Rgb>* sampled)
+        : model_(model), cube_(model.cube), table_(table), mode_(mode), boundary_(boundary), sampled_(sampled),
           runsX_(runsPerCell(model.columns, model.cellWidth, model.source.width())),
           runsY_(runsPerCell(model.rows, model.cellHeight, model.source.height())),
-          tally_(cube_.counts.size(), 0) {
+          tally_(cube_.counts.size(), 0), tallySums_(sampled ? cube_.counts.size() : 0) {
         for (int v = 0; v < 256; ++v) {
             const CubeCell c = quantise(cube_, Rgb{static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v),
                                                    static_cast<std::uint8_t>(v)});
@@ -61,6 +63,12 @@ public:
                 const std::size_t offset = cube_.counts.offset(levelOfValue_[0][p.r], levelOfValue_[1][p.g], levelOfValue_[2][p.b]);
                 if (tally_[offset] == 0) touched_.push_back(offset);
                 tally_[offset] += points;
+                if (sampled_) {
+                    auto& own = tallySums_[offset];
+                    own[0] += p.r * points;
+                    own[1] += p.g * points;
+                    own[2] += p.b * points;
+                }
             }
         }
 
@@ -75,15 +83,24 @@ public:
             }
             tally_[offset] = 0;
         }
-        touched_.clear();
 
-        Rgb chosen;
-        if ((boundary_ && largest >= n / 2) || largest >= 4 * n / 5) {
-            chosen = cube_.levelColour(cube_.counts.cellAt(dominant));
-        } else {
-            chosen = Rgb{static_cast<std::uint8_t>(sums[0] / n), static_cast<std::uint8_t>(sums[1] / n),
-                         static_cast<std::uint8_t>(sums[2] / n)};
+        const bool dominantWins = (boundary_ && largest >= n / 2) || largest >= 4 * n / 5;
+        const Rgb average{static_cast<std::uint8_t>(sums[0] / n), static_cast<std::uint8_t>(sums[1] / n),
+                          static_cast<std::uint8_t>(sums[2] / n)};
+        const Rgb chosen = dominantWins ? cube_.levelColour(cube_.counts.cellAt(dominant)) : average;
+        if (sampled_) {
+            // Colours chosen for their look keep a dominant colour as its own samples average, not
+            // rounded to its cube cell's level colour.
+            Rgb kept = average;
+            if (dominantWins) {
+                const auto& own = tallySums_[dominant];
+                kept = Rgb{static_cast<std::uint8_t>(own[0] / largest), static_cast<std::uint8_t>(own[1] / largest),
+                           static_cast<std::uint8_t>(own[2] / largest)};
+            }
+            (*sampled_)[static_cast<std::size_t>(column) * kGridSize + static_cast<std::size_t>(row)] = kept;
+            for (std::size_t offset : touched_) tallySums_[offset] = {0, 0, 0};
         }
+        touched_.clear();
 
         const CubeCell cell = mode_ == SamplingMode::Diffuse ? quantiseWithDiffusion(cube_, table_, chosen)
                                                              : quantise(cube_, chosen);
@@ -100,7 +117,9 @@ private:
     bool boundary_;
     std::vector<std::vector<Run>> runsX_;
     std::vector<std::vector<Run>> runsY_;
+    std::vector<Rgb>* sampled_;
     std::vector<long long> tally_;
+    std::vector<std::array<long long, 3>> tallySums_;  // per cube cell, only while colours are kept
     std::vector<std::size_t> touched_;
     int levelOfValue_[3][256];
 };
@@ -117,7 +136,8 @@ std::string mosaicRefusal(const ChartModel& model) {
     return {};
 }
 
-std::string makeMosaic(ChartModel& model, const palette::ColourTable& table, SamplingMode mode, bool boundary) {
+std::string makeMosaic(ChartModel& model, const palette::ColourTable& table, SamplingMode mode, bool boundary,
+                       std::vector<Rgb>* sampled) {
     std::string refusal = mosaicRefusal(model);
     if (!refusal.empty()) return refusal;
     const int columns = model.displayWidth / model.cellWidth;
@@ -129,7 +149,7 @@ std::string makeMosaic(ChartModel& model, const palette::ColourTable& table, Sam
     model.displayWidth = columns * model.cellWidth;
     model.displayHeight = rows * model.cellHeight;
 
-    CellSampler sampler(model, table, mode, boundary);
+    CellSampler sampler(model, table, mode, boundary, sampled);
     for (int column = 0; column < columns; ++column) {
         for (int row = 0; row < rows; ++row) sampler.sample(column, row);
     }

@@ -4,6 +4,7 @@
 #include "palette/colour_table.h"
 
 #include <string>
+#include <vector>
 
 namespace chart {
 
@@ -16,7 +17,10 @@ std::string mosaicRefusal(const ChartModel& model);
 // Fixes the chart's columns and rows from the display size (shrinking the display to whole cells),
 // gives every cell the cube cell of its dominant or average colour, counts the cells per cube cell
 // and paints the chart picture in the cube colours. The cube must have been built. Returns the
-// refusal, changing nothing, when the picture cannot be sampled; empty on success.
-std::string makeMosaic(ChartModel& model, const palette::ColourTable& table, SamplingMode mode, bool boundary);
+// refusal, changing nothing, when the picture cannot be sampled; empty on success. When sampled is
+// given, it also receives each cell's colour before any rounding, [column * kGridSize + row], with a
+// dominant colour as its own samples average; it must hold kGridSize * kGridSize colours.
+std::string makeMosaic(ChartModel& model, const palette::ColourTable& table, SamplingMode mode, bool boundary,
+                       std::vector<Rgb>* sampled = nullptr);
 
 }  // namespace chart

@@ -1,5 +1,6 @@
 #include "chart/pipeline.h"
 
+#include "chart/appearance_choice.h"
 #include "chart/code_painting.h"
 #include "chart/colour_distance.h"
 #include "chart/cube.h"
@@ -37,15 +38,31 @@ ChartOutcome makeChart(ChartModel& model, palette::ColourTable& table, const Cha
 
     report(ChartStage::Sampling);
     const ColourDistance distance(request.hueWeight);
-    if (cubeCodesWanted(model.cube, request.levels, table, distance)) report(ChartStage::CubeCodes);
-    outcome.message = buildCube(model.cube, request.levels, table, distance);
+    LevelCounts levels = request.levels;
+    if (request.appearance) {
+        levels = LevelCounts{appearanceLevels(levels.red, request.maxColours), appearanceLevels(levels.green, request.maxColours),
+                             appearanceLevels(levels.blue, request.maxColours)};
+    }
+    if (cubeCodesWanted(model.cube, levels, table, distance)) report(ChartStage::CubeCodes);
+    outcome.message = buildCube(model.cube, levels, table, distance);
     if (!outcome.message.empty()) return outcome;
 
-    makeMosaic(model, table, request.smoothing ? SamplingMode::Smooth : SamplingMode::Diffuse, request.boundary);
-    model.options = ChartOptions{request.smoothing, request.boundary, request.maxColours, request.codeSystem};
+    // Colours chosen for their look are carried on, when at all, once the threads are known.
+    const bool diffusion = !request.smoothing;
+    std::vector<Rgb> sampled;
+    if (request.appearance) sampled.resize(static_cast<std::size_t>(kGridSize) * kGridSize);
+    makeMosaic(model, table, diffusion && !request.appearance ? SamplingMode::Diffuse : SamplingMode::Smooth,
+               request.boundary, request.appearance ? &sampled : nullptr);
+    model.options = ChartOptions{request.smoothing, request.boundary, request.maxColours, request.codeSystem,
+                                 request.appearance};
     model.cube.rebuildCodes = false;
 
     report(ChartStage::Reduction);
+    if (request.appearance) {
+        outcome.reduction = ReductionResult{true, colourForAppearance(model, table, sampled, request.maxColours, diffusion), false};
+        report(ChartStage::CodeColours);
+        return outcome;
+    }
     outcome.reduction = reduceColours(model, table, distance, request.maxColours);
     if (outcome.reduction.success) {
         applyMerges(model);

@@ -16,6 +16,7 @@ struct ChartRequest {
     int maxColours = palette::kMostColours;
     bool smoothing = false;
     bool boundary = false;
+    bool appearance = false;  // colours chosen for the chart's look rather than by merging cube cells
 };
 
 struct ChartOutcome {

@@ -38,6 +38,7 @@ CodeSystemSettings readCodeSystemSettings(const platform::IniFile& ini, const st
     if (s.cubeSize < kSmallestCubeSize) s.cubeSize = kDefaultCubeSize;
     s.smoothing = zeroOrOne(ini.readInteger(system, "op1", 0)) == 1;
     s.boundary = zeroOrOne(ini.readInteger(system, "op2", 0)) == 1;
+    s.appearance = zeroOrOne(ini.readInteger(system, "op3", 0)) == 1;
     return s;
 }
 

@@ -35,6 +35,7 @@ struct CodeSystemSettings {
     int cubeSize = kDefaultCubeSize;      // `T_num`
     bool smoothing = false;  // `op1`
     bool boundary = false;   // `op2`
+    bool appearance = false;  // `op3`: threads chosen for the chart's look
 };
 
 CodeSystemSettings readCodeSystemSettings(const platform::IniFile& ini, const std::string& system);
