@@ -76,8 +76,7 @@ DecodedPicture decodePicture(std::string_view bytes) {
     case Format::Jpeg:
         return decodeJpeg(bytes);
     case Format::Png:
-        if (std::optional<DecodedPicture> plain = decodePlainPng(bytes)) return std::move(*plain);
-        return decodeWithQt(bytes, "png");
+        return decodePng(bytes);
     case Format::Bmp:
         return decodeBmp(bytes);
     case Format::Other:

@@ -1,14 +1,19 @@
 #include "platform/png_decoder.h"
 
+#include "platform/on_white.h"
 #include "platform/picture_refusal.h"
 
 #include <png.h>
 
 #include <cstring>
+#include <new>
+#include <optional>
 #include <vector>
 
 namespace platform {
 namespace {
+
+constexpr const char* kOutOfMemory = "the picture cannot be read: out of memory";
 
 struct PngJob {
     png_structp png = nullptr;
@@ -16,8 +21,9 @@ struct PngJob {
     std::string_view bytes;
     std::size_t position = 0;
     std::vector<png_bytep> rows;
+    std::vector<png_byte> withAlpha;  // RGBA samples before they are laid onto white
     Bitmap bitmap;
-    std::optional<DecodedPicture> result;
+    std::optional<DecodedPicture> refused;
 };
 
 void readBytes(png_structp png, png_bytep data, png_size_t length) {
@@ -33,10 +39,27 @@ void onError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 // Warnings concern metadata (an odd colour profile, say); the pixels are unharmed.
 void ignoreWarning(png_structp, png_const_charp) {}
 
-bool isPlain(png_structp png, png_infop info) {
-    const int colourType = png_get_color_type(png, info);
-    return png_get_bit_depth(png, info) <= 8 && (colourType & PNG_COLOR_MASK_ALPHA) == 0 &&
-           png_get_valid(png, info, PNG_INFO_tRNS) == 0;
+// A grey tRNS value beyond what the bit depth holds matches no pixel, although libpng would compare
+// only its low bits.
+bool hasTransparency(png_structp png, png_infop info) {
+    png_bytep alphas = nullptr;
+    int count = 0;
+    png_color_16p grey = nullptr;
+    if (png_get_tRNS(png, info, &alphas, &count, &grey) == 0) return false;
+    const int bitDepth = png_get_bit_depth(png, info);
+    if (png_get_color_type(png, info) != PNG_COLOR_TYPE_GRAY || bitDepth == 16) return true;
+    return grey->gray < (1u << bitDepth);
+}
+
+// Every form becomes 8-bit RGB, with an alpha sample when the picture has transparency.
+void requestRgb(png_structp png, png_infop info) {
+    png_set_strip_16(png);  // keeps the high byte; tRNS values are still matched against all 16 bits
+    png_set_palette_to_rgb(png);
+    png_set_expand_gray_1_2_4_to_8(png);
+    if (hasTransparency(png, info)) png_set_tRNS_to_alpha(png);
+    png_set_gray_to_rgb(png);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
 }
 
 bool paletteIndicesFit(png_structp png, png_infop info) {
@@ -47,10 +70,39 @@ bool paletteIndicesFit(png_structp png, png_infop info) {
     return png_get_palette_max(png, info) < entries;
 }
 
+void layOntoWhite(const png_byte* rgba, Rgb* out, int width) {
+    for (int x = 0; x < width; ++x, rgba += 4) out[x] = Rgb{onWhite(rgba[0], rgba[3]), onWhite(rgba[1], rgba[3]), onWhite(rgba[2], rgba[3])};
+}
+
+// Opaque pictures are read straight into the bitmap's rows. Transparent ones pass through RGBA rows:
+// a single row at a time, or the whole picture when it is interlaced, as its passes revisit every row.
+void readPixels(PngJob& job, int width, int height) {
+    job.bitmap = Bitmap(width, height);
+    job.rows.resize(static_cast<std::size_t>(height));
+    if (png_get_channels(job.png, job.info) == 3) {
+        for (int y = 0; y < height; ++y) job.rows[y] = reinterpret_cast<png_bytep>(job.bitmap.row(y));
+        png_read_image(job.png, job.rows.data());
+        return;
+    }
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
+    const bool interlaced = png_get_interlace_type(job.png, job.info) != PNG_INTERLACE_NONE;
+    job.withAlpha.resize(rowBytes * (interlaced ? static_cast<std::size_t>(height) : 1));
+    for (int y = 0; y < height; ++y) job.rows[y] = job.withAlpha.data() + (interlaced ? rowBytes * y : 0);
+    if (interlaced) {
+        png_read_image(job.png, job.rows.data());
+        for (int y = 0; y < height; ++y) layOntoWhite(job.rows[y], job.bitmap.row(y), width);
+        return;
+    }
+    for (int y = 0; y < height; ++y) {
+        png_read_row(job.png, job.rows[y], nullptr);
+        layOntoWhite(job.rows[y], job.bitmap.row(y), width);
+    }
+}
+
 // The part that libpng may jump out of: it holds no object of its own that needs destroying.
 void runDecoder(PngJob& job) {
     if (setjmp(png_jmpbuf(job.png)) != 0) {
-        job.result = refusal(kDamagedPicture);
+        job.refused = refusal(kDamagedPicture);
         return;
     }
     png_set_read_fn(job.png, &job, readBytes);
@@ -58,46 +110,39 @@ void runDecoder(PngJob& job) {
     const png_uint_32 width = png_get_image_width(job.png, job.info);
     const png_uint_32 height = png_get_image_height(job.png, job.info);
     if (exceedsPixelLimit(width, height)) {
-        job.result = tooLarge(width, height);
+        job.refused = tooLarge(width, height);
         return;
     }
-    if (!isPlain(job.png, job.info)) return;
-
-    png_set_expand(job.png);  // palette to RGB, grey of 1, 2 or 4 bits to 8
-    png_set_gray_to_rgb(job.png);
-    png_set_interlace_handling(job.png);
-    png_read_update_info(job.png, job.info);
-    job.bitmap = Bitmap(static_cast<int>(width), static_cast<int>(height));
-    job.rows.resize(height);
-    for (png_uint_32 y = 0; y < height; ++y) job.rows[y] = reinterpret_cast<png_bytep>(job.bitmap.row(static_cast<int>(y)));
-    png_read_image(job.png, job.rows.data());
+    requestRgb(job.png, job.info);
+    readPixels(job, static_cast<int>(width), static_cast<int>(height));
     png_read_end(job.png, nullptr);
-    if (!paletteIndicesFit(job.png, job.info)) {
-        job.result = refusal(kDamagedPicture);
-        return;
-    }
-    DecodedPicture picture;
-    picture.bitmap = std::move(job.bitmap);
-    job.result = std::move(picture);
+    if (!paletteIndicesFit(job.png, job.info)) job.refused = refusal(kDamagedPicture);
 }
 
 }  // namespace
 
-std::optional<DecodedPicture> decodePlainPng(std::string_view bytes) {
+DecodedPicture decodePng(std::string_view bytes) {
     PngJob job;
     job.bytes = bytes;
     job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, onError, ignoreWarning);
-    if (job.png == nullptr) return refusal("the picture cannot be read: out of memory", PictureProblem::OutOfMemory);
+    if (job.png == nullptr) return refusal(kOutOfMemory, PictureProblem::OutOfMemory);
     job.info = png_create_info_struct(job.png);
     if (job.info == nullptr) {
         png_destroy_read_struct(&job.png, nullptr, nullptr);
-        return refusal("the picture cannot be read: out of memory", PictureProblem::OutOfMemory);
+        return refusal(kOutOfMemory, PictureProblem::OutOfMemory);
     }
     // As Qt's reader does, accept the streams of some writers that point further back than they say.
     png_set_option(job.png, PNG_MAXIMUM_INFLATE_WINDOW, PNG_OPTION_ON);
-    runDecoder(job);
+    try {
+        runDecoder(job);
+    } catch (const std::bad_alloc&) {
+        job.refused = refusal(kOutOfMemory, PictureProblem::OutOfMemory);
+    }
     png_destroy_read_struct(&job.png, &job.info, nullptr);
-    return std::move(job.result);
+    if (job.refused) return std::move(*job.refused);
+    DecodedPicture picture;
+    picture.bitmap = std::move(job.bitmap);
+    return picture;
 }
 
 }  // namespace platform

@@ -2,15 +2,15 @@
 
 #include "platform/picture_decoder.h"
 
-#include <optional>
 #include <string_view>
 
 namespace platform {
 
-// Decodes an 8-bit-or-less PNG without transparency (colour, grey or palette) with libpng straight
-// into the bitmap's rows: the common kind of PNG, whose samples come out exactly as Qt's reader gives
-// them. nullopt for every other kind, which bitmapFromImage's rules apply to (16-bit samples, alpha).
-// Refuses a picture too large, damaged or incomplete, and one with palette indices beyond its palette.
-std::optional<DecodedPicture> decodePlainPng(std::string_view bytes);
+// Decodes a PNG of any form (grey, grey with alpha, palette, RGB or RGBA; 1 to 16 bits a sample;
+// interlaced or not) with libpng straight into 8-bit RGB. 16-bit samples keep their high byte, and
+// transparency, from an alpha channel or a tRNS chunk, is laid onto white, as bitmapFromImage does
+// for Qt's pictures. Refuses a picture too large, damaged or incomplete, and one with palette indices
+// beyond its palette.
+DecodedPicture decodePng(std::string_view bytes);
 
 }  // namespace platform
