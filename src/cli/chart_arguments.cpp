@@ -90,6 +90,8 @@ public:
             setSwitch(a_.smoothing, option == "--smooth", smoothingGiven_);
         } else if (option == "--boundary" || option == "--no-boundary") {
             setSwitch(a_.boundary, option == "--boundary", boundaryGiven_);
+        } else if (option == "--appearance" || option == "--no-appearance") {
+            setSwitch(a_.appearance, option == "--appearance", appearanceGiven_);
         } else {
             return false;
         }
@@ -99,6 +101,7 @@ public:
     std::string conflicts() const {
         if (smoothingGiven_[0] && smoothingGiven_[1]) return "--smooth and --no-smooth cannot be given together";
         if (boundaryGiven_[0] && boundaryGiven_[1]) return "--boundary and --no-boundary cannot be given together";
+        if (appearanceGiven_[0] && appearanceGiven_[1]) return "--appearance and --no-appearance cannot be given together";
         return standardOutputConflict();
     }
 
@@ -129,6 +132,7 @@ private:
     ChartArguments& a_;
     bool smoothingGiven_[2] = {false, false};
     bool boundaryGiven_[2] = {false, false};
+    bool appearanceGiven_[2] = {false, false};
 };
 
 bool isValuedOption(const std::string& word) {

@@ -26,6 +26,7 @@ struct ChartArguments {
     std::optional<int> maxColours;
     std::optional<bool> smoothing;
     std::optional<bool> boundary;
+    std::optional<bool> appearance;  // threads chosen for the chart's look
     std::optional<Pair> cells;  // columns x rows
     Pair cellSize{3, 3};        // width x height in display pixels
     std::optional<chart::CubeSizeItem> cube;

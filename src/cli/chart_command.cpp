@@ -38,6 +38,7 @@ chart::ChartChoices choicesOf(const ChartArguments& arguments, chart::ChartChoic
     choices.maxColours = arguments.maxColours.value_or(choices.maxColours);
     choices.smoothing = arguments.smoothing.value_or(choices.smoothing);
     choices.boundary = arguments.boundary.value_or(choices.boundary);
+    choices.appearance = arguments.appearance.value_or(choices.appearance);
     return choices;
 }
 

@@ -38,6 +38,8 @@ std::string chartSummaryJson(const chart::ChartModel& model, const chart::Reduct
         if (json.size() > 1) json += ",";
         json += m;
     }
+    // Named only when on, so that a summary of the usual choice stays as it always was.
+    if (model.options.appearance) json += "," + member("appearance", boolean(true));
     json += "}\n";
     return json;
 }

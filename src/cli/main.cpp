@@ -18,6 +18,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: tessaly-cli chart PICTURE [--cfg DIR] [--system NAME] [--max N]\n"
     "                          [--smooth | --no-smooth] [--boundary | --no-boundary]\n"
+    "                          [--appearance | --no-appearance]\n"
     "                          [--cells COLSxROWS] [--cell-size WxH] [--cube N]\n"
     "                          [--codes FILE] [--key FILE] [--png FILE] [--icon FILE] [--xlsx FILE]\n"
     "                          [--pdf FILE [--paper A4|Letter] [--strands N]] [--json]\n"

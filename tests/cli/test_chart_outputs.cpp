@@ -143,6 +143,15 @@ TEST(CliChart, OptionsOverrideTheSystemsSettingsAndTheLastValueWins) {
     EXPECT_LE(json["colours"].toInt(), 7);
     EXPECT_EQ(json["cube"].toString(), "64");
     EXPECT_EQ(json["levels"].toArray(), (QJsonArray{4, 4, 4}));
+    EXPECT_FALSE(json.contains("appearance"));
+
+    // Threads chosen for the look keep to the maximum; a cube of 8 cells grows to hold them all.
+    run = ws.run({"chart", picture, "--max", "12", "--cube", "8", "--appearance", "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    json = parseJson(run.out);
+    EXPECT_TRUE(json["appearance"].toBool());
+    EXPECT_EQ(json["colours"].toInt(), 12);
+    EXPECT_EQ(json["levels"].toArray(), (QJsonArray{3, 3, 3}));
 }
 
 TEST(CliChart, FindsTheCfgFolderBesideTheProgram) {

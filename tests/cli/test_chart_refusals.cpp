@@ -45,6 +45,7 @@ TEST(CliRefusals, BadOptionsExitWithTwo) {
         {{"chart", picture, "--cube", "100"}, "--cube"},
         {{"chart", picture, "--smooth", "--no-smooth"}, "--smooth"},
         {{"chart", "--no-boundary", picture, "--boundary"}, "--boundary"},
+        {{"chart", picture, "--appearance", "--no-appearance"}, "--appearance"},
         {{"chart", picture, "--system", "Nope"}, "Nope"},
         {{"chart", ws.path("line\nbreak.png")}, "line break.png"},
         // Legal each way, but the chart picture would be 80000 pixels square.

@@ -31,16 +31,18 @@ TEST(CodeSystemList, NamesStopAtTheFirstGapAndTheDefaultIndexFallsInsideThem) {
 
 TEST(CodeSystemSettings, OutOfRangeValuesAreCorrected) {
     const auto s = readCodeSystemSettings(
-        IniFile::parse("[X]\nC_Wight=-3\nC_max=80\nC_def=0\nT_num=4\nop1=2\nop2=1\n"), "x");
+        IniFile::parse("[X]\nC_Wight=-3\nC_max=80\nC_def=0\nT_num=4\nop1=2\nop2=1\nop3=1\n"), "x");
     EXPECT_EQ(std::tie(s.hueWeight, s.maxColours, s.defaultColours, s.cubeSize),
               std::make_tuple(palette::kDefaultHueWeight, palette::kMostColours, palette::kMostColours,
                               palette::kDefaultCubeSize));
     EXPECT_FALSE(s.smoothing);
     EXPECT_TRUE(s.boundary);
+    EXPECT_TRUE(s.appearance);
 
     // The default count may not exceed the maximum; a weight of 0 and a large cube size are kept.
     const auto t = readCodeSystemSettings(IniFile::parse("[X]\nC_Wight=0\nC_max=16\nC_def=17\nT_num=6000\n"), "X");
     EXPECT_EQ(std::tie(t.hueWeight, t.maxColours, t.defaultColours, t.cubeSize), std::make_tuple(0, 16, 16, 6000));
+    EXPECT_FALSE(t.appearance);
 }
 
 class CatalogueFolder : public ::testing::Test {
