@@ -145,6 +145,7 @@ void TForm1::watchAvailability() {
 void TForm1::connectControls() {
     connect(Ck_Bx1, &QCheckBox::clicked, this, &TForm1::Ck_Bx1Click);
     connect(Ck_Bx2, &QCheckBox::clicked, this, &TForm1::Ck_Bx2Click);
+    connect(Ck_Bx3, &QCheckBox::clicked, this, &TForm1::Ck_Bx3Click);
     connect(Ck_BxP, &QCheckBox::clicked, this, &TForm1::Ck_BxPClick);
     connect(Ck_BxC, &QCheckBox::clicked, this, &TForm1::Ck_BxCClick);
     connect(Comb_code, &QComboBox::activated, this, &TForm1::Comb_codeChange);
@@ -243,8 +244,10 @@ void TForm1::showCaption() {
 void TForm1::showOptionBoxes() {
     Ck_Bx1->setChecked(document_.choices().smoothing);
     Ck_Bx2->setChecked(document_.choices().boundary);
+    Ck_Bx3->setChecked(document_.choices().appearance);
     Ck_Bx1Click();
     Ck_Bx2Click();
+    Ck_Bx3Click();
 }
 
 void TForm1::Comb_codeChange() {

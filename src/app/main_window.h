@@ -92,6 +92,7 @@ public:
     QPushButton* Bt2_main = nullptr;
     QCheckBox* Ck_Bx1 = nullptr;
     QCheckBox* Ck_Bx2 = nullptr;
+    QCheckBox* Ck_Bx3 = nullptr;
     QLabel* La_max = nullptr;
     QSpinBox* Sp_Ed1 = nullptr;
     QLabel* La_result = nullptr;
@@ -151,6 +152,7 @@ private:
     void Comb_codeDblClick();
     void Ck_Bx1Click();
     void Ck_Bx2Click();
+    void Ck_Bx3Click();
     void Ck_BxPClick();
     void Ck_BxCClick();
     void La_maxClick();

@@ -91,6 +91,7 @@ void TForm1::Bt2_mainClick() {
         choices.maxColours = Sp_Ed1->value();
         choices.smoothing = Ck_Bx1->isChecked();
         choices.boundary = Ck_Bx2->isChecked();
+        choices.appearance = Ck_Bx3->isChecked();
         const document::ChartRequest request{{panel->width() - panel->frame(), panel->height() - panel->frame()},
                                              rulers->cellSize(), choices};
         outcome = document_.makeChart(request, [&run](chart::ChartStage stage) { run.show(stage); });

@@ -84,28 +84,29 @@ void TForm1::createControls() {
     setTextColour(Bt2_main, view::maroon);
     Ck_Bx1 = view::placeControl<QCheckBox>(TabSheet1, "Ck_Bx1", QStringLiteral("なめらか化"), QRect(4, 82, 78, 17));
     Ck_Bx2 = view::placeControl<QCheckBox>(TabSheet1, "Ck_Bx2", QStringLiteral("境目強調"), QRect(4, 101, 78, 17));
-    La_max = view::placeControl<QLabel>(TabSheet1, "La_max", QStringLiteral("色の数（最大）"), QRect(4, 124, 78, 14));
-    Sp_Ed1 = view::placeControl<QSpinBox>(TabSheet1, "Sp_Ed1", {}, QRect(4, 139, 76, 26));
+    Ck_Bx3 = view::placeControl<QCheckBox>(TabSheet1, "Ck_Bx3", QStringLiteral("見た目重視"), QRect(4, 120, 78, 17));
+    La_max = view::placeControl<QLabel>(TabSheet1, "La_max", QStringLiteral("色の数（最大）"), QRect(4, 143, 78, 14));
+    Sp_Ed1 = view::placeControl<QSpinBox>(TabSheet1, "Sp_Ed1", {}, QRect(4, 158, 76, 26));
     Sp_Ed1->setRange(10, 56);
     Sp_Ed1->setValue(45);
     QFont spinFont = Sp_Ed1->font();
     spinFont.setPointSize(12);
     Sp_Ed1->setFont(spinFont);
     nameBy(Sp_Ed1, La_max);
-    La_result = view::placeControl<QLabel>(TabSheet1, "La_result", QStringLiteral("色の数（結果）"), QRect(4, 171, 78, 14));
-    Ed_cnt1 = view::placeControl<QLineEdit>(TabSheet1, "Ed_cnt1", {}, QRect(4, 186, 76, 21));
+    La_result = view::placeControl<QLabel>(TabSheet1, "La_result", QStringLiteral("色の数（結果）"), QRect(4, 190, 78, 14));
+    Ed_cnt1 = view::placeControl<QLineEdit>(TabSheet1, "Ed_cnt1", {}, QRect(4, 205, 76, 21));
     Ed_cnt1->setReadOnly(true);
     nameBy(Ed_cnt1, La_result);
 
-    Panel4 = view::placeControl<QWidget>(TabSheet1, "Panel4", {}, QRect(2, 216, 80, 136));
+    Panel4 = view::placeControl<QWidget>(TabSheet1, "Panel4", {}, QRect(2, 235, 80, 136));
     Bt_Put = view::placeControl<QPushButton>(Panel4, "Bt_Put", QStringLiteral("貼付け"), QRect(2, 2, 76, 25));
     Ck_BxP = view::placeControl<QCheckBox>(Panel4, "Ck_BxP", QStringLiteral("同じ大きさ"), QRect(4, 29, 74, 17));
     Bt_copy = view::placeControl<QPushButton>(Panel4, "Bt_copy", QStringLiteral("コピー"), QRect(2, 52, 76, 25));
     Ck_BxC = view::placeControl<QCheckBox>(Panel4, "Ck_BxC", QStringLiteral("アイコン"), QRect(4, 79, 74, 17));
     Bt_Clr = view::placeControl<QPushButton>(Panel4, "Bt_Clr", QStringLiteral("クリア"), QRect(2, 104, 76, 25));
-    Bt2_Excel = view::placeControl<QPushButton>(TabSheet1, "Bt2_Excel", QStringLiteral("Excel出力"), QRect(2, 366, 80, 25));
-    Bt2_Excel_in = view::placeControl<QPushButton>(TabSheet1, "Bt2_Excel_in", QStringLiteral("Excel読込"), QRect(2, 396, 80, 25));
-    Bt2_Pdf = view::placeControl<QPushButton>(TabSheet1, "Bt2_Pdf", QStringLiteral("PDF出力"), QRect(2, 426, 80, 25));
+    Bt2_Excel = view::placeControl<QPushButton>(TabSheet1, "Bt2_Excel", QStringLiteral("Excel出力"), QRect(2, 385, 80, 25));
+    Bt2_Excel_in = view::placeControl<QPushButton>(TabSheet1, "Bt2_Excel_in", QStringLiteral("Excel読込"), QRect(2, 415, 80, 25));
+    Bt2_Pdf = view::placeControl<QPushButton>(TabSheet1, "Bt2_Pdf", QStringLiteral("PDF出力"), QRect(2, 445, 80, 25));
 
     Memo3 = view::placeControl<QPlainTextEdit>(TabSheet2, "Memo3", {}, QRect(2, 4, 81, 58));
     Memo3->setReadOnly(true);

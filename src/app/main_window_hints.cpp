@@ -74,6 +74,14 @@ void TForm1::Ck_Bx2Click() {
                                "ON：境目が強調されます。(割合の多い色を優先)"));
 }
 
+void TForm1::Ck_Bx3Click() {
+    hintByState(Ck_Bx3,
+                QStringLiteral("見た目に近い色を選びます。|<見た目重視ON> ON：見た目に近い色を選びます。(目に見える色の差が最小)  "
+                               "OFF：いつもの方法で色を選びます。(近い色をまとめる)"),
+                QStringLiteral("いつもの方法で色を選びます。|<見た目重視OFF> OFF：いつもの方法で色を選びます。(近い色をまとめる)  "
+                               "ON：見た目に近い色を選びます。(目に見える色の差が最小)"));
+}
+
 void TForm1::Ck_BxCClick() {
     hintByState(Ck_BxC,
                 QStringLiteral("1色1ドットでコピーします。|<アイコンON> ON：図案を1色1ドットでコピーします。(小)  "

@@ -6,9 +6,9 @@
 namespace app {
 namespace {
 
-enum Option { IniNo, Op1, Op2, CDef, SizeSize, SizeScale, CountX, CountY, DataDir, PutOp, OptionCount };
-constexpr const char* kOptionKeys[OptionCount] = {"Ini_No",     "op1",     "op2",     "C_def",    "size_size",
-                                                  "size_scale", "count_x", "count_y", "data_dir", "put_op"};
+enum Option { IniNo, Op1, Op2, CDef, SizeSize, SizeScale, CountX, CountY, DataDir, PutOp, Op3, OptionCount };
+constexpr const char* kOptionKeys[OptionCount] = {"Ini_No",     "op1",     "op2",     "C_def",    "size_size", "size_scale",
+                                                  "count_x",    "count_y", "data_dir", "put_op",  "op3"};
 
 const std::string& value(const companion::UsageRecord& record, Option option) {
     return record.OptionValues[static_cast<std::size_t>(option)];
@@ -29,6 +29,7 @@ document::SavedOptions readSavedOptions(const companion::UsageRecord& record) {
     options.systemIndex = wholeNumber(record, IniNo);
     options.smoothing = wholeNumber(record, Op1);
     options.boundary = wholeNumber(record, Op2);
+    options.appearance = wholeNumber(record, Op3);
     options.maxColours = wholeNumber(record, CDef);
     options.countSize = platform::parseRealNumber(value(record, SizeSize));
     options.fabricUnit = std::string(platform::trimBlanks(value(record, SizeScale)));
@@ -48,6 +49,7 @@ void writeSavedOptions(const document::SavedOptions& options, bool chartMade, co
         set(IniNo, number(options.systemIndex));
         set(Op1, number(options.smoothing));
         set(Op2, number(options.boundary));
+        set(Op3, number(options.appearance));
         set(CDef, number(options.maxColours));
         set(SizeSize, options.countSize ? palette::formatCountSize(*options.countSize) : std::string());
         set(SizeScale, options.fabricUnit);

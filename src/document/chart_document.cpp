@@ -104,6 +104,7 @@ std::optional<int> ChartDocument::listIndex(const std::string& system) const {
 void ChartDocument::takeChartOptions() {
     choices_.smoothing = model_.options.smoothing;
     choices_.boundary = model_.options.boundary;
+    choices_.appearance = model_.options.appearance;
 }
 
 SavedOptions ChartDocument::savedOptions() const {
@@ -112,6 +113,7 @@ SavedOptions ChartDocument::savedOptions() const {
     saved.systemIndex = listIndex(chartSystem_).value_or(0);
     saved.smoothing = model_.options.smoothing ? 1 : 0;
     saved.boundary = model_.options.boundary ? 1 : 0;
+    saved.appearance = model_.options.appearance ? 1 : 0;
     saved.maxColours = model_.options.maxColours;
     saved.countSize = fabric_.fabric.countSize;
     saved.fabricUnit = fabric_.fabric.unit;

@@ -11,6 +11,7 @@ chart::ChartChoices savedChoices(const palette::CodeSystemSettings& system, cons
     // A saved switch that is a number but neither 0 nor 1 is off, whatever the system says.
     if (saved.smoothing) choices.smoothing = *saved.smoothing == 1;
     if (saved.boundary) choices.boundary = *saved.boundary == 1;
+    if (saved.appearance) choices.appearance = *saved.appearance == 1;
     if (saved.maxColours && *saved.maxColours > 0 && *saved.maxColours <= system.maxColours) {
         choices.maxColours = *saved.maxColours;
     }

@@ -15,6 +15,7 @@ struct SavedOptions {
     std::optional<int> systemIndex;  // into the settings' list of systems
     std::optional<int> smoothing;    // 1 for on, any other number for off
     std::optional<int> boundary;
+    std::optional<int> appearance;  // threads chosen for the chart's look
     std::optional<int> maxColours;
     std::optional<double> countSize;  // of the fabric, in its unit
     std::string fabricUnit;

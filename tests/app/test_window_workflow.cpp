@@ -130,6 +130,24 @@ TEST_F(WorkflowTest, CopyAtScreenSizeOrOnePixelPerCellAndClearInTwoStages) {
     EXPECT_TRUE(app::isCaptionFaded(window_->Bt_Clr));
 }
 
+TEST_F(WorkflowTest, TheLookBoxChoosesTheChartsColoursAndTheNextRunKeepsIt) {
+    makeChart();
+    const chart::ChartModel usual = window_->document().model();
+    const QString offHint = window_->Ck_Bx3->toolTip();
+    window_->Ck_Bx3->click();
+    EXPECT_NE(window_->Ck_Bx3->toolTip(), offHint);
+    window_->Bt2_mainClick();
+    const chart::ChartModel& look = window_->document().model();
+    EXPECT_TRUE(look.options.appearance);
+    EXPECT_NE(look.picture, usual.picture);
+    EXPECT_LE(window_->Ed_cnt1->text().toInt(), window_->Sp_Ed1->value());
+
+    window_->close();
+    EXPECT_EQ(record().readString("option", "op3", ""), "1");
+    window_ = start();
+    EXPECT_TRUE(window_->Ck_Bx3->isChecked());
+}
+
 TEST_F(WorkflowTest, PaintingTabNeedsAChart) {
     window_->PageControl1->setCurrentIndex(1);
     EXPECT_EQ(window_->PageControl1->currentIndex(), 0);
