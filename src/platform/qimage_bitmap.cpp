@@ -1,5 +1,7 @@
 #include "platform/qimage_bitmap.h"
 
+#include "platform/on_white.h"
+
 #include <QImage>
 #include <QRgba64>
 
@@ -8,10 +10,6 @@
 
 namespace platform {
 namespace {
-
-std::uint8_t onWhite(unsigned colour, unsigned alpha) {
-    return static_cast<std::uint8_t>((colour * alpha + 255 * (255 - alpha) + 127) / 255);
-}
 
 // Premultiplied samples already hold colour × alpha / 255, so white only has to be added.
 std::uint8_t premultipliedOnWhite(unsigned premultiplied, unsigned alpha) {
