@@ -7,6 +7,39 @@
 
 namespace excel {
 
+namespace {
+
+void packRows(platform::ByteWriter& out, const std::vector<std::vector<int>>& rows) {
+    out.number(static_cast<std::int32_t>(rows.size()));
+    for (const std::vector<int>& row : rows) {
+        out.number(static_cast<std::int32_t>(row.size()));
+        for (int value : row) out.number(value);
+    }
+}
+
+bool unpackRows(platform::ByteReader& in, std::vector<std::vector<int>>& rows) {
+    std::int32_t count = 0;
+    if (!in.count(count, chart::kMaxCells)) return false;
+    rows.resize(static_cast<std::size_t>(count));
+    for (std::vector<int>& row : rows) {
+        std::int32_t cells = 0;
+        if (!in.count(cells, chart::kMaxCells)) return false;
+        row.resize(static_cast<std::size_t>(cells));
+        for (int& value : row) {
+            if (!in.number(value)) return false;
+        }
+    }
+    return true;
+}
+
+// Every block's rows as long as the red levels' rows: the reader indexes them side by side.
+bool sameShape(const std::vector<std::vector<int>>& rows, const std::vector<std::vector<int>>& red) {
+    const auto length = [](const std::vector<int>& row) { return row.size(); };
+    return std::ranges::equal(rows, red, {}, length, length);
+}
+
+}  // namespace
+
 std::string packValues(const WorkbookValues& values) {
     platform::ByteWriter out;
     out.number(values.sheets);
@@ -15,13 +48,9 @@ std::string packValues(const WorkbookValues& values) {
     out.text(values.codeSystem);
     out.text(values.fabricUnit);
     for (bool begins : values.valuesBegin) out.number(begins);
-    for (const auto& rows : values.levels) {
-        out.number(static_cast<std::int32_t>(rows.size()));
-        for (const std::vector<int>& row : rows) {
-            out.number(static_cast<std::int32_t>(row.size()));
-            for (int level : row) out.number(level);
-        }
-    }
+    for (const auto& rows : values.levels) packRows(out, rows);
+    out.number(values.appearance);
+    for (const auto& rows : values.colours) packRows(out, rows);
     return out.take();
 }
 
@@ -37,22 +66,17 @@ std::optional<WorkbookValues> unpackValues(std::string_view bytes) {
         if (!in.flag(begins)) return std::nullopt;
     }
     for (auto& rows : values.levels) {
-        std::int32_t count = 0;
-        if (!in.count(count, chart::kMaxCells)) return std::nullopt;
-        rows.resize(static_cast<std::size_t>(count));
-        for (std::vector<int>& row : rows) {
-            std::int32_t cells = 0;
-            if (!in.count(cells, chart::kMaxCells)) return std::nullopt;
-            row.resize(static_cast<std::size_t>(cells));
-            for (int& level : row) {
-                if (!in.number(level)) return std::nullopt;
-            }
-        }
+        if (!unpackRows(in, rows)) return std::nullopt;
     }
-    // Green and blue rows are as long as the red ones.
+    if (!in.flag(values.appearance)) return std::nullopt;
+    for (auto& rows : values.colours) {
+        if (!unpackRows(in, rows)) return std::nullopt;
+    }
     for (int channel = 1; channel < 3; ++channel) {
-        const auto length = [](const std::vector<int>& row) { return row.size(); };
-        if (!std::ranges::equal(values.levels[channel], values.levels[0], {}, length, length)) return std::nullopt;
+        if (!sameShape(values.levels[channel], values.levels[0])) return std::nullopt;
+    }
+    for (const auto& rows : values.colours) {
+        if (values.appearance && !sameShape(rows, values.levels[0])) return std::nullopt;
     }
     if (!in.done()) return std::nullopt;
     return values;

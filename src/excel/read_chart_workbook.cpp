@@ -69,6 +69,7 @@ void readParameters(const WorkbookValues& values, chart::ChartModel& model, Work
     parameters.countSize = (countSize > 0 ? countSize : kCountSizeScale) / static_cast<double>(kCountSizeScale);
     parameters.fabricUnit = values.fabricUnit == "mm" ? "mm" : "cm";
     model.options.codeSystem = values.codeSystem;
+    model.options.appearance = values.appearance;
 }
 
 // What in the parameters no chart of the program can be: refused with the reason before anything
@@ -126,6 +127,16 @@ void readCells(const WorkbookValues& values, chart::ChartModel& model, WorkbookP
             const int b = blue[y][x];
             if (fits(r, levels.red) && fits(g, levels.green) && fits(b, levels.blue)) {
                 model.cell(static_cast<int>(x), static_cast<int>(y)) = chart::pack(r, g, b);
+            }
+            // The colour recorded for the cell, from which its code is taken when the threads were
+            // chosen for the look.
+            if (values.appearance) {
+                const auto& [cr, cg, cb] = values.colours;
+                if (fits(cr[y][x], 256) && fits(cg[y][x], 256) && fits(cb[y][x], 256)) {
+                    model.cellColour(static_cast<int>(x), static_cast<int>(y)) =
+                        chart::Rgb{static_cast<std::uint8_t>(cr[y][x]), static_cast<std::uint8_t>(cg[y][x]),
+                                   static_cast<std::uint8_t>(cb[y][x])};
+                }
             }
         }
         progress.step(2);

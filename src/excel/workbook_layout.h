@@ -60,6 +60,10 @@ inline constexpr int kTextColumn = 3;
 inline constexpr int kCodeSystemRow = 60;
 inline constexpr int kFabricUnitRow = 61;
 inline constexpr int kDescriptionRow = 62;
+// Under the texts, a cell the layout leaves free marks a chart whose threads were chosen for its look:
+// its cells' codes are then the colours the value sheets record, not the nearest codes of their levels.
+inline constexpr int kAppearanceRow = 63;
+inline constexpr std::string_view kAppearanceMark = "見た目重視";
 
 // The parameter block, by index.
 enum class Parameter {

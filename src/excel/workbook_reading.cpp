@@ -69,6 +69,19 @@ void readLevels(const SpreadsheetDocument& document, WorkbookValues& values) {
     }
 }
 
+// The colours of the upper blocks, as many rows and cells as the lower blocks hold.
+void readColours(const SpreadsheetDocument& document, WorkbookValues& values) {
+    for (int channel = 0; channel < 3; ++channel) {
+        for (std::size_t row = 0; row < values.levels[0].size(); ++row) {
+            std::vector<int>& colours = values.colours[static_cast<std::size_t>(channel)].emplace_back(values.levels[0][row].size());
+            for (std::size_t x = 0; x < colours.size(); ++x) {
+                colours[x] = levelOrNone(levelIn(document.cell(sheetIndex(valueSheet(channel)), static_cast<int>(row),
+                                                               static_cast<int>(x))));
+            }
+        }
+    }
+}
+
 // What the reader takes of the workbook the reading library made of the file.
 WorkbookValues valuesOf(const SpreadsheetDocument& document) {
     WorkbookValues values;
@@ -81,11 +94,15 @@ WorkbookValues valuesOf(const SpreadsheetDocument& document) {
         }
         values.codeSystem = trimmed(textForm(key(kCodeSystemRow, kTextColumn)));
         values.fabricUnit = trimmed(textForm(key(kFabricUnitRow, kTextColumn)));
+        values.appearance = trimmed(textForm(key(kAppearanceRow, kTextColumn))) == kAppearanceMark;
     }
     for (int channel = 0; channel < 3; ++channel) {
         values.valuesBegin[static_cast<std::size_t>(channel)] = !isEmpty(document.cell(sheetIndex(valueSheet(channel)), 0, 0));
     }
-    if (values.sheets >= kSheetCount) readLevels(document, values);
+    if (values.sheets >= kSheetCount) {
+        readLevels(document, values);
+        if (values.appearance) readColours(document, values);
+    }
     return values;
 }
 

@@ -24,6 +24,10 @@ struct WorkbookValues {
     // column a, as many as the largest chart has: each red row up to its first empty cell or
     // negative level, green and blue as long. A level is rounded; a cell that holds none is kNoLevel.
     std::array<std::vector<std::vector<int>>, 3> levels;
+    // Threads chosen for the look are marked; then the upper blocks' colours are read too, as many
+    // rows and cells as the lower blocks have, a cell that holds no colour being kNoLevel.
+    bool appearance = false;
+    std::array<std::vector<std::vector<int>>, 3> colours;
     friend bool operator==(const WorkbookValues&, const WorkbookValues&) = default;
 };
 

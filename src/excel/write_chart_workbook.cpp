@@ -211,6 +211,7 @@ void writeKey(WorkbookWriter& book, const chart::ChartModel& model, const palett
     book.text(Sheet::Key, kCodeSystemRow, kTextColumn, model.options.codeSystem);
     book.text(Sheet::Key, kFabricUnitRow, kTextColumn, parameters.fabricUnit);
     book.text(Sheet::Key, kDescriptionRow, kTextColumn, description(parameters.sizeCaption, system.settings.title));
+    if (model.options.appearance) book.text(Sheet::Key, kAppearanceRow, kTextColumn, std::string(kAppearanceMark));
     // The key prints its header and the colours in use; the parameters are for reading back.
     const int shown = std::min(model.colourList.coloursInUse, chart::kColourListRows);
     book.printArea(Sheet::Key, kKeyFirstRow + shown - 1, kKeyHeader.back().column);

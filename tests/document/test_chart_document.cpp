@@ -133,25 +133,42 @@ TEST_F(ChartDocumentTest, PaintingAfterAnotherSystemWasChosenBringsBackTheCharts
 
 // A chart written and read back comes with its cells, its colours, its panel (width and height
 // each in its place), its choices and its fabric.
+// Threads chosen for the look come back as chosen, not as the nearest codes of their cube cells.
 TEST_F(ChartDocumentTest, AChartReadBackIsTheChartWritten) {
-    ASSERT_EQ(makeChart().message, "");
-    ASSERT_EQ(document.exportWorkbook(workbook, quiet), "");
+    for (const bool appearance : {false, true}) {
+        chart::ChartChoices choices = document.choices();
+        choices.maxColours = 12;
+        choices.appearance = appearance;
+        ASSERT_EQ(document.makeChart({{kColumns * kCell, kRows * kCell}, {kCell, kCell}, choices}).message, "");
+        ASSERT_EQ(document.exportWorkbook(workbook, quiet), "");
 
-    document::ChartDocument reader{TESSALY_SOURCE_CFG};
-    ASSERT_TRUE(reader.start({}).loaded());
-    ASSERT_EQ(reader.importWorkbook(workbook, quiet).message, "");
-    EXPECT_EQ(reader.chartPanel(), document.chartPanel());
-    EXPECT_EQ(reader.model().columns, kColumns);
-    EXPECT_EQ(reader.model().rows, kRows);
-    for (int x = 0; x < kColumns; ++x) {
-        for (int y = 0; y < kRows; ++y) ASSERT_EQ(reader.model().cell(x, y), document.model().cell(x, y)) << x << "," << y;
+        document::ChartDocument reader{TESSALY_SOURCE_CFG};
+        ASSERT_TRUE(reader.start({}).loaded());
+        ASSERT_EQ(reader.importWorkbook(workbook, quiet).message, "");
+        const chart::ChartModel& read = reader.model();
+        const chart::ChartModel& written = document.model();
+        EXPECT_EQ(reader.chartPanel(), document.chartPanel());
+        EXPECT_EQ(std::make_pair(read.columns, read.rows), std::make_pair(kColumns, kRows));
+        for (int x = 0; x < kColumns; ++x) {
+            for (int y = 0; y < kRows; ++y) {
+                ASSERT_EQ(read.cell(x, y), written.cell(x, y)) << x << "," << y;
+                ASSERT_EQ(read.cellColour(x, y), written.cellColour(x, y)) << x << "," << y;
+            }
+        }
+        for (int i = 0; i < chart::kColourListRows; ++i) {
+            const chart::ColourListRow& a = read.colourList.rows[i];
+            const chart::ColourListRow& b = written.colourList.rows[i];
+            EXPECT_EQ(std::tie(a.symbol, a.code, a.count), std::tie(b.symbol, b.code, b.count)) << "key row " << i;
+        }
+        EXPECT_EQ(read.options.appearance, appearance);
+        EXPECT_EQ(reader.choices().appearance, appearance);
+        EXPECT_EQ(reader.resultColours(), document.resultColours());
+        EXPECT_EQ(reader.choices().cube.text, document.choices().cube.text);
+        EXPECT_EQ(reader.choices().maxColours, 12);
+        EXPECT_EQ(reader.fabricIndex(), document.fabricIndex());
+        EXPECT_EQ(reader.chartSystem(), kDmc);
+        EXPECT_EQ(reader.workbookParameters(), document.workbookParameters());
     }
-    EXPECT_EQ(reader.resultColours(), document.resultColours());
-    EXPECT_EQ(reader.choices().cube.text, document.choices().cube.text);
-    EXPECT_EQ(reader.choices().maxColours, 12);
-    EXPECT_EQ(reader.fabricIndex(), document.fabricIndex());
-    EXPECT_EQ(reader.chartSystem(), kDmc);
-    EXPECT_EQ(reader.workbookParameters(), document.workbookParameters());
 }
 
 // A workbook that names a system the settings do not list is read in the current system: the
