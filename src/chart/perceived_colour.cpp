@@ -29,6 +29,10 @@ double labCurve(double t) {
 }
 
 double degrees(double radians) { return radians * 180.0 / kPi; }
+double seventhPower(double x) {
+    const double x2 = x * x;
+    return x2 * x2 * x2 * x;
+}
 double radians(double degrees) { return degrees * kPi / 180.0; }
 
 // Hue angle in degrees, 0 to 360; 0 for a grey.
@@ -58,7 +62,7 @@ Lab labOf(platform::Rgb colour) {
 double perceivedDifference(const Lab& x, const Lab& y) {
     const double c1 = std::hypot(x.a, x.b);
     const double c2 = std::hypot(y.a, y.b);
-    const double cMean7 = std::pow((c1 + c2) / 2.0, 7.0);
+    const double cMean7 = seventhPower((c1 + c2) / 2.0);
     const double g = 0.5 * (1.0 - std::sqrt(cMean7 / (cMean7 + 6103515625.0)));  // 25^7
     const double a1 = (1.0 + g) * x.a;
     const double a2 = (1.0 + g) * y.a;
@@ -86,8 +90,9 @@ double perceivedDifference(const Lab& x, const Lab& y) {
     }
     const double t = 1.0 - 0.17 * std::cos(radians(hMean - 30)) + 0.24 * std::cos(radians(2 * hMean)) +
                      0.32 * std::cos(radians(3 * hMean + 6)) - 0.20 * std::cos(radians(4 * hMean - 63));
-    const double dTheta = 30.0 * std::exp(-std::pow((hMean - 275.0) / 25.0, 2.0));
-    const double cpMean7 = std::pow(cpMean, 7.0);
+    const double hueOffset = (hMean - 275.0) / 25.0;
+    const double dTheta = 30.0 * std::exp(-hueOffset * hueOffset);
+    const double cpMean7 = seventhPower(cpMean);
     const double rc = 2.0 * std::sqrt(cpMean7 / (cpMean7 + 6103515625.0));
     const double l50 = (lMean - 50.0) * (lMean - 50.0);
     const double sl = 1.0 + 0.015 * l50 / std::sqrt(20.0 + l50);

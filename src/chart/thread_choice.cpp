@@ -1,13 +1,13 @@
 #include "chart/thread_choice.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace chart {
 namespace {
 
-// Each picture colour considers only its nearest threads: a colour is never best shown in a thread far
-// down its own list while 10 or more threads are open, and the short lists keep the search fast.
+// Each picture colour considers only its nearest threads in straight CIELAB distance, whose perceived
+// differences are then worked out: among the 40 nearest lies the nearest by perceived difference for
+// every cell of the bench's photographs, and the short lists keep the search fast.
 constexpr int kCandidates = 40;
 // Passes of swap improvement; the search stops earlier once a pass finds nothing better.
 constexpr int kMostPasses = 8;
