@@ -37,9 +37,10 @@ protected:
     }
     void TearDown() override { std::filesystem::remove(workbook); }
 
-    chart::ChartOutcome makeChart() {
+    chart::ChartOutcome makeChart(bool appearance = false) {
         chart::ChartChoices choices = document.choices();
         choices.maxColours = 12;
+        choices.appearance = appearance;
         return document.makeChart(document::ChartRequest{{kColumns * kCell, kRows * kCell}, {kCell, kCell}, choices});
     }
 
@@ -81,36 +82,39 @@ TEST_F(ChartDocumentTest, ClearingTakesTheChartFirstAndThenThePicture) {
 
 // Two pens on one cell are two steps: undo goes back through both, and redo brings the first pen
 // back before the second. Every step names the cell to repaint, which holds its new colour.
+// Threads chosen for the look are painted as any chart's.
 TEST_F(ChartDocumentTest, PaintingACellTwiceWithTwoPensIsTwoStepsUndoneAndRedoneInOrder) {
-    ASSERT_EQ(makeChart().message, "");
-    ASSERT_EQ(document.enterPainting().refusal, "");
-    const edit::CellPosition target{5, 5};
-    const std::int32_t original = document.model().cell(5, 5);
-    const auto firstPen = document.pickPen({0, 0});
-    const auto secondPen = document.pickPen({kColumns - 1, kRows - 1});
-    ASSERT_TRUE(firstPen && secondPen);
-    ASSERT_NE(firstPen->packed, secondPen->packed);
+    for (const bool appearance : {false, true}) {
+        ASSERT_EQ(makeChart(appearance).message, "");
+        ASSERT_EQ(document.enterPainting().refusal, "");
+        const edit::CellPosition target{5, 5};
+        const std::int32_t original = document.model().cell(5, 5);
+        const auto firstPen = document.pickPen({0, 0});
+        const auto secondPen = document.pickPen({kColumns - 1, kRows - 1});
+        ASSERT_TRUE(firstPen && secondPen);
+        ASSERT_NE(firstPen->packed, secondPen->packed);
 
-    document.pickPen({0, 0});
-    EXPECT_EQ(document.paint(target), target);
-    document.pickPen({kColumns - 1, kRows - 1});
-    EXPECT_EQ(document.paint(target), target);
-    EXPECT_EQ(document.model().cell(5, 5), secondPen->packed);
-    EXPECT_EQ(document.model().cellColour(5, 5), secondPen->colour);
+        document.pickPen({0, 0});
+        EXPECT_EQ(document.paint(target), target);
+        document.pickPen({kColumns - 1, kRows - 1});
+        EXPECT_EQ(document.paint(target), target);
+        EXPECT_EQ(document.model().cell(5, 5), secondPen->packed);
+        EXPECT_EQ(document.model().cellColour(5, 5), secondPen->colour);
 
-    EXPECT_EQ(document.undo(), target);
-    EXPECT_EQ(document.model().cell(5, 5), firstPen->packed);
-    EXPECT_EQ(document.model().cellColour(5, 5), firstPen->colour);
-    EXPECT_EQ(document.undo(), target);
-    EXPECT_EQ(document.model().cell(5, 5), original);
-    EXPECT_FALSE(document.undo());
+        EXPECT_EQ(document.undo(), target);
+        EXPECT_EQ(document.model().cell(5, 5), firstPen->packed);
+        EXPECT_EQ(document.model().cellColour(5, 5), firstPen->colour);
+        EXPECT_EQ(document.undo(), target);
+        EXPECT_EQ(document.model().cell(5, 5), original);
+        EXPECT_FALSE(document.undo());
 
-    EXPECT_EQ(document.redo(), target);
-    EXPECT_EQ(document.model().cell(5, 5), firstPen->packed);
-    EXPECT_EQ(document.redo(), target);
-    EXPECT_EQ(document.model().cell(5, 5), secondPen->packed);
-    EXPECT_FALSE(document.redo());
-    EXPECT_TRUE(document.leavePainting());
+        EXPECT_EQ(document.redo(), target);
+        EXPECT_EQ(document.model().cell(5, 5), firstPen->packed);
+        EXPECT_EQ(document.redo(), target);
+        EXPECT_EQ(document.model().cell(5, 5), secondPen->packed);
+        EXPECT_FALSE(document.redo());
+        EXPECT_TRUE(document.leavePainting());
+    }
 }
 
 // The chart's codes belong to its own system: painting after another was chosen puts that system
@@ -136,10 +140,7 @@ TEST_F(ChartDocumentTest, PaintingAfterAnotherSystemWasChosenBringsBackTheCharts
 // Threads chosen for the look come back as chosen, not as the nearest codes of their cube cells.
 TEST_F(ChartDocumentTest, AChartReadBackIsTheChartWritten) {
     for (const bool appearance : {false, true}) {
-        chart::ChartChoices choices = document.choices();
-        choices.maxColours = 12;
-        choices.appearance = appearance;
-        ASSERT_EQ(document.makeChart({{kColumns * kCell, kRows * kCell}, {kCell, kCell}, choices}).message, "");
+        ASSERT_EQ(makeChart(appearance).message, "");
         ASSERT_EQ(document.exportWorkbook(workbook, quiet), "");
 
         document::ChartDocument reader{TESSALY_SOURCE_CFG};
