@@ -1,6 +1,6 @@
 #include "platform/picture_decoder.h"
 
-#include "platform/bmp_header.h"
+#include "platform/bmp_decoder.h"
 #include "platform/jpeg_decoder.h"
 #include "platform/picture_file.h"
 #include "platform/picture_refusal.h"
@@ -11,8 +11,6 @@
 #include <QByteArray>
 #include <QImage>
 #include <QImageReader>
-
-#include <algorithm>
 
 namespace platform {
 namespace {
@@ -28,12 +26,6 @@ Format formatOf(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xD8")) return Format::Jpeg;
     if (bytes.starts_with("BM")) return Format::Bmp;
     return Format::Other;
-}
-
-void reverseRows(Bitmap& bitmap) {
-    for (int top = 0, bottom = bitmap.height() - 1; top < bottom; ++top, --bottom) {
-        std::swap_ranges(bitmap.row(top), bitmap.row(top) + bitmap.width(), bitmap.row(bottom));
-    }
 }
 
 // The PNGs and BMPs that the libraries' own decoders leave: Qt reads them, and bitmapFromImage
@@ -57,15 +49,6 @@ DecodedPicture decodeWithQt(std::string_view bytes, const char* format) {
 
     DecodedPicture picture;
     picture.bitmap = bitmapFromImage(image);
-    return picture;
-}
-
-DecodedPicture decodeBmp(std::string_view bytes) {
-    const BmpCheck check = checkBmp(bytes);
-    if (check.refusal) return refusal(*check.refusal, check.problem);
-    if (!check.layout.topDown) return decodeWithQt(bytes, "bmp");
-    DecodedPicture picture = decodeWithQt(asBottomUp(bytes), "bmp");
-    reverseRows(picture.bitmap);
     return picture;
 }
 
