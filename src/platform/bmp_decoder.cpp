@@ -104,8 +104,8 @@ DecodedPicture decodeBmp(std::string_view bytes) {
     const BmpLayout layout = readBmpLayout(bytes);
     if (!layout.refusal.empty()) return refusal(layout.refusal, layout.problem);
     if (layout.dataOffset >= bytes.size()) return refusal(kUnreadableBmp);
-    if (layout.pixels == BmpPixels::RunLength8 || layout.pixels == BmpPixels::RunLength4) return decodeRuns(layout, bytes);
-    return decodeRows(layout, bytes);
+    const bool runLength = layout.pixels == BmpPixels::RunLength8 || layout.pixels == BmpPixels::RunLength4;
+    return runLength ? decodeRuns(layout, bytes) : decodeRows(layout, bytes);
 }
 
 }  // namespace platform

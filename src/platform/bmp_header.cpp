@@ -190,8 +190,10 @@ BmpLayout readBmpLayout(std::string_view bytes) {
     const long long signedHeight = core ? static_cast<std::int16_t>(fields.height) : fields.height;
     const std::optional<BmpPixels> pixels = pixelsOf(fields.bitsPerPixel, fields.compression);
     const bool runLength = pixels == BmpPixels::RunLength8 || pixels == BmpPixels::RunLength4;
-    if (!knownHeaderSize(headerSize) || (!core && bytes.size() < kFileHeaderSize + headerSize) ||
-        fields.planes != 1 || !pixels || width <= 0 || signedHeight == 0 || (signedHeight < 0 && (core || runLength))) {
+    // Only headers that hold masks are read whole; of the others, only the fields of the 40-byte form.
+    const bool headerCut = headerSize >= kMasksInHeaderSize && bytes.size() < kFileHeaderSize + headerSize;
+    const bool sizeUnreadable = width <= 0 || signedHeight == 0 || (signedHeight < 0 && (core || runLength));
+    if (!knownHeaderSize(headerSize) || headerCut || fields.planes != 1 || !pixels || sizeUnreadable) {
         return refused(kNoReadableSize);
     }
     const long long height = std::llabs(signedHeight);

@@ -69,7 +69,9 @@ std::optional<RunLengthIndices> decodeRunLength(std::string_view codes, int widt
     const std::size_t size = codes.size();
     std::size_t i = 0;
     while (!canvas.pastTop()) {
-        if (size - i < 2) return canvas.complete() ? std::optional(canvas.take()) : std::nullopt;
+        // Codes that stop at the end of the picture need no end code; codes cut in two are damaged.
+        if (i == size && canvas.complete()) break;
+        if (size - i < 2) return std::nullopt;
         const std::uint8_t count = data[i];
         const std::uint8_t value = data[i + 1];
         i += 2;
@@ -84,7 +86,7 @@ std::optional<RunLengthIndices> decodeRunLength(std::string_view codes, int widt
         } else if (value == kEndOfPicture) {
             break;
         } else if (value == kDelta) {
-            if (size - i < 2) return canvas.complete() ? std::optional(canvas.take()) : std::nullopt;
+            if (size - i < 2) return std::nullopt;
             canvas.move(data[i], data[i + 1]);
             i += 2;
         } else {

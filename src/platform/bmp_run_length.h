@@ -17,7 +17,7 @@ struct RunLengthIndices {
 };
 
 // Decodes 8-bit or 4-bit run-length codes, whose rows run from the bottom. nullopt when the codes end
-// before the last row has been reached and filled, or in the middle of a code.
+// in the middle of a code, or without an end code before the last row has been reached and filled.
 std::optional<RunLengthIndices> decodeRunLength(std::string_view codes, int width, int height, bool fourBit);
 
 }  // namespace platform

@@ -151,7 +151,7 @@ TEST(BmpDecoder, RefusesDamagedOversizedAndUnknownPictures) {
     expectRefused(whole.substr(0, whole.size() - 1));
     expectRefused(whole.substr(0, 17));
     expectRefused(bmp({40, 8, 0, 256}, 4, 1, "").substr(0, 600));  // the palette ends early
-    expectRefused(bmp({40, 8, 1, 2}, 4, 2, {4, 1, 0, 0, 2}));       // a run cut off
+    expectRefused(bmp({40, 8, 1, 2}, 4, 2, {4, 1, 0, 0, 4, 1, 2}));  // a run cut off, after the last row
     expectRefused(bmp({40, 8, 1, 2}, 4, 2, {4, 1, 0, 0, 0, 4, 1}));  // literal indices cut off
     expectRefused(bmp({40, 4, 2, 2}, 4, 2, {4, 0x11, 0, 0, 2, 0x11}));  // ends before the picture does
     expectRefused(bmp(rgb, 10000, 4001, ""), PictureProblem::TooManyPixels);
