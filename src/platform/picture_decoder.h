@@ -26,8 +26,9 @@ inline constexpr std::size_t kPictureSignatureBytes = 8;
 // reads; it says nothing of whether the rest can be read.
 bool hasPictureSignature(std::string_view firstBytes);
 
-// Decodes a PNG, JPEG or BMP picture in colour, grey or palette form into 8-bit RGB, as
-// bitmapFromImage (qimage_bitmap.h) describes; JPEGs are turned as their EXIF orientation says. A
+// Decodes a PNG, JPEG or BMP picture in colour, grey or palette form into 8-bit RGB: 16-bit samples
+// keep their high byte and transparency is laid onto white, as bitmapFromImage (qimage_bitmap.h) does
+// for the clipboard's pictures; JPEGs are turned as their EXIF orientation says. A
 // picture whose data ends early or is damaged is refused rather than charted with gaps filled in.
 DecodedPicture decodePicture(std::string_view bytes);
 // Reads only regular files (never a pipe, device or folder) of at most kMaxPictureFileBytes.
