@@ -26,8 +26,7 @@ std::string addPattern(OutputBatch& batch, const ChartArguments& arguments, cons
     const std::string cannotWrite = "cannot write " + *arguments.pdfPath + ": ";
     const std::string program = platform::helperProgram(platform::programFile(nullptr), kPatternProgram);
     if (program.empty()) {
-        return cannotWrite + "the printable pattern needs " + kPatternProgram +
-               ", which the tessaly package installs (not found beside tessaly-cli)";
+        return cannotWrite + "the printable pattern needs " + kPatternProgram + ", which comes with the tessaly package";
     }
     const pattern::PatternJob job{pattern::patternContent(document),
                                   pattern::PatternOptions{arguments.paper, arguments.strands,
