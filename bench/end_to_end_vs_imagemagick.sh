@@ -36,7 +36,8 @@ mate=/usr/share/backgrounds/mate/nature
 cp "$mate/GreenMeadow.jpg" "$work/meadow.jpg"
 cp "$mate/FreshFlower.jpg" "$work/flower.jpg"
 "$magick" "$mate/Storm.jpg" -gravity center -crop 1280x1280+0+0 +repage -resize 1411x1411 -quality 90 "$work/storm.jpg"
-"$magick" /usr/share/backgrounds/string.jpg -resize 1200x791 -quality 90 "$work/string.jpg"
+# Its XMP block draws a warning from ImageMagick that says nothing of the pixels.
+"$magick" /usr/share/backgrounds/string.jpg -resize 1200x791 -quality 90 "$work/string.jpg" 2>/dev/null
 
 # The palette: one pixel for each colour of cfg/DMC.txt (code, name, red, green, blue, ...).
 awk -F'\t' 'NF >= 5 { colours[n++] = $3 " " $4 " " $5 }
