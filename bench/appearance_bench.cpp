@@ -8,6 +8,7 @@
 #include "chart/cube.h"
 #include "chart/mosaic_sampling.h"
 #include "chart/pipeline.h"
+#include "bench_setup.h"
 #include "palette/catalogue.h"
 #include "photo_picture.h"
 
@@ -20,7 +21,7 @@ namespace {
 
 constexpr int kCellSize = 3;
 constexpr int kLevels = 8;
-constexpr const char* kCodeSystem = "DMC(刺繍糸)";
+using bench::kCodeSystem;
 
 struct Sampled {
     chart::ChartModel model;
@@ -66,33 +67,21 @@ void wholeChart(benchmark::State& state, const Sampled& prepared, const palette:
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> args{argv[0]};
-    std::string repetitions = "--benchmark_repetitions=5";
-    std::string aggregatesOnly = "--benchmark_report_aggregates_only=true";
-    args.push_back(repetitions.data());
-    args.push_back(aggregatesOnly.data());
-    args.insert(args.end(), argv + 1, argv + argc);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+    if (!bench::initializeBenchmarks(argc, argv)) return 1;
 
-    palette::LoadResult loaded =
-        palette::chooseCodeSystem(TESSALY_CFG_DIR, palette::loadShippedSettings(TESSALY_CFG_DIR), kCodeSystem);
-    if (!loaded.message.empty()) {
-        std::fprintf(stderr, "%s: %s\n", TESSALY_CFG_DIR, loaded.message.c_str());
-        return 1;
-    }
-    const Sampled prepared = sampled(loaded.system.table, loaded.system.settings.hueWeight);
+    std::optional<palette::LoadedCodeSystem> system = bench::shippedCodeSystem();
+    if (!system) return 1;
+    const Sampled prepared = sampled(system->table, system->settings.hueWeight);
     for (const int maxColours : {56, 20}) {
         for (const bool diffusion : {false, true}) {
             const std::string name = "Choice/max:" + std::to_string(maxColours) + "/diffusion:" + (diffusion ? "1" : "0");
-            benchmark::RegisterBenchmark(name.c_str(), choose, prepared, loaded.system.table, maxColours, diffusion)
+            benchmark::RegisterBenchmark(name.c_str(), choose, prepared, system->table, maxColours, diffusion)
                 ->Unit(benchmark::kMillisecond);
         }
     }
     for (const bool smoothing : {true, false}) {
         const std::string name = std::string("Chart/max:56/smooth:") + (smoothing ? "1" : "0");
-        benchmark::RegisterBenchmark(name.c_str(), wholeChart, prepared, loaded.system, smoothing)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(name.c_str(), wholeChart, prepared, *system, smoothing)->Unit(benchmark::kMillisecond);
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -12,6 +12,7 @@
 
 #include "chart/chart_choices.h"
 #include "chart/perceived_colour.h"
+#include "bench_setup.h"
 #include "palette/catalogue.h"
 #include "platform/picture_decoder.h"
 #include "platform/picture_encoder.h"
@@ -24,7 +25,7 @@
 
 namespace {
 
-constexpr const char* kCodeSystem = "DMC(刺繍糸)";
+using bench::kCodeSystem;
 constexpr int kShownCell = 4;  // pixels per cell in the side-by-side picture
 
 using platform::Bitmap;
@@ -143,12 +144,8 @@ int main(int argc, char** argv) {
     }
     const int cell = std::stoi(argv[2]);
     const int colours = std::stoi(argv[3]);
-    const palette::LoadResult loaded =
-        palette::chooseCodeSystem(TESSALY_CFG_DIR, palette::loadShippedSettings(TESSALY_CFG_DIR), kCodeSystem);
-    if (!loaded.message.empty()) {
-        std::fprintf(stderr, "%s\n", loaded.message.c_str());
-        return 1;
-    }
+    const std::optional<palette::LoadedCodeSystem> system = bench::shippedCodeSystem();
+    if (!system) return 1;
     const Cells reference = averaged(picture.bitmap, cell);
     Cells otherCells{other.bitmap.width(), other.bitmap.height(), {}};
     for (int y = 0; y < otherCells.rows; ++y) {
@@ -158,14 +155,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s is not %d x %d\n", argv[4], reference.columns, reference.rows);
         return 1;
     }
-    const Charted usual = charted(picture.bitmap, cell, loaded.system, colours, true, false);
-    const Charted usualCarried = charted(picture.bitmap, cell, loaded.system, colours, false, false);
-    const Charted look = charted(picture.bitmap, cell, loaded.system, colours, true, true);
-    const Charted lookCarried = charted(picture.bitmap, cell, loaded.system, colours, false, true);
+    const Charted usual = charted(picture.bitmap, cell, *system, colours, true, false);
+    const Charted usualCarried = charted(picture.bitmap, cell, *system, colours, false, false);
+    const Charted look = charted(picture.bitmap, cell, *system, colours, true, true);
+    const Charted lookCarried = charted(picture.bitmap, cell, *system, colours, false, true);
     std::printf("%.3f %.3f %.3f %.3f %.3f %.3f%s%s\n", meanDifference(reference, usual.cells),
                 meanDifference(reference, usualCarried.cells), meanDifference(reference, otherCells),
                 meanDifference(reference, look.cells), meanDifference(reference, lookCarried.cells),
-                meanDifference(reference, nearestThreads(reference, loaded.system.table)),
+                meanDifference(reference, nearestThreads(reference, system->table)),
                 usual.reduced ? "" : " failed", usualCarried.reduced ? "" : " failed-carried");
     if (argc > 5 && !writeSideBySide(argv[5], {&reference, &usual.cells, &look.cells})) return 1;
     return 0;

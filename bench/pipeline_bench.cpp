@@ -8,6 +8,7 @@
 #include "chart/chart_model.h"
 #include "chart/cube_size.h"
 #include "chart/pipeline.h"
+#include "bench_setup.h"
 #include "palette/catalogue.h"
 #include "photo_picture.h"
 
@@ -20,7 +21,7 @@
 namespace {
 
 constexpr int kCellSize = 3;
-constexpr const char* kCodeSystem = "DMC(刺繍糸)";
+using bench::kCodeSystem;
 
 chart::ChartModel preparedModel() {
     chart::ChartModel model;
@@ -52,24 +53,10 @@ void makeChart(benchmark::State& state, const chart::ChartModel& prepared, const
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Medians of five runs unless the command line asks otherwise (a later flag wins). Set here rather
-    // than per benchmark, which would add "/repeats:5" to every name.
-    std::vector<char*> args{argv[0]};
-    std::string repetitions = "--benchmark_repetitions=5";
-    std::string aggregatesOnly = "--benchmark_report_aggregates_only=true";
-    args.push_back(repetitions.data());
-    args.push_back(aggregatesOnly.data());
-    args.insert(args.end(), argv + 1, argv + argc);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+    if (!bench::initializeBenchmarks(argc, argv)) return 1;
 
-    const palette::LoadResult loaded =
-        palette::chooseCodeSystem(TESSALY_CFG_DIR, palette::loadShippedSettings(TESSALY_CFG_DIR), kCodeSystem);
-    if (!loaded.message.empty()) {
-        std::fprintf(stderr, "%s: %s\n", TESSALY_CFG_DIR, loaded.message.c_str());
-        return 1;
-    }
+    const std::optional<palette::LoadedCodeSystem> system = bench::shippedCodeSystem();
+    if (!system) return 1;
     const chart::ChartModel prepared = preparedModel();
 
     for (const int cube : {512, 1728, 5832}) {
@@ -79,13 +66,13 @@ int main(int argc, char** argv) {
                 chart::ChartRequest request;
                 request.codeSystem = kCodeSystem;
                 request.levels = chart::LevelCounts{levels, levels, levels};
-                request.hueWeight = loaded.system.settings.hueWeight;
+                request.hueWeight = system->settings.hueWeight;
                 request.maxColours = maxColours;
                 request.smoothing = smoothing;
 
                 const std::string name = "Pipeline/cube:" + std::to_string(cube) + "/max:" +
                                          std::to_string(maxColours) + "/smooth:" + (smoothing ? "1" : "0");
-                benchmark::RegisterBenchmark(name.c_str(), makeChart, prepared, loaded.system, request)
+                benchmark::RegisterBenchmark(name.c_str(), makeChart, prepared, *system, request)
                     ->Unit(benchmark::kMillisecond);
             }
         }

@@ -8,6 +8,7 @@
 #include "chart/code_painting.h"
 #include "chart/cube_size.h"
 #include "chart/pipeline.h"
+#include "bench_setup.h"
 #include "palette/catalogue.h"
 #include "photo_picture.h"
 #include "platform/picture_encoder.h"
@@ -25,7 +26,7 @@ namespace {
 constexpr int kWidth = 600;
 constexpr int kHeight = 400;
 constexpr int kCellSize = 5;
-constexpr const char* kCodeSystem = "DMC(刺繍糸)";
+using bench::kCodeSystem;
 
 std::optional<platform::Bitmap> chartPicture(const palette::LoadedCodeSystem& system) {
     chart::ChartModel model;
@@ -68,24 +69,11 @@ const std::vector<std::pair<const char*, platform::PngFilter>> kFilters = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Medians of five runs unless the command line asks otherwise (a later flag wins).
-    std::vector<char*> args{argv[0]};
-    std::string repetitions = "--benchmark_repetitions=5";
-    std::string aggregatesOnly = "--benchmark_report_aggregates_only=true";
-    args.push_back(repetitions.data());
-    args.push_back(aggregatesOnly.data());
-    args.insert(args.end(), argv + 1, argv + argc);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+    if (!bench::initializeBenchmarks(argc, argv)) return 1;
 
-    const palette::LoadResult loaded =
-        palette::chooseCodeSystem(TESSALY_CFG_DIR, palette::loadShippedSettings(TESSALY_CFG_DIR), kCodeSystem);
-    if (!loaded.message.empty()) {
-        std::fprintf(stderr, "%s: %s\n", TESSALY_CFG_DIR, loaded.message.c_str());
-        return 1;
-    }
-    const std::optional<platform::Bitmap> chart = chartPicture(loaded.system);
+    const std::optional<palette::LoadedCodeSystem> system = bench::shippedCodeSystem();
+    if (!system) return 1;
+    const std::optional<platform::Bitmap> chart = chartPicture(*system);
     if (!chart) {
         std::fprintf(stderr, "no chart could be made\n");
         return 1;
