@@ -39,10 +39,7 @@ pictures=(
 cell=5
 side=1000
 
-# The palette: one pixel for each colour of cfg/DMC.txt (code, name, red, green, blue, ...).
-awk -F'\t' 'NF >= 5 { colours[n++] = $3 " " $4 " " $5 }
-            END { printf "P3\n%d 1\n255\n", n; for (i = 0; i < n; i++) print colours[i] }' cfg/DMC.txt > "$work/threads.ppm"
-"$magick" "$work/threads.ppm" "$work/threads.png"
+bash bench/thread_palette.sh "$work/threads.png"
 
 for colours in 20 45; do
     echo

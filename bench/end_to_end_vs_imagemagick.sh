@@ -39,10 +39,7 @@ cp "$mate/FreshFlower.jpg" "$work/flower.jpg"
 # Its XMP block draws a warning from ImageMagick that says nothing of the pixels.
 "$magick" /usr/share/backgrounds/string.jpg -resize 1200x791 -quality 90 "$work/string.jpg" 2>/dev/null
 
-# The palette: one pixel for each colour of cfg/DMC.txt (code, name, red, green, blue, ...).
-awk -F'\t' 'NF >= 5 { colours[n++] = $3 " " $4 " " $5 }
-            END { printf "P3\n%d 1\n255\n", n; for (i = 0; i < n; i++) print colours[i] }' cfg/DMC.txt > "$work/palette.ppm"
-"$magick" "$work/palette.ppm" "$work/palette.png"
+bash bench/thread_palette.sh "$work/palette.png"
 
 # The median of each command, in milliseconds, one line each.
 medians() {
