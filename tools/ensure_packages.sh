@@ -17,6 +17,7 @@ packages=(
     clang libclang-rt-14-dev   # the fuzzers: libFuzzer and the sanitizers
     fonts-ipafont-gothic       # Japanese text in the window
     time                       # bench/peak_memory.sh measures the peak memory of a run
+    dpkg-dev                   # cpack -G DEB works the packages' Depends out with dpkg-shlibdeps
     "$@"                       # what the caller needs besides, such as a benchmark's tools
 )
 # Installed without their recommended packages: with them LibreOffice brings some 300 MB more
