@@ -77,14 +77,12 @@ Bitmap bands() {
     return picture;
 }
 
-double totalDifference(const std::vector<Lab>& colours, const std::vector<double>& weights, const std::vector<Lab>& chosen) {
-    double total = 0;
-    for (std::size_t i = 0; i < colours.size(); ++i) {
-        double best = 1e9;
-        for (const Lab& t : chosen) best = std::min(best, perceivedDifference(colours[i], t));
-        total += weights[i] * best;
-    }
-    return total;
+Lab labOfEntry(const palette::ColourEntry& e) { return labOf(Rgb{std::uint8_t(e.r), std::uint8_t(e.g), std::uint8_t(e.b)}); }
+
+double closestDifference(const Lab& colour, const std::vector<Lab>& chosen) {
+    double best = 1e9;
+    for (const Lab& t : chosen) best = std::min(best, perceivedDifference(colour, t));
+    return best;
 }
 
 ChartRequest appearanceRequest(int maxColours, bool smoothing) {
@@ -99,19 +97,16 @@ ChartRequest appearanceRequest(int maxColours, bool smoothing) {
 // show each band in the chosen thread closest to it.
 TEST(AppearanceChart, TakesTheBestChoiceOfAPictureWhoseBestIsKnown) {
     palette::ColourTable table = tenThreads();
-    std::vector<Lab> colours, threads;
-    std::vector<double> weights;
-    for (std::size_t band = 0; band < std::size(kBands); ++band) {
-        colours.push_back(labOf(kBands[band]));
-        weights.push_back(kBandRows[band]);
-    }
-    for (const auto& e : table) threads.push_back(labOf(Rgb{std::uint8_t(e.r), std::uint8_t(e.g), std::uint8_t(e.b)}));
     std::set<std::string> best;
     double bestTotal = 1e18;
     for (int i = 0; i < 10; ++i) {
         for (int j = i + 1; j < 10; ++j) {
             for (int k = j + 1; k < 10; ++k) {
-                const double total = totalDifference(colours, weights, {threads[i], threads[j], threads[k]});
+                double total = 0;
+                for (std::size_t band = 0; band < std::size(kBands); ++band) {
+                    total += kBandRows[band] * closestDifference(labOf(kBands[band]), {labOfEntry(table[i]),
+                                                                 labOfEntry(table[j]), labOfEntry(table[k])});
+                }
                 if (total < bestTotal) {
                     bestTotal = total;
                     best = {table[i].code, table[j].code, table[k].code};
@@ -132,16 +127,14 @@ TEST(AppearanceChart, TakesTheBestChoiceOfAPictureWhoseBestIsKnown) {
     // them through the cube codes as any chart's.
     std::vector<Lab> chosen;
     for (const auto& e : table) {
-        if (best.count(e.code)) chosen.push_back(labOf(Rgb{std::uint8_t(e.r), std::uint8_t(e.g), std::uint8_t(e.b)}));
+        if (best.count(e.code)) chosen.push_back(labOfEntry(e));
     }
     for (int row = 0; row < model.rows; ++row) {
-        const Rgb shown = model.cellColour(0, row);
         const Lab wanted = labOf(bands().at(0, row));
-        double closest = 1e9;
-        for (const Lab& t : chosen) closest = std::min(closest, perceivedDifference(wanted, t));
-        EXPECT_NEAR(perceivedDifference(wanted, labOf(shown)), closest, 1e-9) << row;
-        const int code = model.cube.codes.at(unpack(model.cell(0, row)));
-        EXPECT_EQ(Rgb(std::uint8_t(table[code].r), std::uint8_t(table[code].g), std::uint8_t(table[code].b)), shown);
+        const Rgb shown = model.cellColour(0, row);
+        EXPECT_NEAR(perceivedDifference(wanted, labOf(shown)), closestDifference(wanted, chosen), 1e-9) << row;
+        const palette::ColourEntry& thread = table[model.cube.codes.at(unpack(model.cell(0, row)))];
+        EXPECT_EQ(Rgb(std::uint8_t(thread.r), std::uint8_t(thread.g), std::uint8_t(thread.b)), shown) << row;
     }
 }
 

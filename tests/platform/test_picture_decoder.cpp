@@ -1,9 +1,6 @@
 #include "platform/picture_decoder.h"
-#include "platform/qimage_bitmap.h"
+#include "platform/qt_reference.h"
 
-#include <QBuffer>
-#include <QImage>
-#include <QImageReader>
 #include <QImageWriter>
 
 #include <gtest/gtest.h>
@@ -21,15 +18,6 @@ std::string encode(const QImage& image, const char* format, bool progressive = f
     writer.setProgressiveScanWrite(progressive);
     EXPECT_TRUE(writer.write(image));
     return bytes.toStdString();
-}
-
-// The picture as Qt's own readers give it, which the libjpeg and libpng paths must match exactly.
-platform::Bitmap decodedByQt(const std::string& bytes) {
-    QByteArray data = QByteArray::fromStdString(bytes);
-    QBuffer buffer(&data);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    return platform::bitmapFromImage(reader.read());
 }
 
 // An EXIF block saying how the stored picture is turned, put where a camera puts it.
@@ -58,32 +46,17 @@ platform::Bitmap decodeOk(const std::string& bytes) {
     return picture.bitmap;
 }
 
-TEST(PictureDecoder, TransparencyIsLaidOntoWhiteAndPaletteAndBmpPicturesDecodeExactly) {
+// Every PNG and BMP form is compared with Qt's reader by the codec tests; this pins the blending itself.
+TEST(PictureDecoder, TransparencyIsLaidOntoWhite) {
     QImage image(3, 1, QImage::Format_ARGB32);
     image.setPixel(0, 0, qRgba(200, 100, 0, 128));
     image.setPixel(1, 0, qRgba(10, 20, 30, 0));
     image.setPixel(2, 0, qRgba(10, 20, 30, 255));
-    platform::Bitmap bitmap = decodeOk(encode(image, "PNG"));
+    const platform::Bitmap bitmap = decodeOk(encode(image, "PNG"));
     // (200 * 128 + 255 * 127 + 127) / 255 = 227, (100 * 128 + 32385 + 127) / 255 = 177, 32512 / 255 = 127.
     EXPECT_EQ(bitmap.at(0, 0), (platform::Rgb{227, 177, 127}));
     EXPECT_EQ(bitmap.at(1, 0), platform::kWhite);
     EXPECT_EQ(bitmap.at(2, 0), (platform::Rgb{10, 20, 30}));
-
-    QImage palette(2, 2, QImage::Format_Indexed8);
-    palette.setColorTable({qRgb(12, 34, 56), qRgba(255, 0, 0, 0)});
-    palette.fill(0);
-    palette.setPixel(1, 1, 1);
-    bitmap = decodeOk(encode(palette, "PNG"));
-    EXPECT_EQ(bitmap.at(0, 0), (platform::Rgb{12, 34, 56}));
-    EXPECT_EQ(bitmap.at(1, 1), platform::kWhite);
-
-    QImage rgb(5, 3, QImage::Format_RGB32);
-    rgb.fill(qRgb(1, 2, 3));
-    rgb.setPixel(4, 2, qRgb(250, 251, 252));
-    bitmap = decodeOk(encode(rgb, "BMP"));
-    ASSERT_EQ(std::make_pair(bitmap.width(), bitmap.height()), std::make_pair(5, 3));
-    EXPECT_EQ(bitmap.at(0, 0), (platform::Rgb{1, 2, 3}));
-    EXPECT_EQ(bitmap.at(4, 2), (platform::Rgb{250, 251, 252}));
 }
 
 TEST(PictureDecoder, LibraryPathsGiveExactlyQtsPixels) {
@@ -98,15 +71,7 @@ TEST(PictureDecoder, LibraryPathsGiveExactlyQtsPixels) {
         pictures.emplace_back("orientation " + std::to_string(orientation), withOrientation(encode(rgb, "JPEG"), orientation));
     }
     for (const auto& [name, bytes] : pictures) {
-        const platform::Bitmap expected = decodedByQt(bytes);
-        const platform::Bitmap actual = decodeOk(bytes);
-        ASSERT_EQ(actual.width(), expected.width()) << name;
-        ASSERT_EQ(actual.height(), expected.height()) << name;
-        int differing = 0;
-        for (int y = 0; y < expected.height(); ++y) {
-            for (int x = 0; x < expected.width(); ++x) differing += actual.at(x, y) == expected.at(x, y) ? 0 : 1;
-        }
-        EXPECT_EQ(differing, 0) << name;
+        EXPECT_EQ(differingPixels(decodeOk(bytes), decodedByQt(bytes)), 0) << name;
     }
     // Turned a quarter, the picture is as wide as it was high.
     EXPECT_EQ(decodeOk(pictures.back().second).width(), 29);
@@ -120,10 +85,8 @@ TEST(PictureDecoder, RefusesWhatItCannotOrShouldNotRead) {
     image.fill(Qt::red);
     // Qt reads PPM too, but charts are made from PNG, JPEG and BMP only.
     EXPECT_EQ(platform::decodePicture(encode(image, "PPM")).problem, platform::PictureProblem::NotAPicture);
-    // A header without its pixels, and pixels without their end.
-    EXPECT_NE(platform::decodePicture(encode(image, "PNG").substr(0, 40)).message, "");
-    const std::string png = encode(colourful(40, 40, QImage::Format_RGB32), "PNG");
-    EXPECT_EQ(platform::decodePicture(png.substr(0, png.size() - 20)).message, "the picture is damaged or incomplete");
+    // A header without its pixels.
+    EXPECT_EQ(platform::decodePicture(encode(image, "PNG").substr(0, 40)).message, "the picture is damaged or incomplete");
 
     // A BMP header that claims 7000 x 7000 pixels is refused before any pixel memory is taken.
     std::string bmp = encode(image, "BMP");

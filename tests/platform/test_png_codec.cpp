@@ -1,10 +1,6 @@
 #include "platform/picture_encoder.h"
 #include "platform/png_decoder.h"
-#include "platform/qimage_bitmap.h"
-
-#include <QBuffer>
-#include <QImage>
-#include <QImageReader>
+#include "platform/qt_reference.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -13,8 +9,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -106,8 +102,7 @@ std::string writePng(const PngForm& form, bool interlaced) {
         if (form.keyed) png_set_tRNS(png, info, alphas.data(), static_cast<int>(alphas.size()), nullptr);
     } else if (form.keyed) {
         png_color_16 key{};
-        key.gray = sampleAt(form, 0, 0, 0);
-        key.red = sampleAt(form, 0, 0, 0);
+        key.gray = key.red = sampleAt(form, 0, 0, 0);
         key.green = sampleAt(form, 0, 0, 1);
         key.blue = sampleAt(form, 0, 0, 2);
         png_set_tRNS(png, info, nullptr, 0, &key);
@@ -133,24 +128,6 @@ std::string writePng(const PngForm& form, bool interlaced) {
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return form.greyKey >= 0 ? withGreyKey(bytes, static_cast<png_uint_16>(form.greyKey)) : bytes;
-}
-
-platform::Bitmap decodedByQt(const std::string& bytes) {
-    QByteArray data = QByteArray::fromStdString(bytes);
-    QBuffer buffer(&data);
-    QImageReader reader(&buffer, "png");
-    const QImage image = reader.read();
-    EXPECT_FALSE(image.isNull()) << reader.errorString().toStdString();
-    return platform::bitmapFromImage(image);
-}
-
-int differingPixels(const platform::Bitmap& a, const platform::Bitmap& b) {
-    if (a.width() != b.width() || a.height() != b.height()) return -1;
-    int differing = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) differing += a.at(x, y) == b.at(x, y) ? 0 : 1;
-    }
-    return differing;
 }
 
 // Qt's reader leaves 16-bit RGB with a tRNS colour partly unwritten; by bitmapFromImage's rules the
