@@ -18,6 +18,8 @@
 
 namespace {
 
+std::string testPath(const std::string& name) { return (testFolder() / name).string(); }
+
 struct Case {
     int columns;
     int rows;
@@ -25,16 +27,6 @@ struct Case {
     bool smoothing;
     bool boundary;
 };
-
-// Tests run side by side: the file names carry the test's own name.
-std::string scratchPath(const std::string& name) {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string own = std::string(test->test_suite_name()) + "-" + test->name();
-    for (char& c : own) {
-        if (c == '/') c = '-';
-    }
-    return (std::filesystem::temp_directory_path() / ("tessaly-test-" + own + "-" + name)).string();
-}
 
 // A picture of some 75 colours in bands, so that the reduction has work to do and can succeed.
 platform::Bitmap picture(int width, int height) {
@@ -124,7 +116,7 @@ TEST_P(ChartWorkbookRoundTrip, GivesBackCellsOptionsAndKey) {
     parameters.resultColours = outcome.reduction.colours;
     parameters.countSize = 5.5;
     parameters.fabricUnit = "cm";
-    const std::string path = scratchPath(std::to_string(c.columns) + "x" + std::to_string(c.rows) + ".xlsx");
+    const std::string path = testPath(std::to_string(c.columns) + "x" + std::to_string(c.rows) + ".xlsx");
     excel::WorkbookProgress quiet;
     ASSERT_EQ(excel::writeChartWorkbook(path, written, system, parameters, quiet), "");
     // The value sheets are for reading back, not for a person: hidden, and read all the same.
@@ -183,7 +175,7 @@ TEST(ChartWorkbookSheets, ShowTheChartInColoursSymbolsAndKey) {
     auto [loaded, model] = iconChart(10, 10);
     ASSERT_FALSE(HasFailure());
     model.cell(9, 9) = chart::kEmptyCell;
-    const std::string path = scratchPath("sheets.xlsx");
+    const std::string path = testPath("sheets.xlsx");
     excel::WorkbookProgress quiet;
     ASSERT_EQ(excel::writeChartWorkbook(path, model, loaded.system, {}, quiet), "");
 
@@ -254,7 +246,7 @@ TEST(ChartWorkbookPrinting, PrintsChartsInPagesOfTensAndTheKeysColours) {
     const auto [loaded, model] = iconChart(170, 101);
     ASSERT_FALSE(HasFailure());
     ASSERT_GT(model.colourList.coloursInUse, 1);
-    const std::string path = scratchPath("printing.xlsx");
+    const std::string path = testPath("printing.xlsx");
     excel::WorkbookProgress quiet;
     ASSERT_EQ(excel::writeChartWorkbook(path, model, loaded.system, {}, quiet), "");
 

@@ -17,13 +17,6 @@ using excel::Parameter;
 using excel::Sheet;
 using excel::Variant;
 
-std::filesystem::path scratchFolder() {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("tessaly-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 // An 8 × 8 chart of 4 levels a channel whose first row holds three cells: levels (1,1,1), (2,2,2)
 // and (3,3,3); the code system and fabric unit stand beside the parameters. Its parts, as the
 // workbook library saves them.
@@ -43,7 +36,7 @@ ZipParts smallChartParts() {
         put(excel::valueSheet(channel), 1, 1, 255.0);
         for (int column = 1; column <= 3; ++column) put(excel::valueSheet(channel), 3, column, double(column));
     }
-    const std::string path = (scratchFolder() / "written.xlsx").string();
+    const std::string path = (testFolder() / "written.xlsx").string();
     writePlainWorkbook(book, path);
     return readZipParts(path);
 }
@@ -52,7 +45,7 @@ const std::string kKeySheet = "xl/worksheets/sheet3.xml";
 const std::string kRedSheet = "xl/worksheets/sheet4.xml";
 
 excel::WorkbookRead readParts(const ZipParts& parts, const std::string& name = "chart.xlsx") {
-    const std::string path = (scratchFolder() / name).string();
+    const std::string path = (testFolder() / name).string();
     writeZipParts(parts, path);
     excel::WorkbookProgress quiet;
     return excel::readChartWorkbook(path, quiet);
@@ -121,8 +114,8 @@ TEST(WorkbookDamage, ASheetTheReadingLibraryAbortsOnIsRefused) {
     const std::size_t data = chart.find("<sheetData");
     ASSERT_NE(data, std::string::npos);
     chart.insert(data, "<cols><col min=\"0\" max=\"1\" width=\"2\" customWidth=\"1\"/></cols>");
-    writeZipParts(parts, (scratchFolder() / "chart.xlsx").string());
-    EXPECT_EQ(refusalOf((scratchFolder() / "chart.xlsx").string()),
+    writeZipParts(parts, (testFolder() / "chart.xlsx").string());
+    EXPECT_EQ(refusalOf((testFolder() / "chart.xlsx").string()),
               "Excelファイル（chart.xlsx）を開けません。Excelのブックではないか、壊れています。");
 }
 
@@ -130,7 +123,7 @@ TEST(WorkbookDamage, ASheetTheReadingLibraryAbortsOnIsRefused) {
 // that inflate far beyond any chart workbook's are refused as they stand.
 TEST(WorkbookBounds, FilesAndPartsBeyondAnyChartAreRefusedUnread) {
     const std::string tooLarge = "Excelファイル（chart.xlsx）を開けません。図案のブックとしては大きすぎます";
-    const std::filesystem::path sparse = scratchFolder() / "chart.xlsx";
+    const std::filesystem::path sparse = testFolder() / "chart.xlsx";
     { std::ofstream(sparse) << "PK\x03\x04"; }
     std::filesystem::resize_file(sparse, 2LL << 30);
     EXPECT_TRUE(refusalOf(sparse.string()).starts_with(tooLarge)) << refusalOf(sparse.string());
@@ -151,7 +144,7 @@ TEST(WorkbookBounds, FilesAndPartsBeyondAnyChartAreRefusedUnread) {
 // An OpenDocument file without its content: the reading library would say so on standard output,
 // which the command line's --json owns.
 TEST(WorkbookBounds, AnOpenDocumentWithoutContentIsDamagedAndSaysNothing) {
-    const std::string path = (scratchFolder() / "chart.ods").string();
+    const std::string path = (testFolder() / "chart.ods").string();
     writeZipParts({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
                    {"META-INF/manifest.xml", "<?xml version=\"1.0\"?><manifest:manifest/>"}},
                   path);

@@ -17,14 +17,6 @@ namespace {
 
 const std::string kRefusal = "選んだExcelファイル（marker.xlsx）は図案ファイルではありません。";
 
-// Tests run side by side: each writes its workbooks in a folder of its own, under the same file name.
-std::filesystem::path scratchFolder() {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("tessaly-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 using Parameters = std::vector<std::pair<excel::Parameter, double>>;
 
 using Book = PlainWorkbook;
@@ -34,16 +26,18 @@ using excel::Variant;
 constexpr int kMarkerRow = excel::parameterRow(excel::Parameter::Marker);
 constexpr int kMarkerColumn = excel::kParameterValueColumn;
 
-// A workbook of the six sheets with a chart marker written by writeMarker and these parameters;
-// nothing else but the colour of the first cell on each value sheet.
-std::string markerWorkbook(const std::function<void(Book&)>& writeMarker, const Parameters& parameters = {}) {
-    const std::string path = (scratchFolder() / "marker.xlsx").string();
+// A workbook of the first `sheets` of the six with a chart marker written by writeMarker and these
+// parameters; nothing else but the colour of the first cell on each value sheet.
+std::string markerWorkbook(const std::function<void(Book&)>& writeMarker, const Parameters& parameters = {},
+                           std::size_t sheets = 6) {
+    const std::string path = (testFolder() / "marker.xlsx").string();
     Book book = chartSheets();
     for (int channel = 0; channel < 3; ++channel) put(book, excel::valueSheet(channel), 1, 1, 255.0);
     writeMarker(book);
     for (const auto& [parameter, value] : parameters) {
         put(book, Sheet::Key, excel::parameterRow(parameter), kMarkerColumn, value);
     }
+    book.resize(sheets);
     writePlainWorkbook(book, path);
     return path;
 }
@@ -134,17 +128,6 @@ TEST(WorkbookMarker, RefusesValueSheetsWithoutTheirColours) {
             kSmallChart));
         EXPECT_EQ(read.message, "選んだExcelファイル（marker.xlsx）は読込めません。色の値のシートがないか、壊れています。");
     }
-    // A workbook without its blue sheet.
-    Book fiveSheets = chartSheets();
-    marker160(fiveSheets);
-    for (const auto& [parameter, value] : kSmallChart) {
-        put(fiveSheets, Sheet::Key, excel::parameterRow(parameter), kMarkerColumn, value);
-    }
-    fiveSheets.pop_back();
-    const std::string path = (scratchFolder() / "marker.xlsx").string();
-    writePlainWorkbook(fiveSheets, path);
-    EXPECT_EQ(readWorkbook(path).message,
-              "選んだExcelファイル（marker.xlsx）は読込めません。色の値のシートがないか、壊れています。");
 }
 
 TEST(WorkbookMarker, RefusesAnyOtherMarker) {
@@ -212,7 +195,7 @@ TEST(WorkbookCells, AFarAwayValueDoesNotMakeReadingLookAtEveryCell) {
 // Files that are no workbook, or a workbook without a chart's sheets, cannot be read; the reader
 // says why, as the user reads it beside the refusal.
 TEST(WorkbookMarker, FilesThatAreNoChartsWorkbookAreUnreadable) {
-    const std::filesystem::path folder = scratchFolder();
+    const std::filesystem::path folder = testFolder();
     const std::string broken = (folder / "marker.xlsx").string();
     std::ofstream(broken) << "PK\x03\x04 not really a zip";
     const excel::WorkbookRead damaged = readWorkbook(broken);
@@ -221,18 +204,15 @@ TEST(WorkbookMarker, FilesThatAreNoChartsWorkbookAreUnreadable) {
     const excel::WorkbookRead missing = readWorkbook((folder / "no-such-folder" / "marker.xlsx").string());
     EXPECT_TRUE(missing.unreadable);
     EXPECT_EQ(missing.message, "Excelファイル（marker.xlsx）を開けません。ファイルがないか、読めません。");
-    // A workbook of one sheet has no key sheet to look at; one of four no green sheet.
+    // A workbook of one sheet has no key sheet to look at; one of four or five no green or blue sheet.
     writePlainWorkbook({PlainSheet{"Sheet1", {}}}, broken);
     const excel::WorkbookRead single = readWorkbook(broken);
     EXPECT_TRUE(single.unreadable);
     EXPECT_EQ(single.message, "Excelファイル（marker.xlsx）にシート3がありません");
-    Book four = chartSheets();
-    four.resize(4);
-    marker160(four);
-    for (const auto& [parameter, value] : kSmallChart) put(four, Sheet::Key, excel::parameterRow(parameter), kMarkerColumn, value);
-    put(four, Sheet::Red, 1, 1, 255.0);
-    writePlainWorkbook(four, broken);
-    EXPECT_EQ(readWorkbook(broken).message, "Excelファイル（marker.xlsx）にシート5がありません");
+    for (const std::size_t sheets : {4, 5}) {
+        EXPECT_EQ(readWorkbook(markerWorkbook(marker160, kSmallChart, sheets)).message,
+                  "Excelファイル（marker.xlsx）にシート" + std::to_string(sheets + 1) + "がありません");
+    }
 }
 
 }  // namespace

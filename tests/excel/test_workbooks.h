@@ -4,6 +4,10 @@
 #include "excel/workbook_layout.h"
 #include "platform/bitmap.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -45,3 +49,13 @@ private:
     struct Parts;
     std::unique_ptr<Parts> parts_;
 };
+
+// A folder of the running test's own, as tests run side by side and write files of the same names.
+inline std::filesystem::path testFolder() {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string own = std::string(test->test_suite_name()) + "-" + test->name();
+    std::replace(own.begin(), own.end(), '/', '-');
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("tessaly-" + own);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
