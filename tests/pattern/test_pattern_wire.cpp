@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <tuple>
-
 namespace {
 
 pattern::PatternJob smallJob() {
@@ -23,17 +20,18 @@ TEST(PatternWire, AJobArrivesAsItWasSent) {
     const std::optional<pattern::PatternJob> back = pattern::unpackPatternJob(pattern::packPatternJob(smallJob()));
     ASSERT_TRUE(back);
     const pattern::PatternJob sent = smallJob();
-    const auto& [content, options] = *back;
-    EXPECT_EQ(std::tie(options.paper, options.strands, options.date),
-              std::tie(sent.options.paper, sent.options.strands, sent.options.date));
-    EXPECT_EQ(std::tie(content.systemTitle, content.fabric.name, content.fabric.countSize, content.fabric.unit),
-              std::tie(sent.content.systemTitle, sent.content.fabric.name, sent.content.fabric.countSize,
-                       sent.content.fabric.unit));
-    ASSERT_EQ(content.key.size(), 2u);
-    const palette::ColourEntry& white = content.key[1].entry;
-    EXPECT_EQ(std::tie(white.name, white.symbol, white.g), std::tie(sent.content.key[1].entry.name,
-              sent.content.key[1].entry.symbol, sent.content.key[1].entry.g));
-    EXPECT_EQ(content.key[0].stitches, 4);
+    EXPECT_EQ(back->options.paper, sent.options.paper);
+    EXPECT_EQ(back->options.strands, sent.options.strands);
+    EXPECT_EQ(back->options.date, sent.options.date);
+    EXPECT_EQ(back->content.systemTitle, sent.content.systemTitle);
+    EXPECT_EQ(back->content.fabric.name, sent.content.fabric.name);
+    EXPECT_EQ(back->content.fabric.countSize, sent.content.fabric.countSize);
+    EXPECT_EQ(back->content.fabric.unit, sent.content.fabric.unit);
+    ASSERT_EQ(back->content.key.size(), 2u);
+    EXPECT_EQ(back->content.key[1].entry.name, "Winter White");
+    EXPECT_EQ(back->content.key[1].entry.symbol, "▲");
+    EXPECT_EQ(back->content.key[1].entry.g, 247);
+    EXPECT_EQ(back->content.key[0].stitches, 4);
     EXPECT_EQ(back->content.cells, sent.content.cells);
 }
 
@@ -44,16 +42,18 @@ TEST(PatternWire, BytesThatAreNotAWholeJobAreRefused) {
     EXPECT_FALSE(pattern::unpackPatternJob(whole + "x"));
     EXPECT_FALSE(pattern::unpackPatternJob(""));
 
-    const std::function<void(pattern::PatternJob&)> spoilt[] = {
-        [](pattern::PatternJob& job) { job.content.cells[2] = 2; },  // past the key
-        [](pattern::PatternJob& job) { job.options.strands = 0; },
-        [](pattern::PatternJob& job) { job.content.columns = 201, job.content.cells.assign(201 * 2, 0); },
-    };
-    for (const auto& spoil : spoilt) {
-        pattern::PatternJob job = smallJob();
-        spoil(job);
-        EXPECT_FALSE(pattern::unpackPatternJob(pattern::packPatternJob(job)));
-    }
+    pattern::PatternJob pastTheKey = smallJob();
+    pastTheKey.content.cells[2] = 2;
+    EXPECT_FALSE(pattern::unpackPatternJob(pattern::packPatternJob(pastTheKey)));
+
+    pattern::PatternJob noStrands = smallJob();
+    noStrands.options.strands = 0;
+    EXPECT_FALSE(pattern::unpackPatternJob(pattern::packPatternJob(noStrands)));
+
+    pattern::PatternJob oversized = smallJob();
+    oversized.content.columns = 201;
+    oversized.content.cells.assign(201 * 2, 0);
+    EXPECT_FALSE(pattern::unpackPatternJob(pattern::packPatternJob(oversized)));
 }
 
 }  // namespace
