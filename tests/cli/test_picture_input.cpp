@@ -1,4 +1,5 @@
-// Picture files refused without hanging, running out of memory or charting damage; BMPs the right way up.
+// Picture files refused without hanging, running out of memory or charting damage. Which way up a BMP
+// is read is compared with Qt's reader in tests/platform/test_bmp_decoder.cpp.
 
 #include "cli_harness.h"
 #include "platform/encoded_picture.h"
@@ -16,25 +17,6 @@ namespace {
 std::string encodedBytes(const QImage& image, const char* format) { return encoded(image, format).toStdString(); }
 
 void put32(std::string& bytes, std::size_t offset, qint32 value) { std::memcpy(bytes.data() + offset, &value, 4); }
-
-// A BMP with the pixel rows stored from the top, as a negative height says; the top half is red.
-std::string topDownBmp(int bitsPerPixel) {
-    const int width = 3;
-    const int height = 2;
-    const int rowBytes = (width * bitsPerPixel / 8 + 3) / 4 * 4;
-    std::string bytes(54 + rowBytes * height, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(bytes, 2, static_cast<qint32>(bytes.size()));
-    put32(bytes, 10, 54);
-    put32(bytes, 14, 40);
-    put32(bytes, 18, width);
-    put32(bytes, 22, -height);
-    bytes[26] = 1;
-    bytes[28] = static_cast<char>(bitsPerPixel);
-    for (int x = 0; x < width; ++x) bytes[54 + x * bitsPerPixel / 8 + 2] = '\xFF';  // red, stored as B G R
-    return bytes;
-}
 
 void expectRefused(const RunResult& run, const std::string& path, const std::string& mention) {
     EXPECT_EQ(run.exitCode, 2) << path << "\n" << run.err;
@@ -100,21 +82,6 @@ TEST(CliPictureInput, SaysTooLargeForHeadersThatDeclareTooManyPixels) {
     for (const auto& [name, contents] : {std::pair{"huge.jpg", jpeg}, std::pair{"huge.bmp", bmp}}) {
         const std::string path = ws.writeFile(name, contents);
         expectRefused(ws.run({"chart", path}), path, "too large");
-    }
-}
-
-TEST(CliPictureInput, ChartsTopDownBmpsTheRightWayUp) {
-    Workspace ws;
-    for (const int bits : {24, 32}) {
-        const std::string path = ws.writeFile(QString("top%1.bmp").arg(bits), topDownBmp(bits));
-        const std::string png = ws.path(QString("top%1.png").arg(bits));
-        const RunResult run = ws.run({"chart", path, "--png", png, "--cells", "10x10", "--cell-size", "1x1"});
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        const QImage chart(QString::fromStdString(png));
-        ASSERT_FALSE(chart.isNull());
-        // The chart keeps the picture's layout: red at the top, black below.
-        EXPECT_GT(qRed(chart.pixel(5, 0)), 150) << bits;
-        EXPECT_LT(qRed(chart.pixel(5, chart.height() - 1)), 100) << bits;
     }
 }
 
