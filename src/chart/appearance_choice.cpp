@@ -22,10 +22,6 @@ constexpr int kFinalists = 8;
 // The share of a cell's difference carried on: all of it makes noise of flat areas.
 constexpr double kCarriedShare = 0.75;
 
-Rgb shownColour(const palette::ColourEntry& entry) {
-    return Rgb{static_cast<std::uint8_t>(entry.r), static_cast<std::uint8_t>(entry.g), static_cast<std::uint8_t>(entry.b)};
-}
-
 // The threads as their colours: one per shown colour, the first entry of the table that shows it.
 struct Threads {
     std::vector<int> entries;
@@ -36,7 +32,7 @@ Threads distinctThreads(const palette::ColourTable& table) {
     Threads threads;
     std::unordered_map<std::int32_t, int> seen;
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const Rgb c = shownColour(table[i]);
+        const Rgb c = codeColour(table[i]);
         if (!seen.try_emplace(colourValue(c.r, c.g, c.b), static_cast<int>(i)).second) continue;
         threads.entries.push_back(static_cast<int>(i));
         threads.colours.push_back(labOf(c));
@@ -149,7 +145,7 @@ std::vector<CubeCell> ownCubeCells(const QuantisationCube& cube, const palette::
     std::vector<bool> taken(cube.counts.size(), false);
     std::vector<CubeCell> cells;
     for (int entry : entries) {
-        const CubeCell wanted = quantise(cube, shownColour(table[static_cast<std::size_t>(entry)]));
+        const CubeCell wanted = quantise(cube, codeColour(table[static_cast<std::size_t>(entry)]));
         std::size_t best = cube.counts.offset(wanted.r, wanted.g, wanted.b);
         if (taken[best]) {
             int bestDistance = std::numeric_limits<int>::max();

@@ -1,13 +1,6 @@
 #include "chart/code_painting.h"
 
 namespace chart {
-namespace {
-
-Rgb entryColour(const palette::ColourEntry& entry) {
-    return Rgb{static_cast<std::uint8_t>(entry.r), static_cast<std::uint8_t>(entry.g), static_cast<std::uint8_t>(entry.b)};
-}
-
-}  // namespace
 
 const palette::ColourEntry* cellEntry(const ChartModel& model, const palette::ColourTable& table, int column, int row) {
     const std::int32_t packed = model.cell(column, row);
@@ -21,7 +14,7 @@ void paintCodeColours(ChartModel& model, const palette::ColourTable& table) {
         for (int row = 0; row < model.rows; ++row) {
             if (model.cell(column, row) < 0) continue;
             if (const palette::ColourEntry* entry = cellEntry(model, table, column, row)) {
-                model.cellColour(column, row) = entryColour(*entry);
+                model.cellColour(column, row) = codeColour(*entry);
             } else {
                 model.cell(column, row) = kEmptyCell;
                 model.cellColour(column, row) = kWhite;

@@ -5,6 +5,12 @@
 
 namespace chart {
 
+// The colour a colour-table entry shows on the chart, on the pen swatch and in the workbook. Colour
+// tables hold every channel within 0..255.
+inline Rgb codeColour(const palette::ColourEntry& entry) {
+    return Rgb{static_cast<std::uint8_t>(entry.r), static_cast<std::uint8_t>(entry.g), static_cast<std::uint8_t>(entry.b)};
+}
+
 // The colour-table entry a cell shows through its cube cell; null for an empty cell or a cube cell
 // without a code colour.
 const palette::ColourEntry* cellEntry(const ChartModel& model, const palette::ColourTable& table, int column, int row);

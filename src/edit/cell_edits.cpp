@@ -1,7 +1,6 @@
 #include "edit/cell_edits.h"
 
 #include "chart/code_painting.h"
-#include "edit/code_colour.h"
 
 namespace edit {
 namespace {
@@ -10,7 +9,7 @@ CellPosition restore(chart::ChartModel& model, const palette::ColourTable& table
                      const CellValue& value) {
     model.cell(value.column, value.row) = value.packed;
     if (const palette::ColourEntry* entry = chart::cellEntry(model, table, value.column, value.row)) {
-        model.cellColour(value.column, value.row) = codeColour(*entry);
+        model.cellColour(value.column, value.row) = chart::codeColour(*entry);
     }
     session.changedThisVisit = true;
     return CellPosition{value.column, value.row};

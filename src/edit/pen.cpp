@@ -1,7 +1,6 @@
 #include "edit/pen.h"
 
 #include "chart/code_painting.h"
-#include "edit/code_colour.h"
 
 namespace edit {
 
@@ -19,7 +18,7 @@ std::optional<PenDisplay> pickPen(const chart::ChartModel& model, const palette:
                                   EditSession& session, CellPosition cell) {
     const palette::ColourEntry* entry = chart::cellEntry(model, table, cell.column, cell.row);
     if (!entry) return std::nullopt;
-    const platform::Rgb colour = codeColour(*entry);
+    const platform::Rgb colour = chart::codeColour(*entry);
     session.penIndex = model.cell(cell.column, cell.row);
     session.penColour = colour;
     return PenDisplay{session.penIndex, colour, entry->code, entry->name, penText(*entry), penTextColour(*entry)};

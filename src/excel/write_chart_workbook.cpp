@@ -68,12 +68,6 @@ private:
     std::vector<const palette::ColourEntry*> entries_;
 };
 
-// Colour tables hold every channel within 0..255.
-platform::Rgb colourOf(const palette::ColourEntry& entry) {
-    return platform::Rgb{static_cast<std::uint8_t>(entry.r), static_cast<std::uint8_t>(entry.g),
-                         static_cast<std::uint8_t>(entry.b)};
-}
-
 // A chart sheet shows chart cell (x, y), from 0, at sheet row y + 2 and column x + 2. The numbers
 // run along row 1 and column a, every tenth; a thin line follows every fifth row and column, the
 // lines reaching one row and one column past the chart. A row of the sheet reaches as far as its
@@ -100,7 +94,7 @@ void writeChartRow(WorkbookWriter& book, Sheet sheet, const ChartCells& cells, i
             look.bottom = LineWeight::Hairline;
         }
         const palette::ColourEntry* entry = inChart ? cells.entry(column - 2, row - 2) : nullptr;
-        if (inChart && !symbols) look.fill = entry ? colourOf(*entry) : platform::kWhite;
+        if (inChart && !symbols) look.fill = entry ? chart::codeColour(*entry) : platform::kWhite;
 
         if (row == 1 && column >= 2 && (column - 2) % kNumberStep == 0) {
             // Column numbers are texts, as a spreadsheet user types them.
